@@ -1,0 +1,138 @@
+#include "app/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tests/temp_dir.h"
+
+namespace {
+
+const std::string kMenu =
+    "Please enter an option!\n"
+    "1) Run 1200 Model\n"
+    "2) Run Long GFS Model\n"
+    "3) Run Short GFS Model\n"
+    "4) Run Long ETA Model\n"
+    "5) Run Long AVN Model\n"
+    "6) Run Severe Weather Model\n"
+    "8) Quit\n";
+const std::string kUnits =
+    "Please enter an option!\n"
+    "1) Use Standard Units\n"
+    "2) Use Metric Units\n";
+const std::string kIllegal = "Illegal option was entered, try again.\n";
+
+// The fake runs and screen write what they were asked into the console, so
+// one string shows the whole session in order.
+void FakeBlend(std::istream&, std::ostream& out, int unit) {
+  out << "[blend " << unit << "]\n";
+}
+void FakeTable(std::istream&, std::ostream& out, int rows, int unit) {
+  out << "[table " << rows << " " << unit << "]\n";
+}
+void FakeSevere(std::istream&, std::ostream& out, int unit) {
+  out << "[severe " << unit << "]\n";
+}
+void FakeClear(std::ostream& out) { out << "[clear]\n"; }
+void FakePause(std::ostream& out) { out << "[pause]\n"; }
+
+const MenuActions kFakes{FakeBlend, FakeTable, FakeSevere, FakeClear, FakePause};
+
+std::string Session(const std::string& typed, int* status = nullptr) {
+  std::istringstream in(typed);
+  std::ostringstream out;
+  const int result = RunMenu(in, out, kFakes);
+  if (status) *status = result;
+  return out.str();
+}
+
+TEST(MenuTest, EightFirstPausesOnceAndEnds) {
+  int status = -1;
+  EXPECT_EQ(Session("8\n", &status), kMenu + "[pause]\n");
+  EXPECT_EQ(status, 0);
+}
+
+TEST(MenuTest, SevenPrintsNothingThenShowsTheMenuAgain) {
+  EXPECT_EQ(Session("7\n8\n"), kMenu + "7\n[clear]\nnothing\n[pause]\n[clear]\n" +
+                                   kMenu + "[pause]\n");
+}
+
+TEST(MenuTest, IllegalWordsAskNoUnitQuestion) {
+  for (const std::string word : {"9", "0", "abc", "1)", "01", "1x", "88"}) {
+    EXPECT_EQ(Session(word + "\n8\n"),
+              kMenu + word + "\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                  kMenu + "[pause]\n")
+        << word;
+  }
+}
+
+TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
+  EXPECT_EQ(Session("1 1\n8\n"),
+            kMenu + "1\n[clear]\n" + kUnits + "[blend 1]\n[pause]\n[clear]\n" +
+                kMenu + "[pause]\n");
+  const std::string typed = "2 2 3 3 4 0 5 -1 6 7 1 2147483647 8";
+  const std::string printed = Session(typed);
+  std::string calls;
+  std::istringstream lines(printed);
+  for (std::string line; std::getline(lines, line);)
+    if (line.starts_with("[blend") || line.starts_with("[table") ||
+        line.starts_with("[severe"))
+      calls += line + "\n";
+  EXPECT_EQ(calls,
+            "[table 48 2]\n[table 29 3]\n[table 29 0]\n[table 15 -1]\n"
+            "[severe 7]\n[blend 2147483647]\n");
+}
+
+TEST(MenuTest, ANonIntegerUnitAnswerStartsNoRun) {
+  EXPECT_EQ(Session("1 x 8\n"),
+            kMenu + "1\n[clear]\n" + kUnits + kIllegal + "[pause]\n[clear]\n" +
+                kMenu + "[pause]\n");
+  EXPECT_EQ(Session("6 99999999999 8\n"),
+            kMenu + "6\n[clear]\n" + kUnits + kIllegal + "[pause]\n[clear]\n" +
+                kMenu + "[pause]\n");
+}
+
+TEST(MenuTest, AnIntegerGluedToAWordAnswersTwoQuestions) {
+  // "2abc" is the unit 2; "abc" is then the next word for the menu.
+  const std::string printed = Session("6 2abc\n8\n");
+  EXPECT_EQ(printed, kMenu + "6\n[clear]\n" + kUnits + "[severe 2]\n[pause]\n[clear]\n" +
+                         kMenu + "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                         kMenu + "[pause]\n");
+}
+
+TEST(MenuTest, EndOfInputStopsAtOnceAtEveryQuestion) {
+  int status = -1;
+  EXPECT_EQ(Session("", &status), kMenu);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Session("7\n", &status), kMenu + "7\n[clear]\nnothing\n[pause]\n[clear]\n" + kMenu);
+  EXPECT_EQ(Session("3\n", &status), kMenu + "3\n[clear]\n" + kUnits);
+  EXPECT_EQ(status, 0);
+}
+
+// The real runs, through the menu, in a temporary folder.
+TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
+  TempDir dir;
+  WriteFile(dir.Path("table.txt"), "FHR\n");
+  std::istringstream in("5 1 " + dir.Path("missing.txt") + " 7\n8\n");
+  std::ostringstream out;
+  MenuActions actions = RealRuns();
+  EXPECT_EQ(RunMenu(in, out, actions), 0);
+  EXPECT_EQ(out.str(),
+            kMenu + "5\n" + kUnits + "Running long-term model.\n" +
+                "Please enter the name of the file with the .txt extension: "
+                "You entered a file name wich does not exist in the directory.\n" +
+                kMenu + "7\nnothing\n" + kMenu);
+  EXPECT_FALSE(FileExists(dir.Path("missing.out")));
+}
+
+TEST(MenuTest, EndOfInputAtTheFilePromptWritesNoReport) {
+  std::istringstream in("6 1");
+  std::ostringstream out;
+  EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
+  EXPECT_EQ(out.str(), kMenu + "6\n" + kUnits + "Running ETA Severe Weather Model.\n" +
+                           "Please enter the name of the file with the .txt extension: ");
+}
+
+}  // namespace

@@ -1,0 +1,110 @@
+#include "common/bulletin_reads.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+TEST(BulletinReadsTest, IntegersStopBeforeTheFirstNonDigit) {
+  std::istringstream in("30| -5 +7 08|x");
+  std::int32_t value = 0;
+  char c = 0;
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, 30);
+  ASSERT_TRUE(ReadChar(in, c));
+  EXPECT_EQ(c, '|');
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, -5);
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, 7);
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, 8);  // a leading zero is not octal
+  ASSERT_TRUE(ReadChar(in, c));
+  EXPECT_EQ(c, '|');
+}
+
+TEST(BulletinReadsTest, AFailedReadKeepsItsTargetAndFailsEveryLaterRead) {
+  std::istringstream in("DPT 5 6");
+  std::int32_t value = 42;
+  EXPECT_FALSE(ReadInt(in, value));
+  EXPECT_EQ(value, 42);
+  std::string word = "kept";
+  EXPECT_FALSE(ReadWord(in, word));
+  EXPECT_EQ(word, "kept");
+  char c = 'k';
+  EXPECT_FALSE(ReadChar(in, c));
+  EXPECT_EQ(c, 'k');
+}
+
+TEST(BulletinReadsTest, IntegersBeyond32BitsFail) {
+  std::istringstream in("2147483647 2147483648");
+  std::int32_t value = 0;
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, 2147483647);
+  EXPECT_FALSE(ReadInt(in, value));
+  EXPECT_EQ(value, 2147483647);
+}
+
+TEST(BulletinReadsTest, CarriageReturnsAreWhiteSpace) {
+  std::istringstream in("KBKX\r\r\nETA\r\n12\r\n");
+  std::string word;
+  std::int32_t value = 0;
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word, "KBKX");
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word, "ETA");
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, 12);
+  EXPECT_FALSE(ReadWord(in, word));
+}
+
+TEST(BulletinReadsTest, LongWordsAreCutButWhollyConsumed) {
+  std::istringstream in(std::string(10000, 'a') + " next");
+  std::string word;
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word.size(), kMaxWordKept);
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word, "next");
+}
+
+TEST(BulletinReadsTest, TheLastWordOfAFileIsReadWithoutALineEnd) {
+  std::istringstream in("FHR");
+  std::string word;
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word, "FHR");
+  EXPECT_TRUE(in.eof());
+}
+
+TEST(BulletinReadsTest, DelimitedHoursGluedOrApart) {
+  std::istringstream in("|6| 1012 | 9 | 1013 /12/");
+  int hour = 0;
+  double pressure = 0;
+  ASSERT_TRUE(ReadDelimitedHour(in, hour));
+  EXPECT_EQ(hour, 6);
+  ASSERT_TRUE(ReadDouble(in, pressure));
+  EXPECT_EQ(pressure, 1012);
+  ASSERT_TRUE(ReadDelimitedHour(in, hour));
+  EXPECT_EQ(hour, 9);
+  ASSERT_TRUE(ReadDouble(in, pressure));
+  ASSERT_TRUE(ReadDelimitedHour(in, hour));
+  EXPECT_EQ(hour, 12);
+}
+
+TEST(BulletinReadsTest, DoublesInEveryDecimalForm) {
+  std::istringstream in("1.5 -2 .25 1e3 +4.");
+  double value = 0;
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, 1.5);
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, -2);
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, 0.25);
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, 1000);
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, 4);
+  EXPECT_FALSE(ReadDouble(in, value));
+}
+
+}  // namespace

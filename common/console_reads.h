@@ -1,0 +1,26 @@
+#ifndef ORVANNE_COMMON_CONSOLE_READS_H_
+#define ORVANNE_COMMON_CONSOLE_READS_H_
+
+#include <istream>
+#include <string>
+
+// Console answers are read token by token from one shared stream, so what
+// the user typed ahead on a line answers the next question. Each read skips
+// leading white space and takes one token, leaving the rest of the line.
+
+// True once the console input has ended: every read after that fails, and
+// the program stops.
+bool ConsoleEnded(const std::istream& in);
+
+// One whitespace-delimited word. False only when the input has ended.
+bool ReadConsoleWord(std::istream& in, std::string& word);
+
+// A number as the stream's extraction reads it: "2abc" gives 2 and leaves
+// "abc" for the next read. False when no number stands there (too large for
+// the type counts as none); the offending word is then dropped and the next
+// read starts after it. False too when the input has ended, which
+// ConsoleEnded tells apart.
+bool ReadConsoleInt(std::istream& in, int& value);
+bool ReadConsoleDouble(std::istream& in, double& value);
+
+#endif  // ORVANNE_COMMON_CONSOLE_READS_H_

@@ -1,0 +1,55 @@
+#include "common/conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+// How a report writes the value: the stream's default format.
+std::string Written(double value) {
+  std::ostringstream out;
+  out << value;
+  return out.str();
+}
+
+TEST(ConversionsTest, TemperaturesMultiplyThenAddAndSubtractThenDivide) {
+  EXPECT_EQ(CelsiusToFahrenheit(-40), -40);
+  EXPECT_EQ(CelsiusToFahrenheit(100), 212);
+  EXPECT_EQ(CelsiusToFahrenheit(0), 32);
+  EXPECT_EQ(FahrenheitToCelsius(212), 100);
+  EXPECT_EQ(FahrenheitToCelsius(32), 0);
+  EXPECT_EQ(Written(FahrenheitToCelsius(0)), "-17.7778");
+  EXPECT_EQ(FahrenheitToCelsius(0), (0.0 - 32) / 1.8);
+}
+
+TEST(ConversionsTest, PressureUsesTheOfficeDivisorAndChainsToMillimetres) {
+  const double inches = MillibarsToInches(1013.25);
+  EXPECT_EQ(inches, 1013.25 / 33.86388158);
+  EXPECT_NEAR(inches, 29.92125984, 1e-8);
+  EXPECT_EQ(Written(inches), "29.9213");
+  const double millimetres = InchesToMillimetres(inches);
+  EXPECT_NEAR(millimetres, 759.99999998, 1e-7);
+  EXPECT_LT(millimetres, 760.0);
+  EXPECT_EQ(Written(millimetres), "760");
+  EXPECT_EQ(Written(MillibarsToInches(1000)), "29.53");
+}
+
+TEST(ConversionsTest, PrecipitationAndSpeed) {
+  EXPECT_EQ(MillimetresToInches(25.4), 1);
+  EXPECT_EQ(Written(MillimetresToInches(5)), "0.19685");
+  EXPECT_EQ(KnotsToMph(10), 10 * 1.15077945);
+  EXPECT_EQ(Written(KnotsToMph(10)), "11.5078");
+  EXPECT_EQ(Written(KnotsToKph(10)), "18.52");
+}
+
+TEST(ConversionsTest, ZeroStaysZeroButForTemperatures) {
+  EXPECT_EQ(MillibarsToInches(0), 0);
+  EXPECT_EQ(MillimetresToInches(0), 0);
+  EXPECT_EQ(InchesToMillimetres(0), 0);
+  EXPECT_EQ(KnotsToMph(0), 0);
+  EXPECT_EQ(KnotsToKph(0), 0);
+}
+
+}  // namespace

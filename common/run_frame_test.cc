@@ -1,0 +1,133 @@
+#include "common/run_frame.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "tests/temp_dir.h"
+
+namespace {
+
+constexpr const char* kPrompt =
+    "Please enter the name of the file with the .txt extension: ";
+constexpr const char* kMissing =
+    "You entered a file name wich does not exist in the directory.\n";
+
+struct Asked {
+  bool accepted;
+  std::string name;
+  std::string printed;
+  std::string leftOver;
+};
+
+Asked Ask(const std::string& typed) {
+  std::istringstream in(typed);
+  std::ostringstream out;
+  Asked asked;
+  asked.accepted = AskForBulletin(in, out, asked.name);
+  asked.printed = out.str();
+  std::getline(in, asked.leftOver);
+  return asked;
+}
+
+void WriteHello(std::ostream& report) { report << "hello\n"; }
+
+TEST(AskForBulletinTest, AcceptsAReadableFileAndLeavesTheRestOfTheLine) {
+  TempDir dir;
+  WriteFile(dir.Path("eta.txt"), "x");
+  Asked asked = Ask(dir.Path("eta.txt") + " 7\n");
+  EXPECT_TRUE(asked.accepted);
+  EXPECT_EQ(asked.name, dir.Path("eta.txt"));
+  EXPECT_EQ(asked.printed, kPrompt);
+  EXPECT_EQ(asked.leftOver, " 7");
+}
+
+TEST(AskForBulletinTest, RefusesWhatIsNotAReadableRegularFile) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("folder.txt"));
+  for (const std::string& name :
+       {dir.Path("missing.txt"), dir.Path("folder.txt"), std::string("/dev/null")}) {
+    Asked asked = Ask(name + "\n");
+    EXPECT_FALSE(asked.accepted) << name;
+    EXPECT_EQ(asked.printed, std::string(kPrompt) + kMissing) << name;
+  }
+}
+
+TEST(AskForBulletinTest, RefusesANameShorterThanThreeCharacters) {
+  TempDir dir;
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path);
+  WriteFile("ab", "x");
+  Asked asked = Ask("ab\n");
+  std::filesystem::current_path(previous);
+  EXPECT_FALSE(asked.accepted);
+  EXPECT_EQ(asked.printed,
+            std::string(kPrompt) +
+                "The file name must be at least three characters long.\n");
+}
+
+TEST(AskForBulletinTest, NeverLetsTheReportReplaceTheBulletin) {
+  TempDir dir;
+  WriteFile(dir.Path("guidance.out"), "x");
+  WriteFile(dir.Path("linked.txt"), "x");
+  std::filesystem::create_symlink(dir.Path("linked.txt"), dir.Path("linked.out"));
+  const std::string refused =
+      std::string(kPrompt) +
+      "The report file would replace the bulletin itself; rename the bulletin "
+      "first.\n";
+  EXPECT_EQ(Ask(dir.Path("guidance.out")).printed, refused);
+  EXPECT_EQ(Ask(dir.Path("linked.txt")).printed, refused);
+  EXPECT_EQ(ReadFile(dir.Path("linked.txt")), "x");
+}
+
+TEST(AskForBulletinTest, EndOfInputPrintsNothingMore) {
+  Asked asked = Ask("   \n");
+  EXPECT_FALSE(asked.accepted);
+  EXPECT_EQ(asked.printed, kPrompt);
+}
+
+TEST(WriteReportTest, WritesClosesThenReportsSuccess) {
+  TempDir dir;
+  WriteFile(dir.Path("eta.out"), "an older, longer report\n");
+  std::ostringstream out;
+  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out, "Output file successfully created!",
+                          WriteHello));
+  EXPECT_EQ(out.str(), "Output file successfully created!\n");
+  EXPECT_EQ(ReadFile(dir.Path("eta.out")), "hello\n");
+}
+
+TEST(WriteReportTest, AnEmptySuccessMessagePrintsNothing) {
+  TempDir dir;
+  std::ostringstream out;
+  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out, "", [](std::ostream&) {}));
+  EXPECT_EQ(out.str(), "");
+  EXPECT_TRUE(FileExists(dir.Path("eta.out")));
+}
+
+TEST(WriteReportTest, AReportThatCannotBeCreatedIsSaidSo) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("eta.out"));
+  std::ostringstream out;
+  EXPECT_FALSE(WriteReport(dir.Path("eta.txt"), out, "Output file created successfully.",
+                           WriteHello));
+  EXPECT_EQ(out.str(), "The report file " + dir.Path("eta.out") +
+                           " could not be created.\n");
+}
+
+TEST(WriteReportTest, AReadOnlyFolderIsSaidSo) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("locked"));
+  std::filesystem::permissions(dir.Path("locked"),
+                               std::filesystem::perms::owner_read |
+                                   std::filesystem::perms::owner_exec);
+  std::ostringstream out;
+  EXPECT_FALSE(WriteReport(dir.Path("locked/eta.txt"), out, "Output file created successfully.",
+                           WriteHello));
+  EXPECT_EQ(out.str(), "The report file " + dir.Path("locked/eta.out") +
+                           " could not be created.\n");
+}
+
+}  // namespace
