@@ -47,12 +47,28 @@ bool ReadDouble(std::istream& in, double& value) {
   return true;
 }
 
+bool SkipWords(std::istream& in, int count) {
+  std::string ignored;
+  for (int i = 0; i < count; ++i)
+    if (!ReadWord(in, ignored)) return false;
+  return true;
+}
+
+bool SkipInts(std::istream& in, int count) {
+  std::int32_t ignored;
+  for (int i = 0; i < count; ++i)
+    if (!ReadInt(in, ignored)) return false;
+  return true;
+}
+
+bool SkipChar(std::istream& in) {
+  char ignored;
+  return ReadChar(in, ignored);
+}
+
 bool ReadDelimitedHour(std::istream& in, int& hour) {
-  char delimiter;
   std::int32_t read;
-  if (!ReadChar(in, delimiter) || !ReadInt(in, read) ||
-      !ReadChar(in, delimiter))
-    return false;
+  if (!SkipChar(in) || !ReadInt(in, read) || !SkipChar(in)) return false;
   hour = read;
   return true;
 }

@@ -33,6 +33,11 @@ bool ReadChar(std::istream& in, char& c);
 // A decimal floating-point number in any form the stream accepts.
 bool ReadDouble(std::istream& in, double& value);
 
+// The same reads for values that are only passed over.
+bool SkipWords(std::istream& in, int count);
+bool SkipInts(std::istream& in, int count);
+bool SkipChar(std::istream& in);
+
 // A table row's hour as the table runs lay it out: one non-blank character,
 // the hour as an integer, one more non-blank character. The two characters
 // are dropped, glued to the hour or apart from it.

@@ -1,0 +1,73 @@
+#include "blend/validate_bulletin.h"
+
+#include <array>
+#include <fstream>
+#include <string_view>
+
+#include "blend/bulletin_stations.h"
+#include "common/bulletin_reads.h"
+
+namespace {
+
+struct ModelGroup {
+  std::array<std::string_view, 2> models;
+  std::string_view cycle;
+};
+
+// Sections 1-4, 5-8 and 9-12. "NAM" is today's name of the "ETA" guidance,
+// as "GFS" and "GFSX" are of "AVN" and "MRF".
+constexpr std::array<ModelGroup, 3> kGroups{{
+    {{"ETA", "NAM"}, "1200"},
+    {{"AVN", "GFS"}, "1200"},
+    {{"MRF", "GFSX"}, "0000"},
+}};
+
+bool NamesGroupModel(const ModelGroup& group, const std::string& model) {
+  return model == group.models[0] || model == group.models[1];
+}
+
+// The five header words after the station word. A word that cannot be read
+// leaves the one before it in place, and the tests apply to that.
+struct HeaderRest {
+  std::string model, ignored, date, cycle;
+};
+
+void ReadHeaderRest(std::istream& in, HeaderRest& header) {
+  ReadWord(in, header.model);
+  ReadWord(in, header.ignored);
+  ReadWord(in, header.ignored);
+  ReadWord(in, header.date);
+  ReadWord(in, header.cycle);
+}
+
+}  // namespace
+
+bool ValidateBulletin(const std::string& fileName) {
+  std::ifstream in(fileName);
+  std::string station;
+  HeaderRest header;
+  ReadWord(in, station);
+  ReadHeaderRest(in, header);
+  if (station != kBulletinStations[0] || !NamesGroupModel(kGroups[0], header.model) ||
+      header.cycle != kGroups[0].cycle)
+    return false;
+  // A date word too long to be kept whole could not be compared.
+  const std::string referenceDate = header.date;
+  if (referenceDate.size() >= kMaxWordKept) return false;
+
+  for (int section = 2; section <= kSectionCount; ++section) {
+    const std::string_view expected = SectionStation(section);
+    const ModelGroup& group = kGroups[(section - 1) / kStationCount];
+    // Everything up to the station's next header word is its rows.
+    station.clear();
+    while (station != expected) {
+      ReadWord(in, station);
+      if (in.eof()) return false;
+    }
+    ReadHeaderRest(in, header);
+    if (!NamesGroupModel(group, header.model) || header.cycle != group.cycle ||
+        header.date != referenceDate)
+      return false;
+  }
+  return true;
+}

@@ -1,0 +1,14 @@
+#ifndef ORVANNE_BLEND_VALIDATE_BULLETIN_H_
+#define ORVANNE_BLEND_VALIDATE_BULLETIN_H_
+
+#include <string>
+
+// Checks the twelve section headers of a "1200 Model" bulletin: the first
+// six words of the file are the first header, and then each station's header
+// follows in the fixed order (short-range primary "ETA"/"NAM" at 1200,
+// short-range secondary "AVN"/"GFS" at 1200, extended "MRF"/"GFSX" at 0000,
+// each group KBKX, KHON, KMHE, KFSD), all with the first header's issue date.
+// Rows are not examined. A file that cannot be opened is invalid.
+bool ValidateBulletin(const std::string& fileName);
+
+#endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_
