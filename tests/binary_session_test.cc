@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
+#include "blend/test_bulletin.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -60,6 +62,37 @@ TEST(BinarySessionTest, EndOfInputEndsTheProgramWithStatusZero) {
                 "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
                 "Running long-term model.\n"
                 "Please enter the name of the file with the .txt extension: ");
+}
+
+TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
+  TempDir dir;
+  WriteFile(dir.Path("guidance.txt"), TestBulletin(40).Text());
+  Finished run = RunProgram(dir, "1 1 guidance.txt 0.5\n8\n");
+  EXPECT_EQ(run.status, 0);
+  // Every station at 40 in both models weighs to 40.0001658.
+  EXPECT_NE(run.printed.find("\n1      40.0002     40.0002     40.0002     "
+                             "40.0002     40.0002     40.0002\n"),
+            std::string::npos)
+      << run.printed;
+  EXPECT_NE(run.printed.find("\nOutput file successfully created!\n"),
+            std::string::npos);
+  const std::string report = ReadFile(dir.Path("guidance.out"));
+  EXPECT_NE(report.find("\n6     1.00    40.00     46.03     \n"), std::string::npos)
+      << report;
+}
+
+TEST(BinarySessionTest, TheSampleGuidanceBulletin) {
+  TempDir dir;
+  WriteFile(dir.Path("orvanne_1200.txt"), ReadFile(ORVANNE_SAMPLES "/orvanne_1200.txt"));
+  Finished run = RunProgram(dir, "1\n2\norvanne_1200.txt\n0.6\n8\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.printed.find("You have a valid file.\n"), std::string::npos);
+  EXPECT_NE(run.printed.find("The AVNratio value then has to be: 0.4\n"),
+            std::string::npos);
+  EXPECT_NE(run.printed.find("Output file successfully created!\n"), std::string::npos);
+  const std::string report = ReadFile(dir.Path("orvanne_1200.out"));
+  EXPECT_EQ(report.rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0), 0u);
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 46);
 }
 
 }  // namespace
