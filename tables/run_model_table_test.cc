@@ -131,7 +131,8 @@ TEST(RunModelTableTest, HeadingWordsAfterFhrAreNoTable) {
 }
 
 TEST(RunModelTableTest, ATableThatEndsEarlyGivesNoReport) {
-  Session s = RunOn("FHR\n" + kTypicalRow + kTypicalRow + "|12| 1000 20", 15, 1);
+  Session s =
+      RunOn("FHR\n" + kTypicalRow + kTypicalRow + "|12| 1000 20", 15, 1);
   EXPECT_EQ(s.printed,
             kOpening +
                 "The table after \"FHR\" could not be read at row 3 of 15.\n");
