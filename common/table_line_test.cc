@@ -1,0 +1,26 @@
+#include "common/table_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+constexpr std::array<int, 3> kWidths{5, 8, 4};
+
+TEST(TableLineTest, HeadingsArePaddedToTheirWidths) {
+  std::ostringstream out;
+  WriteHeadingLine(out, kWidths, {"HR", "Adj F", "+ F"});
+  EXPECT_EQ(out.str(), "HR   Adj F   + F \n");
+}
+
+TEST(TableLineTest, TheHourIsAnIntegerAndOverlongValuesPushTheLine) {
+  std::ostringstream out;
+  WriteDataLine(out, kWidths, -6, {1234567.0, 0.00001});
+  WriteDataLine(out, kWidths, 144, {29.921259842, 250.0});
+  EXPECT_EQ(out.str(),
+            "-6   1.23457e+061e-05\n"
+            "144  29.9213 250 \n");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Whole sessions of the table runs through the built program, on copies of
+// the sample bulletins, its console piped as a script would run it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/temp_dir.h"
+
+namespace {
+
+const std::string kMenu =
+    "Please enter an option!\n"
+    "1) Run 1200 Model\n"
+    "2) Run Long GFS Model\n"
+    "3) Run Short GFS Model\n"
+    "4) Run Long ETA Model\n"
+    "5) Run Long AVN Model\n"
+    "6) Run Severe Weather Model\n"
+    "8) Quit\n";
+const std::string kUnits =
+    "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n";
+const std::string kPrompt =
+    "Please enter the name of the file with the .txt extension: ";
+
+// Runs the program in `dir` with `typed` as its standard input; gives what
+// it printed.
+std::string RunProgram(const TempDir& dir, const std::string& typed,
+                       int& status) {
+  WriteFile(dir.Path("console.in"), typed);
+  const std::string command = "cd '" + dir.path + "' && '" ORVANNE_BINARY
+                              "' < console.in > console.out 2>&1";
+  const int result = std::system(command.c_str());
+  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  return ReadFile(dir.Path("console.out"));
+}
+
+void CopySample(const TempDir& dir, const std::string& name) {
+  WriteFile(dir.Path(name),
+            ReadFile(std::string(ORVANNE_SAMPLES) + "/" + name));
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// A report line without its line end, from (text, width) pairs.
+std::string Padded(const std::vector<std::pair<std::string, int>>& fields) {
+  std::string line;
+  for (const auto& [text, width] : fields)
+    line += text + std::string(width - text.size(), ' ');
+  return line;
+}
+
+TEST(TableSessionTest, LongGfsModelInStandardUnits) {
+  TempDir dir;
+  CopySample(dir, "gfs_long.txt");
+  int status = -1;
+  const std::string printed =
+      RunProgram(dir, "2\n1\ngfs_long.txt\n8\n", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(printed, kMenu + "2\n" + kUnits + "Running long-term model.\n" +
+                         kPrompt + "You have a valid file.\n" +
+                         "Output file created successfully.\n" + kMenu);
+  const std::vector<std::string> report =
+      Lines(ReadFile(dir.Path("gfs_long.out")));
+  ASSERT_EQ(report.size(), 49u);
+  EXPECT_EQ(report[0],
+            Padded({{"HR", 5}, {"Pressure In.", 13}, {"2m Temp F", 12},
+                    {"850MB Temp F", 13}, {"700MB Temp F", 13},
+                    {"500MB Temp F", 13}, {"Thickness", 12}, {"Hum %", 10},
+                    {"Precip In.", 14}, {"Cld Cover", 11}, {"Wind Dir", 12},
+                    {"Wind Speed MPH", 15}, {"Adj F", 12}, {"+ F", 12},
+                    {"- F", 12}}));
+  // The sample's first row: 1000 mb, 20 C, 10 C, 2 C, -15 C, 5640, 60 %,
+  // 5 mm, 75, 180, 10 kt.
+  EXPECT_EQ(report[1],
+            Padded({{"3", 5}, {"29.53", 13}, {"68", 12}, {"50", 13},
+                    {"35.6", 13}, {"5", 13}, {"5640", 12}, {"60", 10},
+                    {"0.19685", 14}, {"75", 11}, {"180", 12}, {"11.5078", 15},
+                    {"7.2886", 12}, {"75.2886", 12}, {"60.7114", 12}}));
+  EXPECT_TRUE(report[48].starts_with("144  "));
+}
+
+TEST(TableSessionTest, SevereWeatherInMetricUnits) {
+  TempDir dir;
+  CopySample(dir, "eta_severe.txt");
+  int status = -1;
+  const std::string printed = RunProgram(dir, "6 2 eta_severe.txt 8\n", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(printed, kMenu + "6\n" + kUnits +
+                         "Running ETA Severe Weather Model.\n" + kPrompt +
+                         "You have a valid file.\n" +
+                         "Output file successfully created!\n" + kMenu);
+  const std::vector<std::string> report =
+      Lines(ReadFile(dir.Path("eta_severe.out")));
+  ASSERT_EQ(report.size(), 30u);
+  EXPECT_EQ(report[0],
+            Padded({{"HR", 5}, {"BEST 4LYR LNDE", 16}, {"LIFT INDEX", 12},
+                    {"CNV INHIB", 13}, {"CNV AVBL", 13}, {"POT TEMP C", 13},
+                    {"900MB KNTC", 12}, {"500MB KNTC", 12}, {"250MB KNTC", 14},
+                    {"LAT HEAT", 11}, {"SANS HEAT", 12}}));
+  // The sample's first row, its potential temperature 300 K.
+  EXPECT_EQ(report[1],
+            Padded({{"0", 5}, {"2.1", 16}, {"3.4", 12}, {"-12.5", 13},
+                    {"850", 13}, {"26.8", 13}, {"15", 12}, {"35", 12},
+                    {"62", 14}, {"120", 11}, {"45", 12}}));
+  EXPECT_TRUE(report[29].starts_with("84   "));
+}
+
+}  // namespace
