@@ -59,6 +59,26 @@ TEST(BulletinReadsTest, CarriageReturnsAreWhiteSpace) {
   EXPECT_FALSE(ReadWord(in, word));
 }
 
+TEST(BulletinReadsTest, EveryReadSkipsCarriageReturns) {
+  std::istringstream in("X\r\n-3.5\r\n|12|\r\n\r\n7\r\nEND\r");
+  char c = 0;
+  double value = 0;
+  int hour = 0;
+  std::int32_t number = 0;
+  std::string word;
+  ASSERT_TRUE(ReadChar(in, c));
+  EXPECT_EQ(c, 'X');
+  ASSERT_TRUE(ReadDouble(in, value));
+  EXPECT_EQ(value, -3.5);
+  ASSERT_TRUE(ReadDelimitedHour(in, hour));
+  EXPECT_EQ(hour, 12);
+  ASSERT_TRUE(ReadInt(in, number));
+  EXPECT_EQ(number, 7);
+  ASSERT_TRUE(ReadWord(in, word));
+  EXPECT_EQ(word, "END");  // the last line's "\r" is not part of the word
+  EXPECT_FALSE(ReadChar(in, c));
+}
+
 TEST(BulletinReadsTest, LongWordsAreCutButWhollyConsumed) {
   std::istringstream in(std::string(10000, 'a') + " next");
   std::string word;

@@ -52,6 +52,14 @@ TEST(SkipToLabelTest, EitherOfTwoLabels) {
   EXPECT_EQ(NextWord(in), "2");
 }
 
+TEST(SkipToLabelTest, LabelsEndingCrLfLinesMatch) {
+  std::istringstream in("KBKX GFS\r\n\r\nDPT\r\n1 X/N\r\n2\r\n");
+  EXPECT_TRUE(SkipToLabel(in, "GFS"));
+  EXPECT_TRUE(SkipToLabel(in, "N/X", "X/N"));
+  EXPECT_EQ(NextWord(in), "2");
+  EXPECT_FALSE(SkipToLabel(in, "DPT"));
+}
+
 TEST(SkipToLabelTest, AnOverlongWordEndingInTheLabelDoesNotMatch) {
   std::istringstream in(std::string(1000, 'x') + "FHR 7 FHR 8");
   EXPECT_TRUE(SkipToLabel(in, "FHR"));

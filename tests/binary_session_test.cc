@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "blend/test_bulletin.h"
 #include "tests/temp_dir.h"
@@ -93,6 +95,79 @@ TEST(BinarySessionTest, TheSampleGuidanceBulletin) {
   const std::string report = ReadFile(dir.Path("orvanne_1200.out"));
   EXPECT_EQ(report.rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0), 0u);
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 46);
+}
+
+// The same text with every line ended in "\r\n", as a Windows editor saves
+// it, or in "\n" alone.
+std::string WithCrLf(const std::string& text) {
+  std::string crlf;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) crlf += '\r';
+    crlf += text[i];
+  }
+  return crlf;
+}
+
+std::string WithLf(const std::string& text) {
+  std::string lf;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lf += text[i];
+  }
+  return lf;
+}
+
+TEST(BinarySessionTest, AnswersTypedWithCrLfReadLikeLf) {
+  TempDir dir;
+  WriteFile(dir.Path("b.txt"), "KBKX\r\n");
+  Finished run = RunProgram(dir, "2\r\n1\r\nb.txt\r\n8\r\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.printed,
+            kMenu + "2\n" +
+                "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
+                "Running long-term model.\n"
+                "Please enter the name of the file with the .txt extension: "
+                "You have a valid file.\n"
+                "The bulletin has no \"FHR\" table.\n" +
+                kMenu);
+  EXPECT_FALSE(FileExists(dir.Path("b.out")));
+}
+
+// Every run on every sample bulletin: a copy with "\r\n" line ends gives
+// the same console output and the same report bytes as one with "\n".
+TEST(BinarySessionTest, CrLfBulletinsGiveTheSameReportsAsLf) {
+  std::vector<std::filesystem::path> bulletins;
+  std::error_code error;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(ORVANNE_SAMPLES, error)) {
+    if (entry.path().extension() == ".txt") bulletins.push_back(entry.path());
+  }
+  if (bulletins.empty()) GTEST_SKIP() << "no sample bulletins in " ORVANNE_SAMPLES;
+  for (const auto& bulletin : bulletins) {
+    const std::string name = bulletin.filename().string();
+    const std::string report = name.substr(0, name.size() - 3) + "out";
+    const std::string text = ReadFile(bulletin.string());
+    for (const char* entry : {"1", "2", "3", "4", "5", "6"}) {
+      SCOPED_TRACE(name + " with menu entry " + entry);
+      const std::string typed =
+          std::string(entry) + "\n1\n" + name + "\n0.6\n8\n";
+      TempDir lfDir;
+      TempDir crlfDir;
+      WriteFile(lfDir.Path(name), WithLf(text));
+      WriteFile(crlfDir.Path(name), WithCrLf(text));
+      Finished lf = RunProgram(lfDir, typed);
+      Finished crlf = RunProgram(crlfDir, typed);
+      EXPECT_EQ(lf.status, 0);
+      EXPECT_EQ(crlf.status, 0);
+      EXPECT_EQ(crlf.printed, lf.printed);
+      // A run may refuse a bulletin meant for another run, but then alike.
+      const bool written = FileExists(lfDir.Path(report));
+      EXPECT_EQ(FileExists(crlfDir.Path(report)), written);
+      if (written) {
+        EXPECT_EQ(ReadFile(crlfDir.Path(report)), ReadFile(lfDir.Path(report)));
+      }
+    }
+  }
 }
 
 }  // namespace
