@@ -1,49 +1,119 @@
 #include "common/bulletin_reads.h"
 
+#include "common/read_ahead.h"
+
+#include <array>
+#include <cstdlib>
+#include <limits>
+
 namespace {
 
-// The blanks of the "C" locale, which the bulletin streams use.
-bool IsBlank(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
+using Traits = std::char_traits<char>;
+
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Takes the next character, which the caller has seen with sgetc, and
+// returns the one after it; marks the end of input when there is none.
+int Advance(std::istream& in) {
+  const int c = in.rdbuf()->snextc();
+  if (c == kEnd) in.setstate(std::ios::eofbit);
+  return c;
 }
+
+// Longest number text a numeric read holds. No bulletin value comes near
+// it; a longer one is refused rather than held or cut.
+constexpr std::size_t kMaxNumberLength = 128;
 
 }  // namespace
 
 bool ReadWord(std::istream& in, std::string& word) {
-  std::istream::sentry ready(in);  // skips white space, fails at the end
-  if (!ready) return false;
+  if (StartRead(in) == kEnd) return false;
   word.clear();
-  std::streambuf* buf = in.rdbuf();
-  for (int c = buf->sgetc();; c = buf->snextc()) {
-    if (c == std::char_traits<char>::eof()) {
-      in.setstate(std::ios::eofbit);
-      break;
-    }
-    if (IsBlank(c)) break;
-    if (word.size() < kMaxWordKept) word.push_back(static_cast<char>(c));
-  }
+  const int stop = TakeWhile(
+      in.rdbuf(), [](char c) { return !IsBlank(c); },
+      [&word](const char* first, const char* last) {
+        const std::size_t room = kMaxWordKept - word.size();
+        const std::size_t count = static_cast<std::size_t>(last - first);
+        word.append(first, count < room ? count : room);
+      });
+  if (stop == kEnd) in.setstate(std::ios::eofbit);
   return true;
 }
 
 bool ReadInt(std::istream& in, std::int32_t& value) {
-  std::int32_t read;
-  if (!(in >> read)) return false;
-  value = read;
+  int c = StartRead(in);
+  if (c == kEnd) return false;
+  const bool negative = c == '-';
+  if (c == '-' || c == '+') c = Advance(in);
+  // Every digit is taken, as the stream's own integer read does, even once
+  // the value is out of range.
+  std::int64_t magnitude = 0;
+  bool anyDigit = false;
+  bool outOfRange = false;
+  for (; IsDigit(c); c = Advance(in)) {
+    anyDigit = true;
+    if (!outOfRange) {
+      magnitude = magnitude * 10 + (c - '0');
+      outOfRange = magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    }
+  }
+  const std::int64_t signedValue = negative ? -magnitude : magnitude;
+  if (!anyDigit || outOfRange ||
+      signedValue > std::numeric_limits<std::int32_t>::max() ||
+      signedValue < std::numeric_limits<std::int32_t>::min()) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  value = static_cast<std::int32_t>(signedValue);
   return true;
 }
 
 bool ReadChar(std::istream& in, char& c) {
-  char read;
-  if (!(in >> read)) return false;
-  c = read;
+  const int next = StartRead(in);
+  if (next == kEnd) return false;
+  c = Traits::to_char_type(next);
+  Advance(in);
   return true;
 }
 
 bool ReadDouble(std::istream& in, double& value) {
-  double read;
-  if (!(in >> read)) return false;
-  value = read;
+  int c = StartRead(in);
+  if (c == kEnd) return false;
+  // The characters of a decimal number: a sign, digits, a point and digits,
+  // and an exponent once there is a digit; taken as the stream's own
+  // floating-point read takes them.
+  std::array<char, kMaxNumberLength + 1> text;
+  std::size_t length = 0;
+  bool tooLong = false;
+  auto take = [&] {
+    if (length < kMaxNumberLength)
+      text[length++] = Traits::to_char_type(c);
+    else
+      tooLong = true;
+    c = Advance(in);
+  };
+  bool anyDigit = false;
+  if (c == '+' || c == '-') take();
+  for (; IsDigit(c); anyDigit = true) take();
+  if (c == '.') {
+    take();
+    for (; IsDigit(c); anyDigit = true) take();
+  }
+  if (anyDigit && (c == 'e' || c == 'E')) {
+    take();
+    if (c == '+' || c == '-') take();
+    while (IsDigit(c)) take();
+  }
+  text[length] = '\0';
+  char* parsedEnd = nullptr;
+  const double parsed = std::strtod(text.data(), &parsedEnd);
+  if (tooLong || length == 0 || parsedEnd != text.data() + length ||
+      parsed == std::numeric_limits<double>::infinity() ||
+      parsed == -std::numeric_limits<double>::infinity()) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  value = parsed;
   return true;
 }
 

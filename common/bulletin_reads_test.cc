@@ -127,4 +127,51 @@ TEST(BulletinReadsTest, DoublesInEveryDecimalForm) {
   EXPECT_FALSE(ReadDouble(in, value));
 }
 
+TEST(BulletinReadsTest, NumbersAsTheStreamReadsThem) {
+  std::istringstream in("1e 5");
+  double value = 9;
+  EXPECT_FALSE(ReadDouble(in, value));  // "1e" is taken and is no number
+  EXPECT_EQ(value, 9);
+  const std::pair<std::string, bool> doubles[] = {
+      {"-", false}, {".", false}, {".e5", false}, {"1e400", false},
+      {"-1e400", false}, {"1e-400", true}, {"1.", true}, {"+.5e+2", true},
+      {"x", false}};
+  for (const auto& [text, readable] : doubles) {
+    std::istringstream one(text);
+    EXPECT_EQ(ReadDouble(one, value), readable) << text;
+  }
+  std::istringstream half("+.5e+2|");
+  ASSERT_TRUE(ReadDouble(half, value));
+  EXPECT_EQ(value, 50);
+  char c = 0;
+  ASSERT_TRUE(ReadChar(half, c));
+  EXPECT_EQ(c, '|');
+}
+
+TEST(BulletinReadsTest, IntegersAtTheEdgesOf32Bits) {
+  std::istringstream in("-2147483648 -2147483649");
+  std::int32_t value = 0;
+  ASSERT_TRUE(ReadInt(in, value));
+  EXPECT_EQ(value, -2147483648);
+  EXPECT_FALSE(ReadInt(in, value));
+  for (const std::string text : {"-", "+", "+|", "- 5"}) {
+    std::istringstream one(text);
+    EXPECT_FALSE(ReadInt(one, value)) << text;
+  }
+}
+
+TEST(BulletinReadsTest, AnEndlessNumberIsRefusedNotHeld) {
+  // Far longer than any bulletin value: refused whole, then nothing more.
+  std::istringstream in(std::string(100000, '7') + " 5");
+  double value = 1;
+  EXPECT_FALSE(ReadDouble(in, value));
+  EXPECT_EQ(value, 1);
+  std::istringstream zeros("0." + std::string(200, '0') + "1 5");
+  EXPECT_FALSE(ReadDouble(zeros, value));
+  std::istringstream digits(std::string(100000, '9') + " 5");
+  std::int32_t count = 3;
+  EXPECT_FALSE(ReadInt(digits, count));
+  EXPECT_EQ(count, 3);
+}
+
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
+
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -64,6 +67,51 @@ TEST(SkipToLabelTest, AnOverlongWordEndingInTheLabelDoesNotMatch) {
   std::istringstream in(std::string(1000, 'x') + "FHR 7 FHR 8");
   EXPECT_TRUE(SkipToLabel(in, "FHR"));
   EXPECT_EQ(NextWord(in), "8");
+}
+
+}  // namespace
+
+namespace {
+
+// A stream buffer that reads ahead nothing, as a console may be.
+class OneAtATime : public std::streambuf {
+ public:
+  explicit OneAtATime(std::string text) : text_(std::move(text)) {}
+
+ protected:
+  int_type underflow() override {
+    return at_ < text_.size() ? traits_type::to_int_type(text_[at_]) : traits_type::eof();
+  }
+  int_type uflow() override {
+    return at_ < text_.size() ? traits_type::to_int_type(text_[at_++]) : traits_type::eof();
+  }
+
+ private:
+  std::string text_;
+  std::size_t at_ = 0;
+};
+
+TEST(SkipToLabelTest, WorksOnAStreamThatReadsAheadNothing) {
+  OneAtATime buffer("FH FHRR xFHR FHR 6 N/X");
+  std::istream in(&buffer);
+  EXPECT_TRUE(SkipToLabel(in, "FHR"));
+  EXPECT_EQ(NextWord(in), "6");
+  EXPECT_TRUE(SkipToLabel(in, "X/N", "N/X"));
+  EXPECT_TRUE(in.eof());
+  EXPECT_FALSE(SkipToLabel(in, "X/N", "N/X"));
+}
+
+TEST(SkipToLabelTest, WordsSplitAcrossBufferRefills) {
+  TempDir dir;
+  WriteFile(dir.Path("b.txt"), "FH\r\nFHRX F FHR  7\nFHR");
+  char small[3];
+  std::ifstream in;
+  in.rdbuf()->pubsetbuf(small, sizeof small);
+  in.open(dir.Path("b.txt"));
+  EXPECT_TRUE(SkipToLabel(in, "FHR"));
+  EXPECT_EQ(NextWord(in), "7");
+  EXPECT_TRUE(SkipToLabel(in, "FHR"));  // the last word of the file
+  EXPECT_FALSE(SkipToLabel(in, "FHR"));
 }
 
 }  // namespace
