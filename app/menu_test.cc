@@ -5,23 +5,11 @@
 #include <sstream>
 #include <string>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-const std::string kMenu =
-    "Please enter an option!\n"
-    "1) Run 1200 Model\n"
-    "2) Run Long GFS Model\n"
-    "3) Run Short GFS Model\n"
-    "4) Run Long ETA Model\n"
-    "5) Run Long AVN Model\n"
-    "6) Run Severe Weather Model\n"
-    "8) Quit\n";
-const std::string kUnits =
-    "Please enter an option!\n"
-    "1) Use Standard Units\n"
-    "2) Use Metric Units\n";
 const std::string kIllegal = "Illegal option was entered, try again.\n";
 
 // The fake runs and screen write what they were asked into the console, so
@@ -50,28 +38,28 @@ std::string Session(const std::string& typed, int* status = nullptr) {
 
 TEST(MenuTest, EightFirstPausesOnceAndEnds) {
   int status = -1;
-  EXPECT_EQ(Session("8\n", &status), kMenu + "[pause]\n");
+  EXPECT_EQ(Session("8\n", &status), kMenuText + "[pause]\n");
   EXPECT_EQ(status, 0);
 }
 
 TEST(MenuTest, SevenPrintsNothingThenShowsTheMenuAgain) {
-  EXPECT_EQ(Session("7\n8\n"), kMenu + "7\n[clear]\nnothing\n[pause]\n[clear]\n" +
-                                   kMenu + "[pause]\n");
+  EXPECT_EQ(Session("7\n8\n"), kMenuText + "7\n[clear]\nnothing\n[pause]\n[clear]\n" +
+                                   kMenuText + "[pause]\n");
 }
 
 TEST(MenuTest, IllegalWordsAskNoUnitQuestion) {
   for (const std::string word : {"9", "0", "abc", "1)", "01", "1x", "88"}) {
     EXPECT_EQ(Session(word + "\n8\n"),
-              kMenu + word + "\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
-                  kMenu + "[pause]\n")
+              kMenuText + word + "\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                  kMenuText + "[pause]\n")
         << word;
   }
 }
 
 TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
   EXPECT_EQ(Session("1 1\n8\n"),
-            kMenu + "1\n[clear]\n" + kUnits + "[blend 1]\n[pause]\n[clear]\n" +
-                kMenu + "[pause]\n");
+            kMenuText + "1\n[clear]\n" + kUnitQuestion + "[blend 1]\n[pause]\n[clear]\n" +
+                kMenuText + "[pause]\n");
   const std::string typed = "2 2 3 3 4 0 5 -1 6 7 1 2147483647 8";
   const std::string printed = Session(typed);
   std::string calls;
@@ -87,27 +75,27 @@ TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
 
 TEST(MenuTest, ANonIntegerUnitAnswerStartsNoRun) {
   EXPECT_EQ(Session("1 x 8\n"),
-            kMenu + "1\n[clear]\n" + kUnits + kIllegal + "[pause]\n[clear]\n" +
-                kMenu + "[pause]\n");
+            kMenuText + "1\n[clear]\n" + kUnitQuestion + kIllegal + "[pause]\n[clear]\n" +
+                kMenuText + "[pause]\n");
   EXPECT_EQ(Session("6 99999999999 8\n"),
-            kMenu + "6\n[clear]\n" + kUnits + kIllegal + "[pause]\n[clear]\n" +
-                kMenu + "[pause]\n");
+            kMenuText + "6\n[clear]\n" + kUnitQuestion + kIllegal + "[pause]\n[clear]\n" +
+                kMenuText + "[pause]\n");
 }
 
 TEST(MenuTest, AnIntegerGluedToAWordAnswersTwoQuestions) {
   // "2abc" is the unit 2; "abc" is then the next word for the menu.
   const std::string printed = Session("6 2abc\n8\n");
-  EXPECT_EQ(printed, kMenu + "6\n[clear]\n" + kUnits + "[severe 2]\n[pause]\n[clear]\n" +
-                         kMenu + "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
-                         kMenu + "[pause]\n");
+  EXPECT_EQ(printed, kMenuText + "6\n[clear]\n" + kUnitQuestion + "[severe 2]\n[pause]\n[clear]\n" +
+                         kMenuText + "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                         kMenuText + "[pause]\n");
 }
 
 TEST(MenuTest, EndOfInputStopsAtOnceAtEveryQuestion) {
   int status = -1;
-  EXPECT_EQ(Session("", &status), kMenu);
+  EXPECT_EQ(Session("", &status), kMenuText);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(Session("7\n", &status), kMenu + "7\n[clear]\nnothing\n[pause]\n[clear]\n" + kMenu);
-  EXPECT_EQ(Session("3\n", &status), kMenu + "3\n[clear]\n" + kUnits);
+  EXPECT_EQ(Session("7\n", &status), kMenuText + "7\n[clear]\nnothing\n[pause]\n[clear]\n" + kMenuText);
+  EXPECT_EQ(Session("3\n", &status), kMenuText + "3\n[clear]\n" + kUnitQuestion);
   EXPECT_EQ(status, 0);
 }
 
@@ -120,10 +108,10 @@ TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
   MenuActions actions = RealRuns();
   EXPECT_EQ(RunMenu(in, out, actions), 0);
   EXPECT_EQ(out.str(),
-            kMenu + "5\n" + kUnits + "Running long-term model.\n" +
+            kMenuText + "5\n" + kUnitQuestion + "Running long-term model.\n" +
                 "Please enter the name of the file with the .txt extension: "
                 "You entered a file name wich does not exist in the directory.\n" +
-                kMenu + "7\nnothing\n" + kMenu);
+                kMenuText + "7\nnothing\n" + kMenuText);
   EXPECT_FALSE(FileExists(dir.Path("missing.out")));
 }
 
@@ -131,7 +119,7 @@ TEST(MenuTest, EndOfInputAtTheFilePromptWritesNoReport) {
   std::istringstream in("6 1");
   std::ostringstream out;
   EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
-  EXPECT_EQ(out.str(), kMenu + "6\n" + kUnits + "Running ETA Severe Weather Model.\n" +
+  EXPECT_EQ(out.str(), kMenuText + "6\n" + kUnitQuestion + "Running ETA Severe Weather Model.\n" +
                            "Please enter the name of the file with the .txt extension: ");
 }
 

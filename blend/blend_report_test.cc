@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "tests/console_texts.h"
+
 namespace {
 
 template <typename Record, std::size_t N>
@@ -44,12 +46,6 @@ BlendInputs WorkedExample() {
   return in;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 std::vector<std::string> Console(const BlendInputs& in, int unitSystem) {
   std::ostringstream out;

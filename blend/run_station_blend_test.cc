@@ -7,12 +7,11 @@
 
 #include "app/menu.h"
 #include "blend/test_bulletin.h"
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-const std::string kPrompt =
-    "Please enter the name of the file with the .txt extension: ";
 const std::string kRatioPrompt =
     "Please enter in a decimal ratio you would like for the ETA model weight: ";
 
@@ -34,12 +33,6 @@ class RunStationBlendTest : public ::testing::Test {
   TempDir dir_;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // Every station at 40 in both models: every city value is 40 times the
 // weights' sum, 40.0001658.
@@ -47,7 +40,7 @@ TEST_F(RunStationBlendTest, AWholeStandardRun) {
   const std::string printed = Run(1, "0.5\n");
   const auto lines = Lines(printed);
   ASSERT_EQ(lines.size(), 13u) << printed;
-  EXPECT_EQ(lines[0], kPrompt + "You have a valid file.");
+  EXPECT_EQ(lines[0], kFilePrompt + "You have a valid file.");
   EXPECT_EQ(lines[1], kRatioPrompt + "The AVNratio value then has to be: 0.5");
   EXPECT_EQ(lines[2], "");
   EXPECT_EQ(lines[5], "1      40.0002     40.0002     40.0002     40.0002     "
@@ -97,14 +90,14 @@ TEST_F(RunStationBlendTest, ARatioThatIsNotANumberIsAskedAgain) {
 
 TEST_F(RunStationBlendTest, EndOfInputAtTheRatioWritesNoReport) {
   EXPECT_EQ(Run(1, "half"),
-            kPrompt + "You have a valid file.\n" + kRatioPrompt +
+            kFilePrompt + "You have a valid file.\n" + kRatioPrompt +
                 "The ratio must be a decimal number; please try again.\n" + kRatioPrompt);
   EXPECT_FALSE(FileExists(Report()));
 }
 
 TEST_F(RunStationBlendTest, OtherUnitSystemsLeaveAnEmptyReport) {
   WriteFile(Report(), "yesterday's report\n");
-  EXPECT_EQ(Run(3, "0.6\n"), kPrompt + "You have a valid file.\n" + kRatioPrompt +
+  EXPECT_EQ(Run(3, "0.6\n"), kFilePrompt + "You have a valid file.\n" + kRatioPrompt +
                                  "The AVNratio value then has to be: 0.4\n\n");
   EXPECT_TRUE(FileExists(Report()));
   EXPECT_EQ(ReadFile(Report()), "");
@@ -113,7 +106,7 @@ TEST_F(RunStationBlendTest, OtherUnitSystemsLeaveAnEmptyReport) {
 TEST_F(RunStationBlendTest, AnInvalidBulletinIsNeverRead) {
   WriteFile(Bulletin(), "FOUS14 " + TestBulletin(40).Text());
   WriteFile(Report(), "yesterday's report\n");
-  EXPECT_EQ(Run(1, "0.6\n"), kPrompt + "Your input file is invalid.\n");
+  EXPECT_EQ(Run(1, "0.6\n"), kFilePrompt + "Your input file is invalid.\n");
   EXPECT_EQ(ReadFile(Report()), "yesterday's report\n");
 }
 
@@ -128,7 +121,7 @@ TEST_F(RunStationBlendTest, AnUnreadableRowStopsTheRunBeforeTheRatio) {
   WriteFile(Bulletin(), text);
   WriteFile(Report(), "yesterday's report\n");
   EXPECT_EQ(Run(1, "0.6\n"),
-            kPrompt + "You have a valid file.\n" +
+            kFilePrompt + "You have a valid file.\n" +
                 "The bulletin could not be read: row \"WSP\" of section 7 (KMHE) is "
                 "missing or incomplete.\n");
   EXPECT_EQ(ReadFile(Report()), "yesterday's report\n");
@@ -175,7 +168,7 @@ TEST_F(RunStationBlendTest, AWholeMenuSession) {
   EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
   const auto lines = Lines(out.str());
   EXPECT_EQ(lines[8], "1");
-  EXPECT_EQ(lines[12], kPrompt + "You have a valid file.");
+  EXPECT_EQ(lines[12], kFilePrompt + "You have a valid file.");
   EXPECT_EQ(lines[24], "Output file successfully created!");
   EXPECT_EQ(lines[25], "Please enter an option!");
   EXPECT_EQ(Lines(ReadFile(Report())).size(), 46u);

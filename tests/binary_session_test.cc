@@ -11,56 +11,35 @@
 #include <vector>
 
 #include "blend/test_bulletin.h"
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-const std::string kMenu =
-    "Please enter an option!\n"
-    "1) Run 1200 Model\n"
-    "2) Run Long GFS Model\n"
-    "3) Run Short GFS Model\n"
-    "4) Run Long ETA Model\n"
-    "5) Run Long AVN Model\n"
-    "6) Run Severe Weather Model\n"
-    "8) Quit\n";
 
-struct Finished {
-  int status;
-  std::string printed;
-};
 
-// Runs the program in `dir` with `typed` as its standard input.
-Finished RunProgram(const TempDir& dir, const std::string& typed) {
-  WriteFile(dir.Path("console.in"), typed);
-  const std::string command = "cd '" + dir.path + "' && '" ORVANNE_BINARY
-                              "' < console.in > console.out 2>&1";
-  const int result = std::system(command.c_str());
-  return {WIFEXITED(result) ? WEXITSTATUS(result) : -1,
-          ReadFile(dir.Path("console.out"))};
-}
 
 TEST(BinarySessionTest, QuitAtOnce) {
   TempDir dir;
-  Finished run = RunProgram(dir, "8\n");
+  FinishedProgram run = RunProgram(dir, "8\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.printed, kMenu);
+  EXPECT_EQ(run.printed, kMenuText);
 }
 
 TEST(BinarySessionTest, NothingThenAnIllegalWordThenQuit) {
   TempDir dir;
-  Finished run = RunProgram(dir, "7\nabc\n8\n");
+  FinishedProgram run = RunProgram(dir, "7\nabc\n8\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.printed, kMenu + "7\nnothing\n" + kMenu + "abc\n" +
-                             "Illegal option was entered, try again.\n" + kMenu);
+  EXPECT_EQ(run.printed, kMenuText + "7\nnothing\n" + kMenuText + "abc\n" +
+                             "Illegal option was entered, try again.\n" + kMenuText);
 }
 
 TEST(BinarySessionTest, EndOfInputEndsTheProgramWithStatusZero) {
   TempDir dir;
-  Finished run = RunProgram(dir, "2 1");
+  FinishedProgram run = RunProgram(dir, "2 1");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.printed,
-            kMenu + "2\n" +
+            kMenuText + "2\n" +
                 "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
                 "Running long-term model.\n"
                 "Please enter the name of the file with the .txt extension: ");
@@ -69,7 +48,7 @@ TEST(BinarySessionTest, EndOfInputEndsTheProgramWithStatusZero) {
 TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
   TempDir dir;
   WriteFile(dir.Path("guidance.txt"), TestBulletin(40).Text());
-  Finished run = RunProgram(dir, "1 1 guidance.txt 0.5\n8\n");
+  FinishedProgram run = RunProgram(dir, "1 1 guidance.txt 0.5\n8\n");
   EXPECT_EQ(run.status, 0);
   // Every station at 40 in both models weighs to 40.0001658.
   EXPECT_NE(run.printed.find("\n1      40.0002     40.0002     40.0002     "
@@ -86,7 +65,7 @@ TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
 TEST(BinarySessionTest, TheSampleGuidanceBulletin) {
   TempDir dir;
   WriteFile(dir.Path("orvanne_1200.txt"), ReadFile(ORVANNE_SAMPLES "/orvanne_1200.txt"));
-  Finished run = RunProgram(dir, "1\n2\norvanne_1200.txt\n0.6\n8\n");
+  FinishedProgram run = RunProgram(dir, "1\n2\norvanne_1200.txt\n0.6\n8\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.printed.find("You have a valid file.\n"), std::string::npos);
   EXPECT_NE(run.printed.find("The AVNratio value then has to be: 0.4\n"),
@@ -120,16 +99,16 @@ std::string WithLf(const std::string& text) {
 TEST(BinarySessionTest, AnswersTypedWithCrLfReadLikeLf) {
   TempDir dir;
   WriteFile(dir.Path("b.txt"), "KBKX\r\n");
-  Finished run = RunProgram(dir, "2\r\n1\r\nb.txt\r\n8\r\n");
+  FinishedProgram run = RunProgram(dir, "2\r\n1\r\nb.txt\r\n8\r\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.printed,
-            kMenu + "2\n" +
+            kMenuText + "2\n" +
                 "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
                 "Running long-term model.\n"
                 "Please enter the name of the file with the .txt extension: "
                 "You have a valid file.\n"
                 "The bulletin has no \"FHR\" table.\n" +
-                kMenu);
+                kMenuText);
   EXPECT_FALSE(FileExists(dir.Path("b.out")));
 }
 
@@ -155,8 +134,8 @@ TEST(BinarySessionTest, CrLfBulletinsGiveTheSameReportsAsLf) {
       TempDir crlfDir;
       WriteFile(lfDir.Path(name), WithLf(text));
       WriteFile(crlfDir.Path(name), WithCrLf(text));
-      Finished lf = RunProgram(lfDir, typed);
-      Finished crlf = RunProgram(crlfDir, typed);
+      FinishedProgram lf = RunProgram(lfDir, typed);
+      FinishedProgram crlf = RunProgram(crlfDir, typed);
       EXPECT_EQ(lf.status, 0);
       EXPECT_EQ(crlf.status, 0);
       EXPECT_EQ(crlf.printed, lf.printed);

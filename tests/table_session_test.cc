@@ -10,47 +10,18 @@
 #include <utility>
 #include <vector>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-const std::string kMenu =
-    "Please enter an option!\n"
-    "1) Run 1200 Model\n"
-    "2) Run Long GFS Model\n"
-    "3) Run Short GFS Model\n"
-    "4) Run Long ETA Model\n"
-    "5) Run Long AVN Model\n"
-    "6) Run Severe Weather Model\n"
-    "8) Quit\n";
-const std::string kUnits =
-    "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n";
-const std::string kPrompt =
-    "Please enter the name of the file with the .txt extension: ";
 
-// Runs the program in `dir` with `typed` as its standard input; gives what
-// it printed.
-std::string RunProgram(const TempDir& dir, const std::string& typed,
-                       int& status) {
-  WriteFile(dir.Path("console.in"), typed);
-  const std::string command = "cd '" + dir.path + "' && '" ORVANNE_BINARY
-                              "' < console.in > console.out 2>&1";
-  const int result = std::system(command.c_str());
-  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-  return ReadFile(dir.Path("console.out"));
-}
 
 void CopySample(const TempDir& dir, const std::string& name) {
   WriteFile(dir.Path(name),
             ReadFile(std::string(ORVANNE_SAMPLES) + "/" + name));
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // A report line without its line end, from (text, width) pairs.
 std::string Padded(const std::vector<std::pair<std::string, int>>& fields) {
@@ -63,13 +34,11 @@ std::string Padded(const std::vector<std::pair<std::string, int>>& fields) {
 TEST(TableSessionTest, LongGfsModelInStandardUnits) {
   TempDir dir;
   CopySample(dir, "gfs_long.txt");
-  int status = -1;
-  const std::string printed =
-      RunProgram(dir, "2\n1\ngfs_long.txt\n8\n", status);
+  const auto [status, printed] = RunProgram(dir, "2\n1\ngfs_long.txt\n8\n");
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(printed, kMenu + "2\n" + kUnits + "Running long-term model.\n" +
-                         kPrompt + "You have a valid file.\n" +
-                         "Output file created successfully.\n" + kMenu);
+  EXPECT_EQ(printed, kMenuText + "2\n" + kUnitQuestion + "Running long-term model.\n" +
+                         kFilePrompt + "You have a valid file.\n" +
+                         "Output file created successfully.\n" + kMenuText);
   const std::vector<std::string> report =
       Lines(ReadFile(dir.Path("gfs_long.out")));
   ASSERT_EQ(report.size(), 49u);
@@ -93,13 +62,12 @@ TEST(TableSessionTest, LongGfsModelInStandardUnits) {
 TEST(TableSessionTest, SevereWeatherInMetricUnits) {
   TempDir dir;
   CopySample(dir, "eta_severe.txt");
-  int status = -1;
-  const std::string printed = RunProgram(dir, "6 2 eta_severe.txt 8\n", status);
+  const auto [status, printed] = RunProgram(dir, "6 2 eta_severe.txt 8\n");
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(printed, kMenu + "6\n" + kUnits +
-                         "Running ETA Severe Weather Model.\n" + kPrompt +
+  EXPECT_EQ(printed, kMenuText + "6\n" + kUnitQuestion +
+                         "Running ETA Severe Weather Model.\n" + kFilePrompt +
                          "You have a valid file.\n" +
-                         "Output file successfully created!\n" + kMenu);
+                         "Output file successfully created!\n" + kMenuText);
   const std::vector<std::string> report =
       Lines(ReadFile(dir.Path("eta_severe.out")));
   ASSERT_EQ(report.size(), 30u);
