@@ -4,6 +4,7 @@
 
 #include "blend/run_station_blend.h"
 #include "common/console_reads.h"
+#include "common/read_ahead.h"
 #include "common/run_frame.h"
 #include "tables/run_model_table.h"
 #include "tables/run_severe_weather.h"
@@ -64,6 +65,30 @@ void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
   }
 }
 
+// Reads the next choice word and echoes it on a line of its own, unless it is
+// "8". Only its first two characters are kept (every choice has one), and a
+// longer word is echoed as it is read, so a word of any length costs no
+// memory. False when the console input has ended.
+bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
+  int c = StartRead(in);
+  if (c == kEnd) return false;
+  choice.clear();
+  std::streambuf* buf = in.rdbuf();
+  for (; c != kEnd && !IsBlank(static_cast<char>(c)); c = buf->snextc()) {
+    if (choice.size() < 2) {
+      choice.push_back(static_cast<char>(c));
+      if (choice.size() == 2) out << choice;
+    } else {
+      out.put(static_cast<char>(c));
+    }
+  }
+  if (c == kEnd) in.setstate(std::ios::eofbit);
+  if (choice == "8") return true;
+  if (choice.size() == 1) out << choice;
+  out << std::endl;
+  return true;
+}
+
 }  // namespace
 
 MenuActions RealRuns() {
@@ -75,8 +100,7 @@ int RunMenu(std::istream& in, std::ostream& out, const MenuActions& actions) {
   int unitSystem = 0;  // kept from one run to the next, as typed
   std::string choice;
   PrintMenu(out);
-  while (ReadConsoleWord(in, choice) && choice != "8") {
-    PrintLine(out, choice);
+  while (ReadChoice(in, out, choice) && choice != "8") {
     actions.clearScreen(out);
     ActOnChoice(in, out, choice, actions, unitSystem);
     if (ConsoleEnded(in)) return 0;

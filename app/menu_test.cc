@@ -56,6 +56,14 @@ TEST(MenuTest, IllegalWordsAskNoUnitQuestion) {
   }
 }
 
+TEST(MenuTest, ALongWordIsEchoedWhole) {
+  const std::string word = "8" + std::string(300, 'x') + "8";
+  EXPECT_EQ(Session(word + " 8x\n8\n"),
+            kMenuText + word + "\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                kMenuText + "8x\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+                kMenuText + "[pause]\n");
+}
+
 TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
   EXPECT_EQ(Session("1 1\n8\n"),
             kMenuText + "1\n[clear]\n" + kUnitQuestion + "[blend 1]\n[pause]\n[clear]\n" +

@@ -1,20 +1,31 @@
 #include "common/console_reads.h"
 
+#include <cstdint>
+
+#include "common/bulletin_reads.h"
+#include "common/read_ahead.h"
+
 namespace {
 
-bool IsBlank(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
+// Drops what is left of the current word: the characters up to the next
+// blank. The read that failed has already taken the part it could.
+void DropRestOfWord(std::istream& in) {
+  TakeWhile(
+      in.rdbuf(), [](char c) { return !IsBlank(c); },
+      [](const char*, const char*) {});
 }
 
-// Drops what is left of the current word: the characters up to the next
-// blank. The extraction that failed has already taken the part it could.
-void DropRestOfWord(std::istream& in) {
-  std::streambuf* buf = in.rdbuf();
-  for (int c = buf->sgetc(); c != std::char_traits<char>::eof() && !IsBlank(c);
-       c = buf->snextc()) {
-  }
+// The numbers are read as the bulletins' are, which is how the stream's own
+// extraction reads them, but never holding more than a number's worth of
+// what was typed.
+bool ReadNumber(std::istream& in, int& value) {
+  std::int32_t read;
+  if (!ReadInt(in, read)) return false;
+  value = read;
+  return true;
 }
+
+bool ReadNumber(std::istream& in, double& value) { return ReadDouble(in, value); }
 
 template <typename Number>
 bool ReadConsoleNumber(std::istream& in, Number& value) {
@@ -23,11 +34,7 @@ bool ReadConsoleNumber(std::istream& in, Number& value) {
     in.setstate(std::ios::failbit);  // the console has ended
     return false;
   }
-  Number read;
-  if (in >> read) {
-    value = read;
-    return true;
-  }
+  if (ReadNumber(in, value)) return true;
   in.clear();
   DropRestOfWord(in);
   return false;

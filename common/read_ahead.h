@@ -36,6 +36,9 @@ class ReadAhead : public std::streambuf {
     return (buf->*&ReadAhead::egptr)();
   }
   static void Take(std::streambuf* buf, std::ptrdiff_t count) {
+    constexpr std::ptrdiff_t kMostAtOnce = 1 << 30;  // gbump takes an int
+    for (; count > kMostAtOnce; count -= kMostAtOnce)
+      (buf->*&ReadAhead::gbump)(static_cast<int>(kMostAtOnce));
     (buf->*&ReadAhead::gbump)(static_cast<int>(count));
   }
 };

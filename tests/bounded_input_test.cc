@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -25,9 +26,10 @@ struct Session {
   std::string printed;
 };
 
-// Runs the program in `dir` on `typed` and measures its own peak memory.
-Session RunMeasured(const TempDir& dir, const std::string& typed) {
-  WriteFile(dir.Path("console.in"), typed);
+// Runs the program in `dir` on what console.in holds and measures its peak
+// memory. The child's peak counts what it had before it started the
+// program, so the caller holds no large input in memory here.
+Session RunMeasuredOnConsoleFile(const TempDir& dir) {
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(dir.Path("console.in").c_str(), O_RDONLY);
@@ -44,6 +46,11 @@ Session RunMeasured(const TempDir& dir, const std::string& typed) {
   wait4(child, &status, 0, &usage);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, usage.ru_maxrss,
           ReadFile(dir.Path("console.out"))};
+}
+
+Session RunMeasured(const TempDir& dir, const std::string& typed) {
+  WriteFile(dir.Path("console.in"), typed);
+  return RunMeasuredOnConsoleFile(dir);
 }
 
 // Writes `size` bytes made of `pattern` repeated.
@@ -130,6 +137,25 @@ TEST_F(BoundedInputTest, AnEndlessWordInTheBlendRows) {
   ExpectBounded("1 1 large.txt\n8\n",
                 "The bulletin could not be read: row \"N/X\" of section 1 (KBKX) is "
                 "missing or incomplete.");
+}
+
+TEST_F(BoundedInputTest, AnEndlessAnswerOnTheConsole) {
+  // An endless menu word is echoed as it is read, and an endless unit answer
+  // is a number too large: neither is held.
+  {
+    WriteRepeated(dir_.Path("word.txt"), "9", kLargeSize);
+    std::ofstream console(dir_.Path("console.in"), std::ios::binary);
+    console << std::ifstream(dir_.Path("word.txt"), std::ios::binary).rdbuf()
+            << "\n1 " << std::ifstream(dir_.Path("word.txt"), std::ios::binary).rdbuf()
+            << "\n8\n";
+  }
+  const Session session = RunMeasuredOnConsoleFile(dir_);
+  EXPECT_EQ(session.status, 0);
+  const std::string illegal = "Illegal option was entered, try again.\n";
+  EXPECT_EQ(session.printed.size(), 3 * kMenuText.size() + kLargeSize + 1 +
+                                        illegal.size() + 2 + kUnitQuestion.size() +
+                                        illegal.size());
+  EXPECT_LT(session.peakKiB - baselineKiB_, kAllowedGrowthKiB);
 }
 
 TEST_F(BoundedInputTest, WhatIsNotARegularFileIsNeverRead) {
