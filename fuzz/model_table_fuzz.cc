@@ -1,0 +1,50 @@
+// The model table reader, and what the model table run makes of the rows.
+// The input's first byte picks how many rows are asked for (1 to 48); the
+// rest is the bulletin.
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "common/table_rows.h"
+#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/table_read_checks.h"
+#include "tables/model_table.h"
+#include "tables/model_table_report.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  if (size == 0) return 0;
+  const int rows = 1 + data[0] % kModelTableCapacity;
+  FuzzTempDir dir;
+  const std::string bulletin = dir.Write("bulletin.txt", data + 1, size - 1);
+
+  ModelTable read{};
+  std::ostringstream printed;
+  const bool ok = ReadTableRows(bulletin, printed, rows,
+                                [&read](std::istream& in, int row) {
+                                  return ReadModelTableRow(in, read[row]);
+                                });
+  if (!ok) {
+    CheckTableProblem(printed.str(), rows);
+    return 0;
+  }
+  FUZZ_CHECK(printed.str().empty());
+
+  // Unit systems 1 and 2 get a heading line, any other none.
+  for (int unitSystem : {1, 2, 3}) {
+    ModelTable table = read;
+    ModelTableColumn adjustment{}, plusTemp{}, minusTemp{};
+    ConvertWindSpeeds(table, rows, unitSystem);
+    ComputeAdjustments(table, adjustment, plusTemp, minusTemp, rows);
+    ConvertToReportUnits(table, adjustment, plusTemp, minusTemp, rows,
+                         unitSystem);
+    std::ostringstream report;
+    WriteModelTableReport(report, table, adjustment, plusTemp, minusTemp, rows,
+                          unitSystem);
+    FUZZ_CHECK(LineCount(report.str()) ==
+               static_cast<std::size_t>(rows + (unitSystem == 3 ? 0 : 1)));
+  }
+  return 0;
+}

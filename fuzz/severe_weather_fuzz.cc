@@ -1,0 +1,42 @@
+// The severe weather reader, and what the severe weather run makes of the
+// rows.
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "common/table_rows.h"
+#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/table_read_checks.h"
+#include "tables/severe_weather.h"
+#include "tables/severe_weather_report.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  FuzzTempDir dir;
+  const std::string bulletin = dir.Write("bulletin.txt", data, size);
+
+  SevereTable read{};
+  std::ostringstream printed;
+  const bool ok = ReadTableRows(bulletin, printed, kSevereRows,
+                                [&read](std::istream& in, int row) {
+                                  return ReadSevereRow(in, read[row]);
+                                });
+  if (!ok) {
+    CheckTableProblem(printed.str(), kSevereRows);
+    return 0;
+  }
+  FUZZ_CHECK(printed.str().empty());
+
+  for (int unitSystem : {1, 2, 3}) {
+    SevereTable table = read;
+    ConvertPotentialTemperatures(table, unitSystem);
+    std::ostringstream report;
+    WriteSevereWeatherReport(report, table, unitSystem);
+    FUZZ_CHECK(LineCount(report.str()) ==
+               static_cast<std::size_t>(kSevereRows +
+                                        (unitSystem == 3 ? 0 : 1)));
+  }
+  return 0;
+}

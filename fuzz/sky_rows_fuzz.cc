@@ -1,0 +1,49 @@
+// The cloud and wind rows of the 1200 Model.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "blend/sky_rows.h"
+#include "fuzz/blend_read_checks.h"
+#include "fuzz/fuzz_temp_dir.h"
+
+namespace {
+
+// Every cloud code read must be one the cloud word table gives.
+bool IsShortCode(std::int32_t code) {
+  return code == 0 || code == 2 || code == 3 || code == 7 || code == 10;
+}
+bool IsExtendedCode(std::int32_t code) {
+  return code == 0 || code == 5 || code == 10;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  FuzzTempDir dir;
+  const std::string bulletin = dir.Write("bulletin.txt", data, size);
+
+  StationRecords<ShortSkyRecord> eta, avn, unreadShort;
+  StationRecords<ExtendedSkyRecord> ext, unreadExt;
+  FillUnread(eta);
+  FillUnread(avn);
+  FillUnread(ext);
+  FillUnread(unreadShort);
+  FillUnread(unreadExt);
+  std::string error;
+  if (!ReadSkyRows(eta, avn, ext, bulletin, error)) {
+    CheckReadProblem(error);
+    FUZZ_CHECK(SameBytes(eta, unreadShort));
+    FUZZ_CHECK(SameBytes(avn, unreadShort));
+    FUZZ_CHECK(SameBytes(ext, unreadExt));
+    return 0;
+  }
+  for (const auto* group : {&eta, &avn})
+    for (const ShortSkyRecord& record : *group)
+      for (std::int32_t code : record.cld) FUZZ_CHECK(IsShortCode(code));
+  for (const ExtendedSkyRecord& record : ext)
+    for (std::int32_t code : record.cld) FUZZ_CHECK(IsExtendedCode(code));
+  return 0;
+}
