@@ -11,7 +11,8 @@
 std::string MissingRowProblem(std::string_view label, int section);
 
 // A cloud word outside the cloud code table of its row's layout. A long word
-// is quoted by its first 32 characters and "...".
+// is quoted by its first 32 characters and "..."; control characters are
+// shown as "?".
 std::string UnknownCloudProblem(std::string_view word, int section);
 
 #endif  // ORVANNE_BLEND_READ_PROBLEM_H_

@@ -71,6 +71,9 @@ TEST(ReadShortSkySectionTest, ProblemsAreReportedByRowAndWord) {
        "The bulletin could not be read: \"" + std::string(32, 'Z') +
            "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover "
            "word."},
+      {"CLD CL O\x1b[2JV\x7f", "The bulletin could not be read: \"O?[2JV?\" in row "
+                               "\"CLD\" of section 7 (KMHE) is not a known cloud "
+                               "cover word."},
       {"CLD CL CL", "The bulletin could not be read: row \"CLD\" of section 7 "
                     "(KMHE) is missing or incomplete."},
       {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 "
