@@ -70,19 +70,18 @@ void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
 // longer word is echoed as it is read, so a word of any length costs no
 // memory. False when the console input has ended.
 bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
-  int c = StartRead(in);
-  if (c == kEnd) return false;
+  if (StartRead(in) == kEnd) return false;
   choice.clear();
-  std::streambuf* buf = in.rdbuf();
-  for (; c != kEnd && !IsBlank(static_cast<char>(c)); c = buf->snextc()) {
-    if (choice.size() < 2) {
-      choice.push_back(static_cast<char>(c));
+  TakeWord(in, [&](const char* first, const char* last) {
+    for (const char* c = first; c != last; ++c) {
+      if (choice.size() == 2) {
+        out.put(*c);
+        continue;
+      }
+      choice.push_back(*c);
       if (choice.size() == 2) out << choice;
-    } else {
-      out.put(static_cast<char>(c));
     }
-  }
-  if (c == kEnd) in.setstate(std::ios::eofbit);
+  });
   if (choice == "8") return true;
   if (choice.size() == 1) out << choice;
   out << std::endl;

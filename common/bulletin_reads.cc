@@ -29,14 +29,11 @@ constexpr std::size_t kMaxNumberLength = 128;
 bool ReadWord(std::istream& in, std::string& word) {
   if (StartRead(in) == kEnd) return false;
   word.clear();
-  const int stop = TakeWhile(
-      in.rdbuf(), [](char c) { return !IsBlank(c); },
-      [&word](const char* first, const char* last) {
-        const std::size_t room = kMaxWordKept - word.size();
-        const std::size_t count = static_cast<std::size_t>(last - first);
-        word.append(first, count < room ? count : room);
-      });
-  if (stop == kEnd) in.setstate(std::ios::eofbit);
+  TakeWord(in, [&word](const char* first, const char* last) {
+    const std::size_t room = kMaxWordKept - word.size();
+    const std::size_t count = static_cast<std::size_t>(last - first);
+    word.append(first, count < room ? count : room);
+  });
   return true;
 }
 

@@ -10,9 +10,7 @@ namespace {
 // Drops what is left of the current word: the characters up to the next
 // blank. The read that failed has already taken the part it could.
 void DropRestOfWord(std::istream& in) {
-  TakeWhile(
-      in.rdbuf(), [](char c) { return !IsBlank(c); },
-      [](const char*, const char*) {});
+  TakeWord(in, [](const char*, const char*) {});
 }
 
 // The numbers are read as the bulletins' are, which is how the stream's own

@@ -43,33 +43,46 @@ class ReadAhead : public std::streambuf {
   }
 };
 
+// Hands `scan` what `buf` holds, run after run, refilling as it goes (one
+// character at a time for a buffer that reads ahead nothing).
+// `scan(begin, end)` returns where in the run it stopped: the characters
+// before that are taken, and a stop before `end` ends the walk. Returns true
+// when `scan` stopped it, false when the input ended first.
+template <typename Scan>
+bool ScanRuns(std::streambuf* buf, Scan scan) {
+  for (;;) {
+    if (ReadAhead::Begin(buf) == ReadAhead::End(buf)) {
+      const int c = buf->sgetc();  // refills the buffer
+      if (c == kEnd) return false;
+      if (ReadAhead::Begin(buf) == ReadAhead::End(buf)) {
+        const char one = std::char_traits<char>::to_char_type(c);
+        if (scan(&one, &one + 1) == &one) return true;
+        buf->sbumpc();
+        continue;
+      }
+    }
+    const char* begin = ReadAhead::Begin(buf);
+    const char* end = ReadAhead::End(buf);
+    const char* stop = scan(begin, end);
+    ReadAhead::Take(buf, stop - begin);
+    if (stop != end) return true;
+  }
+}
+
 // Takes characters from `buf` while `keep(c)` holds for them, calling
 // `use(first, last)` for each run taken. Returns the character that stopped
 // it (still in the buffer), or kEnd.
 template <typename Keep, typename Use>
 int TakeWhile(std::streambuf* buf, Keep keep, Use use) {
-  for (;;) {
-    const char* begin = ReadAhead::Begin(buf);
-    const char* end = ReadAhead::End(buf);
-    if (begin == end) {
-      const int c = buf->sgetc();  // refills the buffer
-      if (c == kEnd) return kEnd;
-      begin = ReadAhead::Begin(buf);
-      end = ReadAhead::End(buf);
-      if (begin == end) {  // an unbuffered stream
-        const char one = std::char_traits<char>::to_char_type(c);
-        if (!keep(one)) return c;
-        use(&one, &one + 1);
-        buf->sbumpc();
-        continue;
-      }
-    }
+  int stopped = kEnd;
+  ScanRuns(buf, [&](const char* begin, const char* end) {
     const char* stop = begin;
     while (stop != end && keep(*stop)) ++stop;
     use(begin, stop);
-    ReadAhead::Take(buf, stop - begin);
-    if (stop != end) return std::char_traits<char>::to_int_type(*stop);
-  }
+    if (stop != end) stopped = std::char_traits<char>::to_int_type(*stop);
+    return stop;
+  });
+  return stopped;
 }
 
 // Starts a read: skips blanks and returns the first other character, left
@@ -83,6 +96,15 @@ inline int StartRead(std::istream& in) {
   const int c = TakeWhile(in.rdbuf(), IsBlank, [](const char*, const char*) {});
   if (c == kEnd) in.setstate(std::ios::eofbit | std::ios::failbit);
   return c;
+}
+
+// Takes the rest of the word at the stream's next character, calling
+// `use(first, last)` for its runs, and marks the end of input when the word
+// ends there.
+template <typename Use>
+void TakeWord(std::istream& in, Use use) {
+  if (TakeWhile(in.rdbuf(), [](char c) { return !IsBlank(c); }, use) == kEnd)
+    in.setstate(std::ios::eofbit);
 }
 
 #endif  // ORVANNE_COMMON_READ_AHEAD_H_

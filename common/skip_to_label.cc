@@ -74,29 +74,12 @@ bool SkipToLabel(std::istream& in, std::string_view label,
     return false;
   }
   Search search{{label, otherLabel}};
-  std::streambuf* buf = in.rdbuf();
-  for (;;) {
-    const char* begin = ReadAhead::Begin(buf);
-    const char* end = ReadAhead::End(buf);
-    if (begin == end) {
-      const int c = buf->sgetc();  // refills the buffer
-      if (c == kEnd) break;
-      begin = ReadAhead::Begin(buf);
-      end = ReadAhead::End(buf);
-      if (begin == end) {  // an unbuffered stream: one character at a time
-        const char one = std::char_traits<char>::to_char_type(c);
-        const bool found = search.Scan(&one, &one + 1) != nullptr;
-        if (found) return true;  // the blank after the label stays unread
-        buf->sbumpc();
-        continue;
-      }
-    }
-    if (const char* wordEnd = search.Scan(begin, end)) {
-      ReadAhead::Take(buf, wordEnd - begin);
-      return true;
-    }
-    ReadAhead::Take(buf, end - begin);
-  }
+  const bool found = ScanRuns(in.rdbuf(), [&search](const char* begin,
+                                                   const char* end) {
+    const char* wordEnd = search.Scan(begin, end);
+    return wordEnd ? wordEnd : end;  // the blank after the label stays unread
+  });
+  if (found) return true;
   // The input ends: the last word may still be the label.
   in.setstate(std::ios::eofbit);
   if (search.inWord && search.WordIsLabel()) return true;
