@@ -21,6 +21,17 @@ void WriteHeadingLine(std::ostream& out, const std::array<int, Columns>& widths,
   EndLine(out);
 }
 
+// The heading line of a table run's report: the Standard headings for unit
+// system 1, the Metric ones for 2, and no line at all for any other.
+template <std::size_t Columns>
+void WriteUnitHeadingLine(
+    std::ostream& out, int unitSystem, const std::array<int, Columns>& widths,
+    const std::array<std::string_view, Columns>& standardHeadings,
+    const std::array<std::string_view, Columns>& metricHeadings) {
+  if (unitSystem == 1) WriteHeadingLine(out, widths, standardHeadings);
+  if (unitSystem == 2) WriteHeadingLine(out, widths, metricHeadings);
+}
+
 // A data line: the hour as an integer, then one value for each further
 // column, in the stream's floating-point format.
 template <std::size_t Columns>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -12,6 +13,17 @@ TEST(TableLineTest, HeadingsArePaddedToTheirWidths) {
   std::ostringstream out;
   WriteHeadingLine(out, kWidths, {"HR", "Adj F", "+ F"});
   EXPECT_EQ(out.str(), "HR   Adj F   + F \n");
+}
+
+TEST(TableLineTest, OnlyStandardAndMetricReportsHaveAHeading) {
+  for (const auto& [unitSystem, heading] :
+       {std::pair{1, "HR   Adj F   + F \n"}, std::pair{2, "HR   Adj C   + C \n"},
+        std::pair{3, ""}, std::pair{0, ""}}) {
+    std::ostringstream out;
+    WriteUnitHeadingLine(out, unitSystem, kWidths, {"HR", "Adj F", "+ F"},
+                         {"HR", "Adj C", "+ C"});
+    EXPECT_EQ(out.str(), heading) << unitSystem;
+  }
 }
 
 TEST(TableLineTest, TheHourIsAnIntegerAndOverlongValuesPushTheLine) {

@@ -32,8 +32,8 @@ void WriteModelTableReport(std::ostream& out, const ModelTable& table,
                            const ModelTableColumn& plusTemp,
                            const ModelTableColumn& minusTemp, int count,
                            int unitSystem) {
-  if (unitSystem == 1) WriteHeadingLine(out, kWidths, kStandardHeadings);
-  if (unitSystem == 2) WriteHeadingLine(out, kWidths, kMetricHeadings);
+  WriteUnitHeadingLine(out, unitSystem, kWidths, kStandardHeadings,
+                       kMetricHeadings);
   for (int i = 0; i < std::clamp(count, 0, kModelTableCapacity); ++i) {
     const ModelTableRow& row = table[i];
     WriteDataLine(out, kWidths, row.hour,

@@ -26,8 +26,8 @@ constexpr std::array<std::string_view, kColumns> kMetricHeadings{
 
 void WriteSevereWeatherReport(std::ostream& out, const SevereTable& table,
                               int unitSystem) {
-  if (unitSystem == 1) WriteHeadingLine(out, kWidths, kStandardHeadings);
-  if (unitSystem == 2) WriteHeadingLine(out, kWidths, kMetricHeadings);
+  WriteUnitHeadingLine(out, unitSystem, kWidths, kStandardHeadings,
+                       kMetricHeadings);
   for (const SevereRow& row : table)
     WriteDataLine(out, kWidths, row.hour, row.values);
 }
