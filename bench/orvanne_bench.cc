@@ -20,6 +20,7 @@
 #include "common/skip_to_label.h"
 #include "tables/run_model_table.h"
 #include "tables/run_severe_weather.h"
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -27,33 +28,15 @@ namespace fs = std::filesystem;
 
 // A copy of samples/ in a fresh temporary folder, so the reports the runs
 // write stay out of the source tree. Removed at exit.
-class SampleCopy {
- public:
+struct SampleCopy {
   SampleCopy() {
-    std::random_device seed;
-    for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
-      fs::path candidate = fs::temp_directory_path() /
-                           ("orvanne-bench-" + std::to_string(seed()));
-      if (fs::create_directory(candidate)) dir_ = candidate;
-    }
-    if (dir_.empty()) return;
     for (const auto& entry : fs::directory_iterator(ORVANNE_SAMPLES))
       if (entry.path().extension() == ".txt")
-        fs::copy_file(entry.path(), dir_ / entry.path().filename());
+        fs::copy_file(entry.path(), dir.Path(entry.path().filename().string()));
   }
-  ~SampleCopy() {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-  SampleCopy(const SampleCopy&) = delete;
-  SampleCopy& operator=(const SampleCopy&) = delete;
+  std::string Path(const std::string& name) const { return dir.Path(name); }
 
-  std::string Path(const std::string& name) const {
-    return (dir_ / name).string();
-  }
-
- private:
-  fs::path dir_;
+  TempDir dir;
 };
 
 const SampleCopy& Samples() {
@@ -114,13 +97,14 @@ BENCHMARK(BM_SevereWeatherRun)->Unit(benchmark::kMicrosecond);
 
 // The two 1200 Model readers alone, each one pass over the sample bulletin
 // (17 KB, twelve sections of real guidance layout).
-void BM_ReadTemperatureRows(benchmark::State& state) {
+template <typename ShortRecord, typename ExtendedRecord, typename Read>
+void TimeReader(benchmark::State& state, Read read) {
   const std::string bulletin = Samples().Path("orvanne_1200.txt");
   for (auto _ : state) {
-    StationRecords<ShortTempRecord> eta, avn;
-    StationRecords<ExtendedTempRecord> ext;
+    StationRecords<ShortRecord> eta, avn;
+    StationRecords<ExtendedRecord> ext;
     std::string error;
-    if (!ReadTemperatureRows(eta, avn, ext, bulletin, error)) {
+    if (!read(eta, avn, ext, bulletin, error)) {
       state.SkipWithError(error.c_str());
       return;
     }
@@ -128,21 +112,14 @@ void BM_ReadTemperatureRows(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * FileSize(bulletin));
 }
+
+void BM_ReadTemperatureRows(benchmark::State& state) {
+  TimeReader<ShortTempRecord, ExtendedTempRecord>(state, ReadTemperatureRows);
+}
 BENCHMARK(BM_ReadTemperatureRows)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadSkyRows(benchmark::State& state) {
-  const std::string bulletin = Samples().Path("orvanne_1200.txt");
-  for (auto _ : state) {
-    StationRecords<ShortSkyRecord> eta, avn;
-    StationRecords<ExtendedSkyRecord> ext;
-    std::string error;
-    if (!ReadSkyRows(eta, avn, ext, bulletin, error)) {
-      state.SkipWithError(error.c_str());
-      return;
-    }
-    benchmark::DoNotOptimize(ext);
-  }
-  state.SetBytesProcessed(state.iterations() * FileSize(bulletin));
+  TimeReader<ShortSkyRecord, ExtendedSkyRecord>(state, ReadSkyRows);
 }
 BENCHMARK(BM_ReadSkyRows)->Unit(benchmark::kMicrosecond);
 

@@ -4,13 +4,9 @@
 
 #include <sstream>
 
-namespace {
+#include "tests/console_texts.h"
 
-std::string Written(double value) {
-  std::ostringstream out;
-  out << value;
-  return out.str();
-}
+namespace {
 
 TEST(WeightStationsTest, TheWeightsAddUpToSlightlyMoreThanOne) {
   EXPECT_DOUBLE_EQ(WeightStations({1, 1, 1, 1}), 1.000004146);

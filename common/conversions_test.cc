@@ -3,16 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "tests/console_texts.h"
 #include <string>
 
 namespace {
-
-// How a report writes the value: the stream's default format.
-std::string Written(double value) {
-  std::ostringstream out;
-  out << value;
-  return out.str();
-}
 
 TEST(ConversionsTest, TemperaturesMultiplyThenAddAndSubtractThenDivide) {
   EXPECT_EQ(CelsiusToFahrenheit(-40), -40);

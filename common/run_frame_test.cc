@@ -57,11 +57,9 @@ TEST(AskForBulletinTest, RefusesWhatIsNotAReadableRegularFile) {
 
 TEST(AskForBulletinTest, RefusesANameShorterThanThreeCharacters) {
   TempDir dir;
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path);
+  WorkingFolder inside(dir.path);
   WriteFile("ab", "x");
   Asked asked = Ask("ab\n");
-  std::filesystem::current_path(previous);
   EXPECT_FALSE(asked.accepted);
   EXPECT_EQ(asked.printed,
             std::string(kPrompt) +

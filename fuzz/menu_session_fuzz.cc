@@ -10,33 +10,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "app/menu.h"
 #include "fuzz/fuzz_check.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
 constexpr char kBulletinName[] = "b.txt";
 constexpr char kReportName[] = "b.out";
-
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::string& path)
-      : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(path);
-  }
-  ~WorkingFolder() { std::filesystem::current_path(previous_); }
-  WorkingFolder(const WorkingFolder&) = delete;
-  WorkingFolder& operator=(const WorkingFolder&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
 
 std::string Typed(const std::uint8_t* data, std::size_t size) {
   std::string typed;
@@ -50,11 +34,6 @@ std::string Typed(const std::uint8_t* data, std::size_t size) {
   return typed;
 }
 
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
@@ -63,20 +42,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   while (split < size && data[split] != 0) ++split;
   const std::size_t bulletinStart = split < size ? split + 1 : size;
 
-  FuzzTempDir dir;
-  const std::string bulletinPath = dir.Write(
-      kBulletinName, data + bulletinStart, size - bulletinStart);
-  const std::string bulletin = Contents(bulletinPath);
+  TempDir dir;
+  const std::string bulletinPath = WriteInput(
+      dir, kBulletinName, data + bulletinStart, size - bulletinStart);
+  const std::string bulletin = ReadFile(bulletinPath);
   {
-    WorkingFolder inside(dir.path());
+    WorkingFolder inside(dir.path);
     std::istringstream in(Typed(data, split));
     std::ostringstream out;
     FUZZ_CHECK(RunMenu(in, out, RealRuns()) == 0);
   }
 
   // The bulletin is never written; nothing but its report is made.
-  FUZZ_CHECK(Contents(bulletinPath) == bulletin);
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+  FUZZ_CHECK(ReadFile(bulletinPath) == bulletin);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path)) {
     const std::string name = entry.path().filename().string();
     FUZZ_CHECK(name == kBulletinName || name == kReportName);
   }

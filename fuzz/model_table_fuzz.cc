@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/table_rows.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 #include "fuzz/table_read_checks.h"
 #include "tables/model_table.h"
 #include "tables/model_table_report.h"
@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   if (size == 0) return 0;
   const int rows = 1 + data[0] % kModelTableCapacity;
-  FuzzTempDir dir;
-  const std::string bulletin = dir.Write("bulletin.txt", data + 1, size - 1);
+  TempDir dir;
+  const std::string bulletin = WriteInput(dir, "bulletin.txt", data + 1, size - 1);
 
   ModelTable read{};
   std::ostringstream printed;

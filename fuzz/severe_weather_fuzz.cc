@@ -7,15 +7,15 @@
 #include <string>
 
 #include "common/table_rows.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 #include "fuzz/table_read_checks.h"
 #include "tables/severe_weather.h"
 #include "tables/severe_weather_report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzTempDir dir;
-  const std::string bulletin = dir.Write("bulletin.txt", data, size);
+  TempDir dir;
+  const std::string bulletin = WriteInput(dir, "bulletin.txt", data, size);
 
   SevereTable read{};
   std::ostringstream printed;

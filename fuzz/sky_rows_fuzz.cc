@@ -6,7 +6,7 @@
 
 #include "blend/sky_rows.h"
 #include "fuzz/blend_read_checks.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ bool IsExtendedCode(std::int32_t code) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzTempDir dir;
-  const std::string bulletin = dir.Write("bulletin.txt", data, size);
+  TempDir dir;
+  const std::string bulletin = WriteInput(dir, "bulletin.txt", data, size);
 
   StationRecords<ShortSkyRecord> eta, avn;
   StationRecords<ExtendedSkyRecord> ext;

@@ -6,12 +6,12 @@
 
 #include "blend/temperature_rows.h"
 #include "fuzz/blend_read_checks.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzTempDir dir;
-  const std::string bulletin = dir.Write("bulletin.txt", data, size);
+  TempDir dir;
+  const std::string bulletin = WriteInput(dir, "bulletin.txt", data, size);
 
   StationRecords<ShortTempRecord> eta, avn;
   StationRecords<ExtendedTempRecord> ext;

@@ -4,11 +4,11 @@
 #include <cstdint>
 
 #include "blend/validate_bulletin.h"
-#include "fuzz/fuzz_temp_dir.h"
+#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzTempDir dir;
-  ValidateBulletin(dir.Write("bulletin.txt", data, size));
+  TempDir dir;
+  ValidateBulletin(WriteInput(dir, "bulletin.txt", data, size));
   return 0;
 }

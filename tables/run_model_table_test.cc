@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -17,13 +18,9 @@ const std::string kOpening =
     "You have a valid file.\n";
 const std::string kDone = "Output file created successfully.\n";
 
-// A report line from (text, width) pairs, each text padded with blanks to
-// its width.
+// A report line with its line end.
 std::string Line(const std::vector<std::pair<std::string, int>>& fields) {
-  std::string line;
-  for (const auto& [text, width] : fields)
-    line += text + std::string(width - text.size(), ' ');
-  return line + "\n";
+  return PaddedLine(fields) + "\n";
 }
 
 const std::string kStandardHeading = Line(
@@ -40,36 +37,17 @@ const std::string kMetricHeading = Line(
 // Wind 10 kt, humidity 60 %, 2 m 20 C, 850 mb 10 C, 1000 mb, 5 mm.
 const std::string kTypicalRow = "|  6| 1000 20 10 2 -15 5640 60 5 75 180 10\n";
 
-struct Session {
-  std::string printed;
-  bool reported;
-  std::string report;
-};
-
-// Runs the model table over a bulletin holding `bulletin`, next to a report
-// holding `oldReport` when that is not empty.
-Session RunOn(const std::string& bulletin, int rows, int unitSystem,
-            const std::string& oldReport = "") {
-  TempDir dir;
-  WriteFile(dir.Path("gfs.txt"), bulletin);
-  if (!oldReport.empty()) WriteFile(dir.Path("gfs.out"), oldReport);
-  std::istringstream in(dir.Path("gfs.txt") + "\n");
-  std::ostringstream out;
-  RunModelTable(in, out, rows, unitSystem);
-  return {out.str(), FileExists(dir.Path("gfs.out")),
-          ReadFile(dir.Path("gfs.out"))};
-}
-
-// Splits a report into its lines, line ends dropped.
-std::vector<std::string> Lines(const std::string& report) {
-  std::vector<std::string> lines;
-  std::istringstream in(report);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+RunOnBulletin RunOn(const std::string& bulletin, int rows, int unitSystem,
+                    const std::string& oldReport = "") {
+  return ::RunOn(
+      [=](std::istream& in, std::ostream& out) {
+        RunModelTable(in, out, rows, unitSystem);
+      },
+      "gfs.txt", bulletin, oldReport);
 }
 
 TEST(RunModelTableTest, StandardReport) {
-  Session s = RunOn("FHR\n" + kTypicalRow, 1, 1);
+  RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, 1);
   EXPECT_EQ(s.printed, kOpening + kDone);
   EXPECT_EQ(kStandardHeading.size(), 180u);  // 179 and the line end
   EXPECT_EQ(s.report,
@@ -82,7 +60,7 @@ TEST(RunModelTableTest, StandardReport) {
 }
 
 TEST(RunModelTableTest, MetricReport) {
-  Session s = RunOn("FHR\n" + kTypicalRow, 1, 2);
+  RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, 2);
   EXPECT_EQ(s.printed, kOpening + kDone);
   EXPECT_EQ(s.report,
             kMetricHeading +
@@ -94,7 +72,7 @@ TEST(RunModelTableTest, MetricReport) {
 
 TEST(RunModelTableTest, OtherUnitSystemsWriteTheRowsAsReadWithoutHeading) {
   for (int unitSystem : {3, 0, -1}) {
-    Session s = RunOn("FHR\n" + kTypicalRow, 1, unitSystem);
+    RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, unitSystem);
     EXPECT_EQ(s.printed, kOpening + kDone);
     // The adjustment with the wind in knots: 2 + 1.2 + 1.
     EXPECT_EQ(s.report,
@@ -110,7 +88,7 @@ TEST(RunModelTableTest, EachEntryTakesItsRowCountFromALongBulletin) {
   const std::string bulletin =
       ReadFile(std::string(ORVANNE_SAMPLES) + "/gfs_long.txt");
   for (int rows : {48, 29, 15}) {
-    Session s = RunOn(bulletin, rows, 2);
+    RunOnBulletin s = RunOn(bulletin, rows, 2);
     EXPECT_EQ(s.printed, kOpening + kDone);
     const std::vector<std::string> lines = Lines(s.report);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(rows) + 1);
@@ -122,7 +100,7 @@ TEST(RunModelTableTest, EachEntryTakesItsRowCountFromALongBulletin) {
 }
 
 TEST(RunModelTableTest, HeadingWordsAfterFhrAreNoTable) {
-  Session s = RunOn("GFS MSLP T2M FHR: fhr\n FHR MSLP T2M\n" + kTypicalRow, 29,
+  RunOnBulletin s = RunOn("GFS MSLP T2M FHR: fhr\n FHR MSLP T2M\n" + kTypicalRow, 29,
                   1, "old report\n");
   EXPECT_EQ(s.printed,
             kOpening +
@@ -131,7 +109,7 @@ TEST(RunModelTableTest, HeadingWordsAfterFhrAreNoTable) {
 }
 
 TEST(RunModelTableTest, ATableThatEndsEarlyGivesNoReport) {
-  Session s =
+  RunOnBulletin s =
       RunOn("FHR\n" + kTypicalRow + kTypicalRow + "|12| 1000 20", 15, 1);
   EXPECT_EQ(s.printed,
             kOpening +
@@ -140,7 +118,7 @@ TEST(RunModelTableTest, ATableThatEndsEarlyGivesNoReport) {
 }
 
 TEST(RunModelTableTest, ABulletinWithoutFhrGivesNoReport) {
-  Session s = RunOn("fhr FHR: Fhr\n" + kTypicalRow, 15, 2);
+  RunOnBulletin s = RunOn("fhr FHR: Fhr\n" + kTypicalRow, 15, 2);
   EXPECT_EQ(s.printed, kOpening + "The bulletin has no \"FHR\" table.\n");
   EXPECT_FALSE(s.reported);
 }

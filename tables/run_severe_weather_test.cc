@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -17,13 +18,9 @@ const std::string kOpening =
     "You have a valid file.\n";
 const std::string kDone = "Output file successfully created!\n";
 
-// A report line from (text, width) pairs, each text padded with blanks to
-// its width.
+// A report line with its line end.
 std::string Line(const std::vector<std::pair<std::string, int>>& fields) {
-  std::string line;
-  for (const auto& [text, width] : fields)
-    line += text + std::string(width - text.size(), ' ');
-  return line + "\n";
+  return PaddedLine(fields) + "\n";
 }
 
 std::string Heading(const std::string& potentialTemperature) {
@@ -45,22 +42,13 @@ std::string Rows() {
   return rows + kExtraRow;
 }
 
-struct Session {
-  std::string printed;
-  bool reported;
-  std::string report;
-};
-
-Session RunOn(const std::string& bulletin, int unitSystem,
-              const std::string& oldReport = "") {
-  TempDir dir;
-  WriteFile(dir.Path("eta.txt"), bulletin);
-  if (!oldReport.empty()) WriteFile(dir.Path("eta.out"), oldReport);
-  std::istringstream in(dir.Path("eta.txt") + "\n");
-  std::ostringstream out;
-  RunSevereWeather(in, out, unitSystem);
-  return {out.str(), FileExists(dir.Path("eta.out")),
-          ReadFile(dir.Path("eta.out"))};
+RunOnBulletin RunOn(const std::string& bulletin, int unitSystem,
+                    const std::string& oldReport = "") {
+  return ::RunOn(
+      [=](std::istream& in, std::ostream& out) {
+        RunSevereWeather(in, out, unitSystem);
+      },
+      "eta.txt", bulletin, oldReport);
 }
 
 // The report's rows after the first, all alike.
@@ -81,7 +69,7 @@ std::string FirstLine(const std::string& potentialTemperature) {
 }
 
 TEST(RunSevereWeatherTest, StandardReportOfTheFirst29Rows) {
-  Session s = RunOn("FHR\n" + Rows(), 1);
+  RunOnBulletin s = RunOn("FHR\n" + Rows(), 1);
   EXPECT_EQ(s.printed, kOpening + kDone);
   EXPECT_EQ(Heading("POT TEMP F").size(), 134u);  // 133 and the line end
   EXPECT_EQ(s.report,
@@ -89,7 +77,7 @@ TEST(RunSevereWeatherTest, StandardReportOfTheFirst29Rows) {
 }
 
 TEST(RunSevereWeatherTest, MetricReport) {
-  Session s = RunOn("ETA GUIDANCE FHR: fhr\nFHR\n" + Rows(), 2);
+  RunOnBulletin s = RunOn("ETA GUIDANCE FHR: fhr\nFHR\n" + Rows(), 2);
   EXPECT_EQ(s.printed, kOpening + kDone);
   EXPECT_EQ(s.report,
             Heading("POT TEMP C") + FirstLine("26.8") + PlainLines("0"));
@@ -97,14 +85,14 @@ TEST(RunSevereWeatherTest, MetricReport) {
 
 TEST(RunSevereWeatherTest, OtherUnitSystemsKeepKelvinsWithoutHeading) {
   for (int unitSystem : {3, 0, -1}) {
-    Session s = RunOn("FHR\n" + Rows(), unitSystem);
+    RunOnBulletin s = RunOn("FHR\n" + Rows(), unitSystem);
     EXPECT_EQ(s.printed, kOpening + kDone);
     EXPECT_EQ(s.report, FirstLine("300") + PlainLines("273.2")) << unitSystem;
   }
 }
 
 TEST(RunSevereWeatherTest, HeadingWordsAfterFhrAreNoTable) {
-  Session s = RunOn("FHR B4LI LI CIN\n" + Rows(), 1, "old report\n");
+  RunOnBulletin s = RunOn("FHR B4LI LI CIN\n" + Rows(), 1, "old report\n");
   EXPECT_EQ(s.printed,
             kOpening +
                 "The table after \"FHR\" could not be read at row 1 of 29.\n");
@@ -114,7 +102,7 @@ TEST(RunSevereWeatherTest, HeadingWordsAfterFhrAreNoTable) {
 TEST(RunSevereWeatherTest, ATableThatEndsEarlyGivesNoReport) {
   std::string rows = kFirstRow;
   for (int i = 1; i < 28; ++i) rows += kPlainRow;
-  Session s = RunOn("FHR\n" + rows, 2);
+  RunOnBulletin s = RunOn("FHR\n" + rows, 2);
   EXPECT_EQ(s.printed,
             kOpening +
                 "The table after \"FHR\" could not be read at row 29 of 29.\n");
@@ -122,7 +110,7 @@ TEST(RunSevereWeatherTest, ATableThatEndsEarlyGivesNoReport) {
 }
 
 TEST(RunSevereWeatherTest, ABulletinWithoutFhrGivesNoReport) {
-  Session s = RunOn("FHR: fhr\n" + Rows(), 1, "old report\n");
+  RunOnBulletin s = RunOn("FHR: fhr\n" + Rows(), 1, "old report\n");
   EXPECT_EQ(s.printed, kOpening + "The bulletin has no \"FHR\" table.\n");
   EXPECT_EQ(s.report, "old report\n");
 }

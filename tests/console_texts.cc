@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "common/report_file_name.h"
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -19,4 +21,30 @@ FinishedProgram RunProgram(const TempDir& dir, const std::string& typed) {
   const int result = std::system(command.c_str());
   return {WIFEXITED(result) ? WEXITSTATUS(result) : -1,
           ReadFile(dir.Path("console.out"))};
+}
+
+std::string PaddedLine(const std::vector<std::pair<std::string, int>>& fields) {
+  std::string line;
+  for (const auto& [text, width] : fields)
+    line += text + std::string(width - text.size(), ' ');
+  return line;
+}
+
+std::string Written(double value) {
+  std::ostringstream out;
+  out << value;
+  return out.str();
+}
+
+RunOnBulletin RunOn(const std::function<void(std::istream&, std::ostream&)>& run,
+                    const std::string& name, const std::string& bulletin,
+                    const std::string& oldReport) {
+  TempDir dir;
+  const std::string report = ReportFileName(dir.Path(name));
+  WriteFile(dir.Path(name), bulletin);
+  if (!oldReport.empty()) WriteFile(report, oldReport);
+  std::istringstream in(dir.Path(name) + "\n");
+  std::ostringstream out;
+  run(in, out);
+  return {out.str(), FileExists(report), ReadFile(report)};
 }

@@ -4,7 +4,11 @@
 // The console texts the tests expect, written out once, and small helpers
 // for whole sessions.
 
+#include <functional>
+#include <istream>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/temp_dir.h"
@@ -27,6 +31,27 @@ inline const std::string kFilePrompt =
 
 // The lines of `text`, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
+
+// A report line from (text, width) pairs, each text padded with blanks to
+// its width; no line end.
+std::string PaddedLine(const std::vector<std::pair<std::string, int>>& fields);
+
+// A double as a report writes it by default (six significant digits).
+std::string Written(double value);
+
+// What one run did, given a bulletin in a fresh folder.
+struct RunOnBulletin {
+  std::string printed;
+  bool reported;  // whether the report file exists afterwards
+  std::string report;
+};
+
+// Writes `bulletin` as `name` in a fresh folder, and `oldReport` as its
+// report when that is not empty; then calls `run` with a console that types
+// the bulletin's path.
+RunOnBulletin RunOn(const std::function<void(std::istream&, std::ostream&)>& run,
+                    const std::string& name, const std::string& bulletin,
+                    const std::string& oldReport = "");
 
 struct FinishedProgram {
   int status;

@@ -31,9 +31,21 @@ std::string TempDir::Path(const std::string& name) const {
   return path + "/" + name;
 }
 
+WorkingFolder::WorkingFolder(const std::string& path)
+    : previous(std::filesystem::current_path().string()) {
+  std::filesystem::current_path(path);
+}
+
+WorkingFolder::~WorkingFolder() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous, ignored);
+}
+
 void WriteFile(const std::string& path, const std::string& contents) {
   std::ofstream file(path, std::ios::binary);
   file << contents;
+  file.close();
+  if (file.fail()) throw std::runtime_error("could not write " + path);
 }
 
 std::string ReadFile(const std::string& path) {

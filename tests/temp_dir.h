@@ -3,8 +3,9 @@
 
 #include <string>
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
+// A fresh folder under the system's temporary folder ($TMPDIR), removed
+// with all it holds when the object goes. Shared by the tests, the fuzz
+// targets and the benchmarks. Throws when no folder can be made.
 struct TempDir {
   TempDir();
   ~TempDir();
@@ -17,6 +18,17 @@ struct TempDir {
   std::string path;
 };
 
+// Makes `path` the working folder for the object's lifetime.
+struct WorkingFolder {
+  explicit WorkingFolder(const std::string& path);
+  ~WorkingFolder();
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  std::string previous;
+};
+
+// Writes `contents` to `path` as they are; throws when it cannot.
 void WriteFile(const std::string& path, const std::string& contents);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
