@@ -117,7 +117,7 @@ TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
   EXPECT_EQ(RunMenu(in, out, actions), 0);
   EXPECT_EQ(out.str(),
             kMenuText + "5\n" + kUnitQuestion + "Running long-term model.\n" +
-                "Please enter the name of the file with the .txt extension: "
+                kFilePrompt +
                 "You entered a file name wich does not exist in the directory.\n" +
                 kMenuText + "7\nnothing\n" + kMenuText);
   EXPECT_FALSE(FileExists(dir.Path("missing.out")));
@@ -128,7 +128,7 @@ TEST(MenuTest, EndOfInputAtTheFilePromptWritesNoReport) {
   std::ostringstream out;
   EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
   EXPECT_EQ(out.str(), kMenuText + "6\n" + kUnitQuestion + "Running ETA Severe Weather Model.\n" +
-                           "Please enter the name of the file with the .txt extension: ");
+                           kFilePrompt);
 }
 
 }  // namespace

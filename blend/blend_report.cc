@@ -63,27 +63,31 @@ struct DayRow {
 // Days 1 and 2 blend the two short-range models, taking the first and the
 // second of each pair of values; days 3 to 7 weigh one extended pair each.
 DayRow MakeDayRow(const BlendInputs& in, int day, int unitSystem) {
+  auto temperature = [unitSystem](double fahrenheit) {
+    return TemperatureStep(fahrenheit, unitSystem);
+  };
   DayRow row{};
   row.day = day;
   if (day <= 2) {
     const int i = 2 * (day - 1);
-    auto blendTemp = [&](auto field, int k) {
+    auto blend = [&](auto field, int k) {
       return BlendField(in, in.etaTemp, in.avnTemp, field, k);
     };
-    row.lowTemp = TemperatureStep(blendTemp(&ShortTempRecord::nx, i), unitSystem);
-    row.highTemp = TemperatureStep(blendTemp(&ShortTempRecord::nx, i + 1), unitSystem);
-    row.lowDpt = TemperatureStep(blendTemp(&ShortTempRecord::dpt, i), unitSystem);
-    row.highDpt = TemperatureStep(blendTemp(&ShortTempRecord::dpt, i + 1), unitSystem);
-    row.lowProbPrec = blendTemp(&ShortTempRecord::p12, i);
-    row.highProbPrec = blendTemp(&ShortTempRecord::p12, i + 1);
+    row.lowTemp = temperature(blend(&ShortTempRecord::nx, i));
+    row.highTemp = temperature(blend(&ShortTempRecord::nx, i + 1));
+    row.lowDpt = temperature(blend(&ShortTempRecord::dpt, i));
+    row.highDpt = temperature(blend(&ShortTempRecord::dpt, i + 1));
+    row.lowProbPrec = blend(&ShortTempRecord::p12, i);
+    row.highProbPrec = blend(&ShortTempRecord::p12, i + 1);
   } else {
-    const int j = day - 3;
-    const auto& ext = in.extTemp;
-    row.lowTemp = TemperatureStep(WeighField(ext, &ExtendedTempRecord::xnFirst, j), unitSystem);
-    row.highTemp = TemperatureStep(WeighField(ext, &ExtendedTempRecord::xnSecond, j), unitSystem);
-    row.lowDpt = TemperatureStep(WeighField(ext, &ExtendedTempRecord::dptFirst, j), unitSystem);
-    row.highDpt = TemperatureStep(WeighField(ext, &ExtendedTempRecord::dptSecond, j), unitSystem);
-    row.highProbPrec = WeighField(ext, &ExtendedTempRecord::p24, j);
+    auto weigh = [&in, j = day - 3](auto field) {
+      return WeighField(in.extTemp, field, j);
+    };
+    row.lowTemp = temperature(weigh(&ExtendedTempRecord::xnFirst));
+    row.highTemp = temperature(weigh(&ExtendedTempRecord::xnSecond));
+    row.lowDpt = temperature(weigh(&ExtendedTempRecord::dptFirst));
+    row.highDpt = temperature(weigh(&ExtendedTempRecord::dptSecond));
+    row.highProbPrec = weigh(&ExtendedTempRecord::p24);
   }
   return row;
 }

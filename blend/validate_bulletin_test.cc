@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "blend/test_bulletin.h"
 #include "tests/temp_dir.h"
 
@@ -36,35 +38,18 @@ TEST_F(ValidateBulletinTest, EachSectionNamesEitherModelOfItsGroup) {
 }
 
 TEST_F(ValidateBulletinTest, RefusesAWrongModelOrCycle) {
-  {
+  const std::pair<const char*, void (*)(TestBulletin&)> faults[] = {
+      {"AVN in group 1", [](TestBulletin& b) { b.Short(2).model = "AVN"; }},
+      {"GFS first", [](TestBulletin& b) { b.Short(1).model = "GFS"; }},
+      {"0000 in group 2", [](TestBulletin& b) { b.Short(6).cycle = "0000"; }},
+      {"1200 in group 3", [](TestBulletin& b) { b.Extended(12).cycle = "1200"; }},
+      {"0000 first", [](TestBulletin& b) { b.Short(1).cycle = "0000"; }},
+      {"lower case", [](TestBulletin& b) { b.Extended(9).model = "eta"; }},
+  };
+  for (const auto& [fault, make] : faults) {
     TestBulletin bulletin;
-    bulletin.Short(2).model = "AVN";
-    EXPECT_FALSE(Valid(bulletin));
-  }
-  {
-    TestBulletin bulletin;
-    bulletin.Short(1).model = "GFS";
-    EXPECT_FALSE(Valid(bulletin));
-  }
-  {
-    TestBulletin bulletin;
-    bulletin.Short(6).cycle = "0000";
-    EXPECT_FALSE(Valid(bulletin));
-  }
-  {
-    TestBulletin bulletin;
-    bulletin.Extended(12).cycle = "1200";
-    EXPECT_FALSE(Valid(bulletin));
-  }
-  {
-    TestBulletin bulletin;
-    bulletin.Short(1).cycle = "0000";
-    EXPECT_FALSE(Valid(bulletin));
-  }
-  {
-    TestBulletin bulletin;
-    bulletin.Extended(9).model = "eta";
-    EXPECT_FALSE(Valid(bulletin));
+    make(bulletin);
+    EXPECT_FALSE(Valid(bulletin)) << fault;
   }
 }
 

@@ -6,12 +6,11 @@
 #include <filesystem>
 #include <sstream>
 
+#include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-constexpr const char* kPrompt =
-    "Please enter the name of the file with the .txt extension: ";
 constexpr const char* kMissing =
     "You entered a file name wich does not exist in the directory.\n";
 
@@ -40,7 +39,7 @@ TEST(AskForBulletinTest, AcceptsAReadableFileAndLeavesTheRestOfTheLine) {
   Asked asked = Ask(dir.Path("eta.txt") + " 7\n");
   EXPECT_TRUE(asked.accepted);
   EXPECT_EQ(asked.name, dir.Path("eta.txt"));
-  EXPECT_EQ(asked.printed, kPrompt);
+  EXPECT_EQ(asked.printed, kFilePrompt);
   EXPECT_EQ(asked.leftOver, " 7");
 }
 
@@ -51,7 +50,7 @@ TEST(AskForBulletinTest, RefusesWhatIsNotAReadableRegularFile) {
        {dir.Path("missing.txt"), dir.Path("folder.txt"), std::string("/dev/null")}) {
     Asked asked = Ask(name + "\n");
     EXPECT_FALSE(asked.accepted) << name;
-    EXPECT_EQ(asked.printed, std::string(kPrompt) + kMissing) << name;
+    EXPECT_EQ(asked.printed, kFilePrompt + kMissing) << name;
   }
 }
 
@@ -62,7 +61,7 @@ TEST(AskForBulletinTest, RefusesANameShorterThanThreeCharacters) {
   Asked asked = Ask("ab\n");
   EXPECT_FALSE(asked.accepted);
   EXPECT_EQ(asked.printed,
-            std::string(kPrompt) +
+            kFilePrompt +
                 "The file name must be at least three characters long.\n");
 }
 
@@ -72,7 +71,7 @@ TEST(AskForBulletinTest, NeverLetsTheReportReplaceTheBulletin) {
   WriteFile(dir.Path("linked.txt"), "x");
   std::filesystem::create_symlink(dir.Path("linked.txt"), dir.Path("linked.out"));
   const std::string refused =
-      std::string(kPrompt) +
+      kFilePrompt +
       "The report file would replace the bulletin itself; rename the bulletin "
       "first.\n";
   EXPECT_EQ(Ask(dir.Path("guidance.out")).printed, refused);
@@ -83,7 +82,7 @@ TEST(AskForBulletinTest, NeverLetsTheReportReplaceTheBulletin) {
 TEST(AskForBulletinTest, EndOfInputPrintsNothingMore) {
   Asked asked = Ask("   \n");
   EXPECT_FALSE(asked.accepted);
-  EXPECT_EQ(asked.printed, kPrompt);
+  EXPECT_EQ(asked.printed, kFilePrompt);
 }
 
 TEST(WriteReportTest, WritesClosesThenReportsSuccess) {

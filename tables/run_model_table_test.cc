@@ -13,9 +13,7 @@
 namespace {
 
 const std::string kOpening =
-    "Running long-term model.\n"
-    "Please enter the name of the file with the .txt extension: "
-    "You have a valid file.\n";
+    "Running long-term model.\n" + kFilePrompt + "You have a valid file.\n";
 const std::string kDone = "Output file created successfully.\n";
 
 // A report line with its line end.

@@ -13,9 +13,7 @@
 namespace {
 
 const std::string kOpening =
-    "Running ETA Severe Weather Model.\n"
-    "Please enter the name of the file with the .txt extension: "
-    "You have a valid file.\n";
+    "Running ETA Severe Weather Model.\n" + kFilePrompt + "You have a valid file.\n";
 const std::string kDone = "Output file successfully created!\n";
 
 // A report line with its line end.

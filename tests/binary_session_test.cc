@@ -40,9 +40,7 @@ TEST(BinarySessionTest, EndOfInputEndsTheProgramWithStatusZero) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.printed,
             kMenuText + "2\n" +
-                "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
-                "Running long-term model.\n"
-                "Please enter the name of the file with the .txt extension: ");
+                kUnitQuestion + "Running long-term model.\n" + kFilePrompt);
 }
 
 TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
@@ -103,9 +101,7 @@ TEST(BinarySessionTest, AnswersTypedWithCrLfReadLikeLf) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.printed,
             kMenuText + "2\n" +
-                "Please enter an option!\n1) Use Standard Units\n2) Use Metric Units\n"
-                "Running long-term model.\n"
-                "Please enter the name of the file with the .txt extension: "
+                kUnitQuestion + "Running long-term model.\n" + kFilePrompt +
                 "You have a valid file.\n"
                 "The bulletin has no \"FHR\" table.\n" +
                 kMenuText);
