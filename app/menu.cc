@@ -40,10 +40,14 @@ bool AskUnitSystem(std::istream& in, std::ostream& out, int& unitSystem) {
 // Rows each model table entry reads, "2" to "5".
 int ModelTableRows(char choice) {
   switch (choice) {
-    case '2': return 48;
-    case '3': return 29;
-    case '4': return 29;
-    default: return 15;
+    case '2':
+      return 48;
+    case '3':
+      return 29;
+    case '4':
+      return 29;
+    default:
+      return 15;
   }
 }
 
@@ -91,8 +95,8 @@ bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
 }  // namespace
 
 MenuActions RealRuns() {
-  return MenuActions{RunStationBlend, RunModelTable, RunSevereWeather,
-                     NoScreen, NoScreen};
+  return MenuActions{RunStationBlend, RunModelTable, RunSevereWeather, NoScreen,
+                     NoScreen};
 }
 
 int RunMenu(std::istream& in, std::ostream& out, const MenuActions& actions) {

@@ -26,7 +26,8 @@ void FakeSevere(std::istream&, std::ostream& out, int unit) {
 void FakeClear(std::ostream& out) { out << "[clear]\n"; }
 void FakePause(std::ostream& out) { out << "[pause]\n"; }
 
-const MenuActions kFakes{FakeBlend, FakeTable, FakeSevere, FakeClear, FakePause};
+const MenuActions kFakes{FakeBlend, FakeTable, FakeSevere, FakeClear,
+                         FakePause};
 
 std::string Session(const std::string& typed, int* status = nullptr) {
   std::istringstream in(typed);
@@ -43,15 +44,16 @@ TEST(MenuTest, EightFirstPausesOnceAndEnds) {
 }
 
 TEST(MenuTest, SevenPrintsNothingThenShowsTheMenuAgain) {
-  EXPECT_EQ(Session("7\n8\n"), kMenuText + "7\n[clear]\nnothing\n[pause]\n[clear]\n" +
+  EXPECT_EQ(Session("7\n8\n"), kMenuText +
+                                   "7\n[clear]\nnothing\n[pause]\n[clear]\n" +
                                    kMenuText + "[pause]\n");
 }
 
 TEST(MenuTest, IllegalWordsAskNoUnitQuestion) {
   for (const std::string word : {"9", "0", "abc", "1)", "01", "1x", "88"}) {
-    EXPECT_EQ(Session(word + "\n8\n"),
-              kMenuText + word + "\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
-                  kMenuText + "[pause]\n")
+    EXPECT_EQ(Session(word + "\n8\n"), kMenuText + word + "\n[clear]\n" +
+                                           kIllegal + "[pause]\n[clear]\n" +
+                                           kMenuText + "[pause]\n")
         << word;
   }
 }
@@ -65,9 +67,9 @@ TEST(MenuTest, ALongWordIsEchoedWhole) {
 }
 
 TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
-  EXPECT_EQ(Session("1 1\n8\n"),
-            kMenuText + "1\n[clear]\n" + kUnitQuestion + "[blend 1]\n[pause]\n[clear]\n" +
-                kMenuText + "[pause]\n");
+  EXPECT_EQ(Session("1 1\n8\n"), kMenuText + "1\n[clear]\n" + kUnitQuestion +
+                                     "[blend 1]\n[pause]\n[clear]\n" +
+                                     kMenuText + "[pause]\n");
   const std::string typed = "2 2 3 3 4 0 5 -1 6 7 1 2147483647 8";
   const std::string printed = Session(typed);
   std::string calls;
@@ -82,19 +84,20 @@ TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
 }
 
 TEST(MenuTest, ANonIntegerUnitAnswerStartsNoRun) {
-  EXPECT_EQ(Session("1 x 8\n"),
-            kMenuText + "1\n[clear]\n" + kUnitQuestion + kIllegal + "[pause]\n[clear]\n" +
-                kMenuText + "[pause]\n");
+  EXPECT_EQ(Session("1 x 8\n"), kMenuText + "1\n[clear]\n" + kUnitQuestion +
+                                    kIllegal + "[pause]\n[clear]\n" +
+                                    kMenuText + "[pause]\n");
   EXPECT_EQ(Session("6 99999999999 8\n"),
-            kMenuText + "6\n[clear]\n" + kUnitQuestion + kIllegal + "[pause]\n[clear]\n" +
-                kMenuText + "[pause]\n");
+            kMenuText + "6\n[clear]\n" + kUnitQuestion + kIllegal +
+                "[pause]\n[clear]\n" + kMenuText + "[pause]\n");
 }
 
 TEST(MenuTest, AnIntegerGluedToAWordAnswersTwoQuestions) {
   // "2abc" is the unit 2; "abc" is then the next word for the menu.
   const std::string printed = Session("6 2abc\n8\n");
-  EXPECT_EQ(printed, kMenuText + "6\n[clear]\n" + kUnitQuestion + "[severe 2]\n[pause]\n[clear]\n" +
-                         kMenuText + "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
+  EXPECT_EQ(printed, kMenuText + "6\n[clear]\n" + kUnitQuestion +
+                         "[severe 2]\n[pause]\n[clear]\n" + kMenuText +
+                         "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
                          kMenuText + "[pause]\n");
 }
 
@@ -102,8 +105,10 @@ TEST(MenuTest, EndOfInputStopsAtOnceAtEveryQuestion) {
   int status = -1;
   EXPECT_EQ(Session("", &status), kMenuText);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(Session("7\n", &status), kMenuText + "7\n[clear]\nnothing\n[pause]\n[clear]\n" + kMenuText);
-  EXPECT_EQ(Session("3\n", &status), kMenuText + "3\n[clear]\n" + kUnitQuestion);
+  EXPECT_EQ(Session("7\n", &status),
+            kMenuText + "7\n[clear]\nnothing\n[pause]\n[clear]\n" + kMenuText);
+  EXPECT_EQ(Session("3\n", &status),
+            kMenuText + "3\n[clear]\n" + kUnitQuestion);
   EXPECT_EQ(status, 0);
 }
 
@@ -115,11 +120,12 @@ TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
   std::ostringstream out;
   MenuActions actions = RealRuns();
   EXPECT_EQ(RunMenu(in, out, actions), 0);
-  EXPECT_EQ(out.str(),
-            kMenuText + "5\n" + kUnitQuestion + "Running long-term model.\n" +
-                kFilePrompt +
-                "You entered a file name wich does not exist in the directory.\n" +
-                kMenuText + "7\nnothing\n" + kMenuText);
+  EXPECT_EQ(
+      out.str(),
+      kMenuText + "5\n" + kUnitQuestion + "Running long-term model.\n" +
+          kFilePrompt +
+          "You entered a file name wich does not exist in the directory.\n" +
+          kMenuText + "7\nnothing\n" + kMenuText);
   EXPECT_FALSE(FileExists(dir.Path("missing.out")));
 }
 
@@ -127,8 +133,8 @@ TEST(MenuTest, EndOfInputAtTheFilePromptWritesNoReport) {
   std::istringstream in("6 1");
   std::ostringstream out;
   EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
-  EXPECT_EQ(out.str(), kMenuText + "6\n" + kUnitQuestion + "Running ETA Severe Weather Model.\n" +
-                           kFilePrompt);
+  EXPECT_EQ(out.str(), kMenuText + "6\n" + kUnitQuestion +
+                           "Running ETA Severe Weather Model.\n" + kFilePrompt);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "app/screen.h"
-
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include "app/screen.h"
 
 namespace {
 

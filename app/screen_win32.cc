@@ -1,9 +1,9 @@
-#include "app/screen.h"
-
 #include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/screen.h"
 
 void ClearScreen(std::ostream& out) {
   out.flush();

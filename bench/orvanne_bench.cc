@@ -67,10 +67,9 @@ void TimeRun(benchmark::State& state, const std::string& typed,
 
 void BM_StationBlendRun(benchmark::State& state) {
   const std::string bulletin = Samples().Path("orvanne_1200.txt");
-  TimeRun(state, bulletin + "\n0.6\n", "Output file successfully created!",
-          [](std::istream& in, std::ostream& out) {
-            RunStationBlend(in, out, 1);
-          });
+  TimeRun(
+      state, bulletin + "\n0.6\n", "Output file successfully created!",
+      [](std::istream& in, std::ostream& out) { RunStationBlend(in, out, 1); });
   state.SetBytesProcessed(state.iterations() * FileSize(bulletin));
 }
 BENCHMARK(BM_StationBlendRun)->Unit(benchmark::kMicrosecond);

@@ -16,10 +16,18 @@ struct UnitTexts {
 
 constexpr UnitTexts kStandardTexts{
     "1200 City of Orvanne Forecast Data (Standard Units)",
-    "LowTemp F", "HighTemp F", "LowDPT F", "HighDPT F", "WSP (MPH)"};
+    "LowTemp F",
+    "HighTemp F",
+    "LowDPT F",
+    "HighDPT F",
+    "WSP (MPH)"};
 constexpr UnitTexts kMetricTexts{
     "1200 City of Orvanne Forecast Data (Metric Units)",
-    "LowTemp C", "HighTemp C", "LowDPT C", "HighDPT C", "WSP (KPH)"};
+    "LowTemp C",
+    "HighTemp C",
+    "LowDPT C",
+    "HighDPT C",
+    "WSP (KPH)"};
 
 // The bulletin gives degrees Fahrenheit and knots; the unit steps apply to
 // the city value, never to the station values.
@@ -149,16 +157,21 @@ void WriteSkyTable(std::ostream& out, const BlendInputs& in, int unitSystem,
   WriteField(out, 10, texts.windSpeed);
   EndLine(out);
   for (int k = 0; k < kShortSkyHours; ++k) {
-    const double cloud = BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::cld, k);
-    const double direction = BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wdr, k);
-    const double speed = BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wsp, k);
-    WriteSkyRow(out, 6 + 3 * k, cloud / 10.0, direction, SpeedStep(speed, unitSystem));
+    const double cloud =
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::cld, k);
+    const double direction =
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wdr, k);
+    const double speed =
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wsp, k);
+    WriteSkyRow(out, 6 + 3 * k, cloud / 10.0, direction,
+                SpeedStep(speed, unitSystem));
   }
   EndLine(out);
   for (int k = 0; k < kExtendedSkyHours; ++k) {
     const double cloud = WeighField(in.extSky, &ExtendedSkyRecord::cld, k);
     const double speed = WeighField(in.extSky, &ExtendedSkyRecord::wnd, k);
-    WriteSkyRow(out, 72 + 12 * k, cloud / 10.0, std::nullopt, SpeedStep(speed, unitSystem));
+    WriteSkyRow(out, 72 + 12 * k, cloud / 10.0, std::nullopt,
+                SpeedStep(speed, unitSystem));
   }
 }
 

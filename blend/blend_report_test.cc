@@ -46,7 +46,6 @@ BlendInputs WorkedExample() {
   return in;
 }
 
-
 std::vector<std::string> Console(const BlendInputs& in, int unitSystem) {
   std::ostringstream out;
   PrintDayTable(out, in, unitSystem);
@@ -62,17 +61,19 @@ std::vector<std::string> Report(const BlendInputs& in, int unitSystem) {
 TEST(BlendReportTest, TheWorkedExampleOnTheConsole) {
   const auto lines = Console(WorkedExample(), 1);
   ASSERT_EQ(lines.size(), 9u);
-  EXPECT_EQ(lines[0],
-            "Day    LowTemp F   HighTemp F  LowDPT F    HighDPT F   LowProbPrec "
-            "HighProbPrec");
+  EXPECT_EQ(
+      lines[0],
+      "Day    LowTemp F   HighTemp F  LowDPT F    HighDPT F   LowProbPrec "
+      "HighProbPrec");
   EXPECT_EQ(lines[1], "");
-  EXPECT_EQ(lines[2],
-            "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
-            "50.8243");
+  EXPECT_EQ(
+      lines[2],
+      "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
+      "50.8243");
   // Day 3: four weighted zeros, a blank LowProbPrec, the weighted P24.
   const std::string zero = "0           ";
-  EXPECT_EQ(lines[4], "3      " + zero + zero + zero + zero + std::string(12, ' ') +
-                          "34.6678");
+  EXPECT_EQ(lines[4], "3      " + zero + zero + zero + zero +
+                          std::string(12, ' ') + "34.6678");
 }
 
 TEST(BlendReportTest, TheWorkedExampleInTheReport) {
@@ -82,9 +83,10 @@ TEST(BlendReportTest, TheWorkedExampleInTheReport) {
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[2], Console(WorkedExample(), 1)[0]);
   EXPECT_EQ(lines[3], "");
-  EXPECT_EQ(lines[4],
-            "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
-            "50.8243     ");
+  EXPECT_EQ(
+      lines[4],
+      "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
+      "50.8243     ");
   EXPECT_EQ(lines[6], Console(WorkedExample(), 1)[4]);
   EXPECT_EQ(lines[11], "");
   EXPECT_EQ(lines[12], "Cloud cover, wind speed, and wind direction data");
@@ -100,9 +102,10 @@ TEST(BlendReportTest, TheWorkedExampleInTheReport) {
 
 TEST(BlendReportTest, MetricChangesTheTextsAndTheUnitSteps) {
   const auto console = Console(WorkedExample(), 2);
-  EXPECT_EQ(console[0],
-            "Day    LowTemp C   HighTemp C  LowDPT C    HighDPT C   LowProbPrec "
-            "HighProbPrec");
+  EXPECT_EQ(
+      console[0],
+      "Day    LowTemp C   HighTemp C  LowDPT C    HighDPT C   LowProbPrec "
+      "HighProbPrec");
   EXPECT_EQ(console[2].substr(0, 19), "1      -1.33625    ");
   // Probabilities get no unit step.
   EXPECT_EQ(console[2].substr(55), "20.8242     50.8243");
@@ -140,7 +143,8 @@ TEST(BlendReportTest, ALongCellFillsOrShiftsTheLine) {
   // 12 characters: the field is full and the next follows with no blank.
   SetStations(full.etaTemp, &ShortTempRecord::nx, 0,
               {-1234567, -1234567, -1234567, -1234567});
-  EXPECT_EQ(Console(full, 1)[2], "1      -1.23457e+06" + zero + zero + zero + zero + "0");
+  EXPECT_EQ(Console(full, 1)[2],
+            "1      -1.23457e+06" + zero + zero + zero + zero + "0");
 
   // An "ETA" ratio of -1e100 on four 40s gives -4.00002e+101, 13 characters,
   // which pushes the rest of the line along.

@@ -24,6 +24,7 @@ std::string UnknownCloudProblem(std::string_view word, int section) {
   for (char& c : quoted)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
   if (word.size() > kQuotedWordLength) quoted += "...";
-  return "The bulletin could not be read: \"" + quoted + "\" in row \"CLD\" of " +
-         SectionText(section) + " is not a known cloud cover word.";
+  return "The bulletin could not be read: \"" + quoted +
+         "\" in row \"CLD\" of " + SectionText(section) +
+         " is not a known cloud cover word.";
 }

@@ -58,7 +58,8 @@ void RunStationBlend(std::istream& in, std::ostream& out, int unitSystem) {
   PrintDayTable(out, inputs, unitSystem);
   // Other unit systems get an empty report and no word of success.
   const bool known = unitSystem == 1 || unitSystem == 2;
-  WriteReport(bulletinName, out, known ? "Output file successfully created!" : "",
+  WriteReport(bulletinName, out,
+              known ? "Output file successfully created!" : "",
               [&](std::ostream& report) {
                 WriteBlendReport(report, inputs, unitSystem);
               });

@@ -33,7 +33,6 @@ class RunStationBlendTest : public ::testing::Test {
   TempDir dir_;
 };
 
-
 // Every station at 40 in both models: every city value is 40 times the
 // weights' sum, 40.0001658.
 TEST_F(RunStationBlendTest, AWholeStandardRun) {
@@ -43,10 +42,12 @@ TEST_F(RunStationBlendTest, AWholeStandardRun) {
   EXPECT_EQ(lines[0], kFilePrompt + "You have a valid file.");
   EXPECT_EQ(lines[1], kRatioPrompt + "The AVNratio value then has to be: 0.5");
   EXPECT_EQ(lines[2], "");
-  EXPECT_EQ(lines[5], "1      40.0002     40.0002     40.0002     40.0002     "
-                      "40.0002     40.0002");
-  EXPECT_EQ(lines[11], "7      40.0002     40.0002     40.0002     40.0002     "
-                       "            40.0002");
+  EXPECT_EQ(lines[5],
+            "1      40.0002     40.0002     40.0002     40.0002     "
+            "40.0002     40.0002");
+  EXPECT_EQ(lines[11],
+            "7      40.0002     40.0002     40.0002     40.0002     "
+            "            40.0002");
   EXPECT_EQ(lines[12], "Output file successfully created!");
 
   const auto report = Lines(ReadFile(Report()));
@@ -64,8 +65,9 @@ TEST_F(RunStationBlendTest, AWholeMetricRun) {
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[1], kRatioPrompt + "The AVNratio value then has to be: 0");
   // (40.0001658 - 32) / 1.8 = 4.4445366 degrees Celsius.
-  EXPECT_EQ(lines[5], "1      4.44454     4.44454     4.44454     4.44454     "
-                      "40.0002     40.0002");
+  EXPECT_EQ(lines[5],
+            "1      4.44454     4.44454     4.44454     4.44454     "
+            "40.0002     40.0002");
   const auto report = Lines(ReadFile(Report()));
   EXPECT_EQ(report[0], "1200 City of Orvanne Forecast Data (Metric Units)");
   // 40.0001658 knots is 74.0803071 kilometres per hour.
@@ -83,7 +85,9 @@ TEST_F(RunStationBlendTest, TheAvnRatioIsOneLessTheEtaRatio) {
 
 TEST_F(RunStationBlendTest, ARatioThatIsNotANumberIsAskedAgain) {
   const auto lines = Lines(Run(1, "half 0,5 .5\n"));
-  EXPECT_EQ(lines[1], kRatioPrompt + "The ratio must be a decimal number; please try again.");
+  EXPECT_EQ(
+      lines[1],
+      kRatioPrompt + "The ratio must be a decimal number; please try again.");
   // "0,5" reads as 0, and the ",5" that follows is then the next word.
   EXPECT_EQ(lines[2], kRatioPrompt + "The AVNratio value then has to be: 1");
 }
@@ -91,13 +95,15 @@ TEST_F(RunStationBlendTest, ARatioThatIsNotANumberIsAskedAgain) {
 TEST_F(RunStationBlendTest, EndOfInputAtTheRatioWritesNoReport) {
   EXPECT_EQ(Run(1, "half"),
             kFilePrompt + "You have a valid file.\n" + kRatioPrompt +
-                "The ratio must be a decimal number; please try again.\n" + kRatioPrompt);
+                "The ratio must be a decimal number; please try again.\n" +
+                kRatioPrompt);
   EXPECT_FALSE(FileExists(Report()));
 }
 
 TEST_F(RunStationBlendTest, OtherUnitSystemsLeaveAnEmptyReport) {
   WriteFile(Report(), "yesterday's report\n");
-  EXPECT_EQ(Run(3, "0.6\n"), kFilePrompt + "You have a valid file.\n" + kRatioPrompt +
+  EXPECT_EQ(Run(3, "0.6\n"), kFilePrompt + "You have a valid file.\n" +
+                                 kRatioPrompt +
                                  "The AVNratio value then has to be: 0.4\n\n");
   EXPECT_TRUE(FileExists(Report()));
   EXPECT_EQ(ReadFile(Report()), "");
@@ -120,10 +126,11 @@ TEST_F(RunStationBlendTest, AnUnreadableRowStopsTheRunBeforeTheRatio) {
   text.replace(text.find(" 0 ", wsp), 3, " -- ");
   WriteFile(Bulletin(), text);
   WriteFile(Report(), "yesterday's report\n");
-  EXPECT_EQ(Run(1, "0.6\n"),
-            kFilePrompt + "You have a valid file.\n" +
-                "The bulletin could not be read: row \"WSP\" of section 7 (KMHE) is "
-                "missing or incomplete.\n");
+  EXPECT_EQ(
+      Run(1, "0.6\n"),
+      kFilePrompt + "You have a valid file.\n" +
+          "The bulletin could not be read: row \"WSP\" of section 7 (KMHE) is "
+          "missing or incomplete.\n");
   EXPECT_EQ(ReadFile(Report()), "yesterday's report\n");
 }
 
@@ -135,21 +142,24 @@ TEST_F(RunStationBlendTest, TheTemperatureProblemIsToldBeforeTheSkyProblem) {
   WriteFile(Bulletin(), text);
   // Section 10 takes section 11's "P24", 11 takes 12's rows, and section 12
   // finds no "X/N" left.
-  EXPECT_EQ(Lines(Run(1, "0.6\n"))[1],
-            "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
-            "missing or incomplete.");
+  EXPECT_EQ(
+      Lines(Run(1, "0.6\n"))[1],
+      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
+      "missing or incomplete.");
   WriteFile(Bulletin(), bulletin.Text());
-  EXPECT_EQ(Lines(Run(1, "0.6\n"))[1],
-            "The bulletin could not be read: \"PC\" in row \"CLD\" of section 2 "
-            "(KHON) is not a known cloud cover word.");
+  EXPECT_EQ(
+      Lines(Run(1, "0.6\n"))[1],
+      "The bulletin could not be read: \"PC\" in row \"CLD\" of section 2 "
+      "(KHON) is not a known cloud cover word.");
 }
 
 TEST_F(RunStationBlendTest, ATruncatedLastHeaderIsCaughtByTheReaders) {
   const std::string text = TestBulletin(40).Text();
   WriteFile(Bulletin(), text.substr(0, text.rfind("KFSD") + 5));
-  EXPECT_EQ(Lines(Run(1, "0.6\n"))[1],
-            "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
-            "missing or incomplete.");
+  EXPECT_EQ(
+      Lines(Run(1, "0.6\n"))[1],
+      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
+      "missing or incomplete.");
 }
 
 TEST_F(RunStationBlendTest, RunningTwiceOverwritesTheReport) {

@@ -20,12 +20,8 @@ constexpr std::array<CloudWord, 5> kShortCloudWords{
     {{"CL", 0}, {"FW", 2}, {"SC", 3}, {"BK", 7}, {"OV", 10}}};
 
 // Extended rows may carry the column separator glued to the word.
-constexpr std::array<CloudWord, 6> kExtendedCloudWords{{{"CL", 0},
-                                                        {"CL|", 0},
-                                                        {"PC", 5},
-                                                        {"PC|", 5},
-                                                        {"OV", 10},
-                                                        {"OV|", 10}}};
+constexpr std::array<CloudWord, 6> kExtendedCloudWords{
+    {{"CL", 0}, {"CL|", 0}, {"PC", 5}, {"PC|", 5}, {"OV", 10}, {"OV|", 10}}};
 
 template <std::size_t N>
 bool LookUpCloud(const std::array<CloudWord, N>& table, std::string_view word,
@@ -125,5 +121,6 @@ bool ReadSkyRows(StationRecords<ShortSkyRecord>& etaSky,
                  StationRecords<ShortSkyRecord>& avnSky,
                  StationRecords<ExtendedSkyRecord>& extSky,
                  const std::string& fileName, std::string& error) {
-  return ReadTwelveSections(fileName, etaSky, avnSky, extSky, ReadShortSkySection, ReadExtendedSkySection, error);
+  return ReadTwelveSections(fileName, etaSky, avnSky, extSky,
+                            ReadShortSkySection, ReadExtendedSkySection, error);
 }

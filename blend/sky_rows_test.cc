@@ -65,23 +65,28 @@ TEST(ReadShortSkySectionTest, ReadsNineteenEntriesOfEachRow) {
 
 TEST(ReadShortSkySectionTest, ProblemsAreReportedByRowAndWord) {
   const std::pair<std::string, std::string> cases[] = {
-      {"CLD CL PC", "The bulletin could not be read: \"PC\" in row \"CLD\" of "
-                    "section 7 (KMHE) is not a known cloud cover word."},
+      {"CLD CL PC",
+       "The bulletin could not be read: \"PC\" in row \"CLD\" of "
+       "section 7 (KMHE) is not a known cloud cover word."},
       {"CLD CL " + std::string(40, 'Z'),
        "The bulletin could not be read: \"" + std::string(32, 'Z') +
-           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover "
+           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud "
+           "cover "
            "word."},
-      {"CLD CL O\x1b[2JV\x7f", "The bulletin could not be read: \"O?[2JV?\" in row "
-                               "\"CLD\" of section 7 (KMHE) is not a known cloud "
-                               "cover word."},
-      {"CLD CL CL", "The bulletin could not be read: row \"CLD\" of section 7 "
-                    "(KMHE) is missing or incomplete."},
+      {"CLD CL O\x1b[2JV\x7f",
+       "The bulletin could not be read: \"O?[2JV?\" in row "
+       "\"CLD\" of section 7 (KMHE) is not a known cloud "
+       "cover word."},
+      {"CLD CL CL",
+       "The bulletin could not be read: row \"CLD\" of section 7 "
+       "(KMHE) is missing or incomplete."},
       {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 "
        "4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 WSP 1",
        "The bulletin could not be read: row \"WDR\" of section 7 (KMHE) is "
        "missing or incomplete."},
-      {"no rows at all", "The bulletin could not be read: row \"CLD\" of "
-                         "section 7 (KMHE) is missing or incomplete."},
+      {"no rows at all",
+       "The bulletin could not be read: row \"CLD\" of "
+       "section 7 (KMHE) is missing or incomplete."},
   };
   for (const auto& [text, message] : cases) {
     std::istringstream in(text);
@@ -99,7 +104,7 @@ TEST(ReadExtendedSkySectionTest, KeepsColumnsFiveToFifteen) {
   ExtendedSkyRecord record;
   std::string error;
   ASSERT_TRUE(ReadExtendedSkySection(in, record, 9, error)) << error;
-  EXPECT_THAT(record.cld, ElementsAre(0, 5, 10, 10, 5, 0, 0, 5, 5, 10, 0) )
+  EXPECT_THAT(record.cld, ElementsAre(0, 5, 10, 10, 5, 0, 0, 5, 5, 10, 0))
       << "columns 5 to 15";
   EXPECT_THAT(record.wnd, ElementsAre(13, 10, 9, 12, 15, 11, 10, 9, 12, 10, 8));
 }
@@ -109,8 +114,9 @@ TEST(ReadExtendedSkySectionTest, ShortRangeWordsAreUnknownThere) {
   ExtendedSkyRecord record;
   std::string error;
   EXPECT_FALSE(ReadExtendedSkySection(in, record, 12, error));
-  EXPECT_EQ(error, "The bulletin could not be read: \"SC|\" in row \"CLD\" of "
-                   "section 12 (KFSD) is not a known cloud cover word.");
+  EXPECT_EQ(error,
+            "The bulletin could not be read: \"SC|\" in row \"CLD\" of "
+            "section 12 (KFSD) is not a known cloud cover word.");
 }
 
 TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
@@ -125,8 +131,9 @@ TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
       "CLD OV| OV PC| CL CL| PC OV| OV PC| CL CL| PC PC| OV CL\n"
       "WND 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14");
   EXPECT_FALSE(ReadExtendedSkySection(cut, record, 12, error));
-  EXPECT_EQ(error, "The bulletin could not be read: row \"WND\" of section 12 "
-                   "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(error,
+            "The bulletin could not be read: row \"WND\" of section 12 "
+            "(KFSD) is missing or incomplete.");
 }
 
 TEST(ReadSkyRowsTest, FillsEachGroupInStationOrder) {

@@ -23,8 +23,8 @@ TEST(WeightStationsTest, EachStationHasItsOwnWeight) {
 }
 
 TEST(WeightStationsTest, AddsInStationOrder) {
-  const double expected = ((7 * 0.353460408 + -3 * 0.1793834) + 11 * 0.215645378) +
-                          2 * 0.25151496;
+  const double expected =
+      ((7 * 0.353460408 + -3 * 0.1793834) + 11 * 0.215645378) + 2 * 0.25151496;
   EXPECT_EQ(WeightStations({7, -3, 11, 2}), expected);
 }
 

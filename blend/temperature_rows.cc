@@ -92,5 +92,7 @@ bool ReadTemperatureRows(StationRecords<ShortTempRecord>& etaTemp,
                          StationRecords<ShortTempRecord>& avnTemp,
                          StationRecords<ExtendedTempRecord>& extTemp,
                          const std::string& fileName, std::string& error) {
-  return ReadTwelveSections(fileName, etaTemp, avnTemp, extTemp, ReadShortTempSection, ReadExtendedTempSection, error);
+  return ReadTwelveSections(fileName, etaTemp, avnTemp, extTemp,
+                            ReadShortTempSection, ReadExtendedTempSection,
+                            error);
 }

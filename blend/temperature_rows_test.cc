@@ -14,7 +14,8 @@ using ::testing::ElementsAre;
 
 TEST(ReadShortTempSectionTest, TakesTheRowsWhereverTheyStand) {
   std::istringstream in(
-      "KBKX NAM x x d 1200 TMP 1 2 X/N +5 -3 08 12 99 TMP 7 DPT 1 2 3 4 5 6 70 8 9 "
+      "KBKX NAM x x d 1200 TMP 1 2 X/N +5 -3 08 12 99 TMP 7 DPT 1 2 3 4 5 6 70 "
+      "8 9 "
       "10 71 12 13 14 72 16 17 18 73 20 21 P06 1 P12 5 0 10 20 30");
   ShortTempRecord record;
   std::string error;
@@ -30,16 +31,19 @@ TEST(ReadShortTempSectionTest, AShortRowIsReportedByItsLabel) {
     std::string message;
   };
   const Case cases[] = {
-      {"N/X 1 2 3", "The bulletin could not be read: row \"N/X\" of section 6 "
-                    "(KHON) is missing or incomplete."},
+      {"N/X 1 2 3",
+       "The bulletin could not be read: row \"N/X\" of section 6 "
+       "(KHON) is missing or incomplete."},
       {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 P12 1",
        "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is "
        "missing or incomplete."},
-      {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 P12 1 2 x 4",
+      {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 P12 1 "
+       "2 x 4",
        "The bulletin could not be read: row \"P12\" of section 6 (KHON) is "
        "missing or incomplete."},
-      {"N/X 1 2 3 4 DPT 1 2 3", "The bulletin could not be read: row \"DPT\" "
-                                "of section 6 (KHON) is missing or incomplete."},
+      {"N/X 1 2 3 4 DPT 1 2 3",
+       "The bulletin could not be read: row \"DPT\" "
+       "of section 6 (KHON) is missing or incomplete."},
   };
   for (const Case& c : cases) {
     std::istringstream in(c.text);
@@ -67,12 +71,13 @@ TEST(ReadExtendedTempSectionTest, KeepsColumnsSixToFifteenGluedOrLoose) {
 
 TEST(ReadExtendedTempSectionTest, ALastTemperatureAbove999IsCutBySixDigits) {
   const std::string rest =
-      " DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x P24 | 1| 2| 3| 4| 5| 6| 7";
+      " DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x P24 | 1| 2| 3| 4| 5| "
+      "6| 7";
   const std::pair<std::string, int> cases[] = {
       {"999", 999}, {"1000", 0}, {"25999999", 25}, {"-5000", -5000}};
   for (const auto& [written, kept] : cases) {
-    std::istringstream in("X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 " + written +
-                          " 9" + rest);
+    std::istringstream in("X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 " +
+                          written + " 9" + rest);
     ExtendedTempRecord record;
     std::string error;
     ASSERT_TRUE(ReadExtendedTempSection(in, record, 9, error)) << written;
@@ -86,7 +91,8 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
   const std::string missing[] = {
       "X/N 1| 2 3| 4 5| 6 7 18 9| 10 11| 12 13| 14 15 x",
       "X/N 1 22 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x",
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x DPT 1| 2 3| 4 5| 6 7| 8 "
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x DPT 1| 2 3| 4 5| 6 7| "
+      "8 "
       "9| 10 11| 12 13| 14 15 x P24 55| 20| 10| 40| 30| 20| 15",
   };
   const std::string rows[] = {"X/N", "X/N", "P24"};
@@ -102,7 +108,8 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
 
 TEST(ReadExtendedTempSectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
   std::istringstream in(
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c DPT 1| 2 3| 4 5| 6 7| 8 9| "
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c DPT 1| 2 3| 4 5| 6 7| "
+      "8 9| "
       "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
@@ -110,21 +117,24 @@ TEST(ReadExtendedTempSectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
   EXPECT_EQ(record.p24[4], 7);
   std::istringstream cut("X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15");
   EXPECT_FALSE(ReadExtendedTempSection(cut, record, 12, error));
-  EXPECT_EQ(error, "The bulletin could not be read: row \"DPT\" of section 12 "
-                   "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(error,
+            "The bulletin could not be read: row \"DPT\" of section 12 "
+            "(KFSD) is missing or incomplete.");
 }
 
 TEST(ReadExtendedTempSectionTest, ARowRightAfterAnXNRowLosesItsLabel) {
   // Nothing after column 15: the character read after it is the "D" of
   // "DPT", so the search has to go on to the next section's row.
   std::istringstream in(
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15\nDPT 1| 2 3| 4 5| 6 7| 8 9| "
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15\nDPT 1| 2 3| 4 5| 6 7| 8 "
+      "9| "
       "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
   EXPECT_FALSE(ReadExtendedTempSection(in, record, 9, error));
-  EXPECT_EQ(error, "The bulletin could not be read: row \"DPT\" of section 9 "
-                   "(KBKX) is missing or incomplete.");
+  EXPECT_EQ(error,
+            "The bulletin could not be read: row \"DPT\" of section 9 "
+            "(KBKX) is missing or incomplete.");
 }
 
 class ReadTemperatureRowsTest : public ::testing::Test {
@@ -171,9 +181,11 @@ TEST_F(ReadTemperatureRowsTest, AFailureLeavesTheArraysAlone) {
   std::string text = bulletin.Text();
   eta_[0].nx[0] = 77;
   WriteFile(dir_.Path("b.txt"), text.substr(0, text.rfind("P24")));
-  EXPECT_FALSE(ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
-  EXPECT_EQ(error_, "The bulletin could not be read: row \"P24\" of section 12 "
-                    "(KFSD) is missing or incomplete.");
+  EXPECT_FALSE(
+      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
+  EXPECT_EQ(error_,
+            "The bulletin could not be read: row \"P24\" of section 12 "
+            "(KFSD) is missing or incomplete.");
   EXPECT_EQ(eta_[0].nx[0], 77);
 }
 
@@ -186,9 +198,11 @@ TEST_F(ReadTemperatureRowsTest, AMissingRowIsTakenFromTheNextSection) {
   const std::size_t khmeP12 = text.find("P12", text.find("KMHE"));
   text.erase(khmeP12, 3);
   WriteFile(dir_.Path("b.txt"), text);
-  EXPECT_FALSE(ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
-  EXPECT_EQ(error_, "The bulletin could not be read: row \"N/X\" of section 8 "
-                    "(KFSD) is missing or incomplete.");
+  EXPECT_FALSE(
+      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
+  EXPECT_EQ(error_,
+            "The bulletin could not be read: row \"N/X\" of section 8 "
+            "(KFSD) is missing or incomplete.");
 }
 
 }  // namespace

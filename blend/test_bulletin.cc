@@ -71,13 +71,16 @@ std::string TestBulletin::Text() const {
     const ExtendedSectionValues& v = extSections[s];
     out << kBulletinStations[s] << "   " << v.model << " MOS GUIDANCE  " << date
         << "  " << v.cycle << " UTC" << e;
-    out << "FHR  24| 36  48| 60  72| 84  96|108 120|132 144|156 168|180 192" << e;
+    out << "FHR  24| 36  48| 60  72| 84  96|108 120|132 144|156 168|180 192"
+        << e;
     out << "X/N" << Barred(v.xn) << " 33 21" << e;
-    out << "TMP  31| 22  36| 25  38| 28  39| 24  31| 16  28| 15  26| 17  30" << e;
+    out << "TMP  31| 22  36| 25  38| 28  39| 24  31| 16  28| 15  26| 17  30"
+        << e;
     out << "DPT" << Barred(v.dpt) << " 28 14" << e;
     out << "CLD" << Barred(v.cld) << e;
     out << "WND" << Barred(v.wnd) << e;
-    out << "P12  10| 20  30| 40  20| 10  10| 20  30| 20  10| 10  20| 10  10" << e;
+    out << "P12  10| 20  30| 40  20| 10  10| 20  30| 20  10| 10  20| 10  10"
+        << e;
     out << "P24  |";
     for (std::size_t i = 0; i < v.p24.size(); ++i)
       out << "     " << v.p24[i] << (i + 1 < v.p24.size() ? "|" : "");

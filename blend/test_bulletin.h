@@ -12,7 +12,7 @@ struct ShortSectionValues {
   std::string model = "NAM";
   std::string cycle = "1200";
   std::string tempLabel = "N/X";
-  std::array<int, 5> nx{};   // the 5th is beyond what is read
+  std::array<int, 5> nx{};  // the 5th is beyond what is read
   std::array<int, 21> dpt{};
   std::array<int, 5> p12{};
   std::array<std::string, 21> cld;
@@ -32,7 +32,7 @@ struct ExtendedSectionValues {
 
 struct TestBulletin {
   std::string date = "12/08/2026";
-  std::array<ShortSectionValues, 8> shortSections;  // sections 1 to 8
+  std::array<ShortSectionValues, 8> shortSections;   // sections 1 to 8
   std::array<ExtendedSectionValues, 4> extSections;  // sections 9 to 12
   std::string lineEnd = "\n";
 

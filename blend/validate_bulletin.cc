@@ -48,7 +48,8 @@ bool ValidateBulletin(const std::string& fileName) {
   HeaderRest header;
   ReadWord(in, station);
   ReadHeaderRest(in, header);
-  if (station != kBulletinStations[0] || !NamesGroupModel(kGroups[0], header.model) ||
+  if (station != kBulletinStations[0] ||
+      !NamesGroupModel(kGroups[0], header.model) ||
       header.cycle != kGroups[0].cycle)
     return false;
   // A date word too long to be kept whole could not be compared.

@@ -42,7 +42,8 @@ TEST_F(ValidateBulletinTest, RefusesAWrongModelOrCycle) {
       {"AVN in group 1", [](TestBulletin& b) { b.Short(2).model = "AVN"; }},
       {"GFS first", [](TestBulletin& b) { b.Short(1).model = "GFS"; }},
       {"0000 in group 2", [](TestBulletin& b) { b.Short(6).cycle = "0000"; }},
-      {"1200 in group 3", [](TestBulletin& b) { b.Extended(12).cycle = "1200"; }},
+      {"1200 in group 3",
+       [](TestBulletin& b) { b.Extended(12).cycle = "1200"; }},
       {"0000 first", [](TestBulletin& b) { b.Short(1).cycle = "0000"; }},
       {"lower case", [](TestBulletin& b) { b.Extended(9).model = "eta"; }},
   };
@@ -79,7 +80,8 @@ TEST_F(ValidateBulletinTest, SectionsOutOfOrderAreFoundInTheWrongPlace) {
   const std::size_t bkx = text.find("KBKX   GFS");
   const std::size_t mhe = text.find("KMHE   GFS");
   ASSERT_LT(bkx, khon);
-  const std::string swapped = text.substr(0, bkx) + text.substr(khon, mhe - khon) +
+  const std::string swapped = text.substr(0, bkx) +
+                              text.substr(khon, mhe - khon) +
                               text.substr(bkx, khon - bkx) + text.substr(mhe);
   EXPECT_FALSE(Valid(swapped));
 }

@@ -1,10 +1,10 @@
 #include "common/bulletin_reads.h"
 
-#include "common/read_ahead.h"
-
 #include <array>
 #include <cstdlib>
 #include <limits>
+
+#include "common/read_ahead.h"
 
 namespace {
 
@@ -51,7 +51,8 @@ bool ReadInt(std::istream& in, std::int32_t& value) {
     anyDigit = true;
     if (!outOfRange) {
       magnitude = magnitude * 10 + (c - '0');
-      outOfRange = magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+      outOfRange = magnitude >
+                   std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     }
   }
   const std::int64_t signedValue = negative ? -magnitude : magnitude;

@@ -133,9 +133,9 @@ TEST(BulletinReadsTest, NumbersAsTheStreamReadsThem) {
   EXPECT_FALSE(ReadDouble(in, value));  // "1e" is taken and is no number
   EXPECT_EQ(value, 9);
   const std::pair<std::string, bool> doubles[] = {
-      {"-", false}, {".", false}, {".e5", false}, {"1e400", false},
-      {"-1e400", false}, {"1e-400", true}, {"1.", true}, {"+.5e+2", true},
-      {"x", false}};
+      {"-", false},     {".", false},      {".e5", false},
+      {"1e400", false}, {"-1e400", false}, {"1e-400", true},
+      {"1.", true},     {"+.5e+2", true},  {"x", false}};
   for (const auto& [text, readable] : doubles) {
     std::istringstream one(text);
     EXPECT_EQ(ReadDouble(one, value), readable) << text;

@@ -23,7 +23,9 @@ bool ReadNumber(std::istream& in, int& value) {
   return true;
 }
 
-bool ReadNumber(std::istream& in, double& value) { return ReadDouble(in, value); }
+bool ReadNumber(std::istream& in, double& value) {
+  return ReadDouble(in, value);
+}
 
 template <typename Number>
 bool ReadConsoleNumber(std::istream& in, Number& value) {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 #include "tests/console_texts.h"
-#include <string>
 
 namespace {
 

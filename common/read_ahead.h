@@ -9,7 +9,6 @@
 #include <istream>
 #include <streambuf>
 
-
 inline constexpr int kEnd = std::char_traits<char>::eof();
 
 // The blanks of the "C" locale, which the bulletins use: a carriage return
@@ -103,7 +102,8 @@ inline int StartRead(std::istream& in) {
 // ends there.
 template <typename Use>
 void TakeWord(std::istream& in, Use use) {
-  if (TakeWhile(in.rdbuf(), [](char c) { return !IsBlank(c); }, use) == kEnd)
+  if (TakeWhile(
+          in.rdbuf(), [](char c) { return !IsBlank(c); }, use) == kEnd)
     in.setstate(std::ios::eofbit);
 }
 

@@ -24,7 +24,8 @@ TEST(ReportFieldTest, DoublesUseGeneralNotationWithSixDigits) {
   WriteField(out, 0, 0.00009999);
   out << '|';
   WriteField(out, 0, 0.0001);
-  EXPECT_EQ(out.str(), "29.9213|1012|-3.5|0|1.23457e+06|1e+06|9.999e-05|0.0001");
+  EXPECT_EQ(out.str(),
+            "29.9213|1012|-3.5|0|1.23457e+06|1e+06|9.999e-05|0.0001");
 }
 
 TEST(ReportFieldTest, ItemsAreLeftAdjustedAndNeverCut) {

@@ -28,8 +28,8 @@ bool EndsInOut(const std::string& name) {
 bool ReportWouldReplaceBulletin(const std::string& bulletinName) {
   if (EndsInOut(bulletinName)) return true;
   std::error_code error;
-  return std::filesystem::equivalent(bulletinName,
-                                     ReportFileName(bulletinName), error);
+  return std::filesystem::equivalent(bulletinName, ReportFileName(bulletinName),
+                                     error);
 }
 
 }  // namespace

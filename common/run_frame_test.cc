@@ -47,7 +47,8 @@ TEST(AskForBulletinTest, RefusesWhatIsNotAReadableRegularFile) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("folder.txt"));
   for (const std::string& name :
-       {dir.Path("missing.txt"), dir.Path("folder.txt"), std::string("/dev/null")}) {
+       {dir.Path("missing.txt"), dir.Path("folder.txt"),
+        std::string("/dev/null")}) {
     Asked asked = Ask(name + "\n");
     EXPECT_FALSE(asked.accepted) << name;
     EXPECT_EQ(asked.printed, kFilePrompt + kMissing) << name;
@@ -60,16 +61,17 @@ TEST(AskForBulletinTest, RefusesANameShorterThanThreeCharacters) {
   WriteFile("ab", "x");
   Asked asked = Ask("ab\n");
   EXPECT_FALSE(asked.accepted);
-  EXPECT_EQ(asked.printed,
-            kFilePrompt +
-                "The file name must be at least three characters long.\n");
+  EXPECT_EQ(
+      asked.printed,
+      kFilePrompt + "The file name must be at least three characters long.\n");
 }
 
 TEST(AskForBulletinTest, NeverLetsTheReportReplaceTheBulletin) {
   TempDir dir;
   WriteFile(dir.Path("guidance.out"), "x");
   WriteFile(dir.Path("linked.txt"), "x");
-  std::filesystem::create_symlink(dir.Path("linked.txt"), dir.Path("linked.out"));
+  std::filesystem::create_symlink(dir.Path("linked.txt"),
+                                  dir.Path("linked.out"));
   const std::string refused =
       kFilePrompt +
       "The report file would replace the bulletin itself; rename the bulletin "
@@ -89,8 +91,8 @@ TEST(WriteReportTest, WritesClosesThenReportsSuccess) {
   TempDir dir;
   WriteFile(dir.Path("eta.out"), "an older, longer report\n");
   std::ostringstream out;
-  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out, "Output file successfully created!",
-                          WriteHello));
+  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out,
+                          "Output file successfully created!", WriteHello));
   EXPECT_EQ(out.str(), "Output file successfully created!\n");
   EXPECT_EQ(ReadFile(dir.Path("eta.out")), "hello\n");
 }
@@ -107,8 +109,8 @@ TEST(WriteReportTest, AReportThatCannotBeCreatedIsSaidSo) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("eta.out"));
   std::ostringstream out;
-  EXPECT_FALSE(WriteReport(dir.Path("eta.txt"), out, "Output file created successfully.",
-                           WriteHello));
+  EXPECT_FALSE(WriteReport(dir.Path("eta.txt"), out,
+                           "Output file created successfully.", WriteHello));
   EXPECT_EQ(out.str(), "The report file " + dir.Path("eta.out") +
                            " could not be created.\n");
 }
@@ -117,12 +119,12 @@ TEST(WriteReportTest, AReadOnlyFolderIsSaidSo) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TempDir dir;
   std::filesystem::create_directory(dir.Path("locked"));
-  std::filesystem::permissions(dir.Path("locked"),
-                               std::filesystem::perms::owner_read |
-                                   std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.Path("locked"),
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   std::ostringstream out;
-  EXPECT_FALSE(WriteReport(dir.Path("locked/eta.txt"), out, "Output file created successfully.",
-                           WriteHello));
+  EXPECT_FALSE(WriteReport(dir.Path("locked/eta.txt"), out,
+                           "Output file created successfully.", WriteHello));
   EXPECT_EQ(out.str(), "The report file " + dir.Path("locked/eta.out") +
                            " could not be created.\n");
 }

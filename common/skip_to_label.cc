@@ -74,11 +74,12 @@ bool SkipToLabel(std::istream& in, std::string_view label,
     return false;
   }
   Search search{{label, otherLabel}};
-  const bool found = ScanRuns(in.rdbuf(), [&search](const char* begin,
-                                                   const char* end) {
-    const char* wordEnd = search.Scan(begin, end);
-    return wordEnd ? wordEnd : end;  // the blank after the label stays unread
-  });
+  const bool found =
+      ScanRuns(in.rdbuf(), [&search](const char* begin, const char* end) {
+        const char* wordEnd = search.Scan(begin, end);
+        return wordEnd ? wordEnd
+                       : end;  // the blank after the label stays unread
+      });
   if (found) return true;
   // The input ends: the last word may still be the label.
   in.setstate(std::ios::eofbit);

@@ -80,10 +80,12 @@ class OneAtATime : public std::streambuf {
 
  protected:
   int_type underflow() override {
-    return at_ < text_.size() ? traits_type::to_int_type(text_[at_]) : traits_type::eof();
+    return at_ < text_.size() ? traits_type::to_int_type(text_[at_])
+                              : traits_type::eof();
   }
   int_type uflow() override {
-    return at_ < text_.size() ? traits_type::to_int_type(text_[at_++]) : traits_type::eof();
+    return at_ < text_.size() ? traits_type::to_int_type(text_[at_++])
+                              : traits_type::eof();
   }
 
  private:

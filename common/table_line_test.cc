@@ -17,8 +17,9 @@ TEST(TableLineTest, HeadingsArePaddedToTheirWidths) {
 
 TEST(TableLineTest, OnlyStandardAndMetricReportsHaveAHeading) {
   for (const auto& [unitSystem, heading] :
-       {std::pair{1, "HR   Adj F   + F \n"}, std::pair{2, "HR   Adj C   + C \n"},
-        std::pair{3, ""}, std::pair{0, ""}}) {
+       {std::pair{1, "HR   Adj F   + F \n"},
+        std::pair{2, "HR   Adj C   + C \n"}, std::pair{3, ""},
+        std::pair{0, ""}}) {
     std::ostringstream out;
     WriteUnitHeadingLine(out, unitSystem, kWidths, {"HR", "Adj F", "+ F"},
                          {"HR", "Adj C", "+ C"});

@@ -5,8 +5,7 @@
 #include "common/run_frame.h"
 #include "common/skip_to_label.h"
 
-bool ReadTableRows(const std::string& bulletinName, std::ostream& out,
-                   int rows,
+bool ReadTableRows(const std::string& bulletinName, std::ostream& out, int rows,
                    const std::function<bool(std::istream&, int)>& readRow) {
   std::ifstream bulletin(bulletinName);
   if (!SkipToLabel(bulletin, "FHR")) {

@@ -16,8 +16,7 @@
 // word "FHR" ("The bulletin has no "FHR" table.") or a row could not be read
 // ("The table after "FHR" could not be read at row R of N.", R counted from
 // 1, N being `rows`).
-bool ReadTableRows(const std::string& bulletinName, std::ostream& out,
-                   int rows,
+bool ReadTableRows(const std::string& bulletinName, std::ostream& out, int rows,
                    const std::function<bool(std::istream&, int)>& readRow);
 
 #endif  // ORVANNE_COMMON_TABLE_ROWS_H_

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   if (size == 0) return 0;
   const int rows = 1 + data[0] % kModelTableCapacity;
   TempDir dir;
-  const std::string bulletin = WriteInput(dir, "bulletin.txt", data + 1, size - 1);
+  const std::string bulletin =
+      WriteInput(dir, "bulletin.txt", data + 1, size - 1);
 
   ModelTable read{};
   std::ostringstream printed;

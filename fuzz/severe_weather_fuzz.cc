@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     ConvertPotentialTemperatures(table, unitSystem);
     std::ostringstream report;
     WriteSevereWeatherReport(report, table, unitSystem);
-    FUZZ_CHECK(LineCount(report.str()) ==
-               static_cast<std::size_t>(kSevereRows +
-                                        (unitSystem == 3 ? 0 : 1)));
+    FUZZ_CHECK(
+        LineCount(report.str()) ==
+        static_cast<std::size_t>(kSevereRows + (unitSystem == 3 ? 0 : 1)));
   }
   return 0;
 }

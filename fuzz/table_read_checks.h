@@ -15,8 +15,8 @@ inline void CheckTableProblem(const std::string& printed, int rows) {
   bool known = false;
   for (int row = 1; row <= rows && !known; ++row)
     known = printed == "The table after \"FHR\" could not be read at row " +
-                           std::to_string(row) + " of " +
-                           std::to_string(rows) + ".\n";
+                           std::to_string(row) + " of " + std::to_string(rows) +
+                           ".\n";
   FUZZ_CHECK(known);
 }
 

@@ -33,8 +33,8 @@ void ConvertWindSpeeds(ModelTable& table, int count, int unitSystem) {
 }
 
 void ComputeAdjustments(const ModelTable& table, ModelTableColumn& adjustment,
-                        ModelTableColumn& plusTemp,
-                        ModelTableColumn& minusTemp, int count) {
+                        ModelTableColumn& plusTemp, ModelTableColumn& minusTemp,
+                        int count) {
   for (int i = 0; i < RowsUsed(count); ++i) {
     const ModelTableRow& row = table[i];
     const double windTerm = (30 - row.windSpeed) * 0.1;

@@ -50,8 +50,8 @@ void ConvertWindSpeeds(ModelTable& table, int count, int unitSystem);
 // converted, the temperatures still in degrees Celsius), and the 2 m
 // temperature plus and minus it. Changes no row.
 void ComputeAdjustments(const ModelTable& table, ModelTableColumn& adjustment,
-                        ModelTableColumn& plusTemp,
-                        ModelTableColumn& minusTemp, int count);
+                        ModelTableColumn& plusTemp, ModelTableColumn& minusTemp,
+                        int count);
 
 // The remaining conversions into the report's units, after the adjustments:
 // Standard turns pressure into inches of mercury, the temperatures and the

@@ -14,15 +14,15 @@ constexpr std::array<int, kColumns> kWidths{5,  13, 12, 13, 13, 13, 12, 10,
                                             14, 11, 12, 15, 12, 12, 12};
 
 constexpr std::array<std::string_view, kColumns> kStandardHeadings{
-    "HR",           "Pressure In.", "2m Temp F",      "850MB Temp F",
-    "700MB Temp F", "500MB Temp F", "Thickness",      "Hum %",
-    "Precip In.",   "Cld Cover",    "Wind Dir",       "Wind Speed MPH",
+    "HR",           "Pressure In.", "2m Temp F", "850MB Temp F",
+    "700MB Temp F", "500MB Temp F", "Thickness", "Hum %",
+    "Precip In.",   "Cld Cover",    "Wind Dir",  "Wind Speed MPH",
     "Adj F",        "+ F",          "- F"};
 
 constexpr std::array<std::string_view, kColumns> kMetricHeadings{
-    "HR",           "Pressure mm",  "2m Temp C",      "850MB Temp C",
-    "700MB Temp C", "500MB Temp C", "Thickness",      "Hum %",
-    "Precip mm",    "Cld Cover",    "Wind Dir",       "Wind Speed KPH",
+    "HR",           "Pressure mm",  "2m Temp C", "850MB Temp C",
+    "700MB Temp C", "500MB Temp C", "Thickness", "Hum %",
+    "Precip mm",    "Cld Cover",    "Wind Dir",  "Wind Speed KPH",
     "Adj C",        "+ C",          "- C"};
 
 }  // namespace
@@ -36,10 +36,10 @@ void WriteModelTableReport(std::ostream& out, const ModelTable& table,
                        kMetricHeadings);
   for (int i = 0; i < std::clamp(count, 0, kModelTableCapacity); ++i) {
     const ModelTableRow& row = table[i];
-    WriteDataLine(out, kWidths, row.hour,
-                  {row.pressure, row.temp2m, row.temp850, row.temp700,
-                   row.temp500, row.thickness, row.humidity, row.precip,
-                   row.cloudCover, row.windDir, row.windSpeed, adjustment[i],
-                   plusTemp[i], minusTemp[i]});
+    WriteDataLine(
+        out, kWidths, row.hour,
+        {row.pressure, row.temp2m, row.temp850, row.temp700, row.temp500,
+         row.thickness, row.humidity, row.precip, row.cloudCover, row.windDir,
+         row.windSpeed, adjustment[i], plusTemp[i], minusTemp[i]});
   }
 }

@@ -14,11 +14,10 @@ void RunSevereWeather(std::istream& in, std::ostream& out, int unitSystem) {
   PrintLine(out, kValidFileMessage);
 
   SevereTable table{};
-  const bool read =
-      ReadTableRows(bulletinName, out, kSevereRows,
-                    [&table](std::istream& bulletin, int row) {
-                      return ReadSevereRow(bulletin, table[row]);
-                    });
+  const bool read = ReadTableRows(bulletinName, out, kSevereRows,
+                                  [&table](std::istream& bulletin, int row) {
+                                    return ReadSevereRow(bulletin, table[row]);
+                                  });
   if (!read) return;
 
   ConvertPotentialTemperatures(table, unitSystem);

@@ -12,8 +12,8 @@
 
 namespace {
 
-const std::string kOpening =
-    "Running ETA Severe Weather Model.\n" + kFilePrompt + "You have a valid file.\n";
+const std::string kOpening = "Running ETA Severe Weather Model.\n" +
+                             kFilePrompt + "You have a valid file.\n";
 const std::string kDone = "Output file successfully created!\n";
 
 // A report line with its line end.
@@ -22,10 +22,17 @@ std::string Line(const std::vector<std::pair<std::string, int>>& fields) {
 }
 
 std::string Heading(const std::string& potentialTemperature) {
-  return Line({{"HR", 5}, {"BEST 4LYR LNDE", 16}, {"LIFT INDEX", 12},
-               {"CNV INHIB", 13}, {"CNV AVBL", 13}, {potentialTemperature, 13},
-               {"900MB KNTC", 12}, {"500MB KNTC", 12}, {"250MB KNTC", 14},
-               {"LAT HEAT", 11}, {"SANS HEAT", 12}});
+  return Line({{"HR", 5},
+               {"BEST 4LYR LNDE", 16},
+               {"LIFT INDEX", 12},
+               {"CNV INHIB", 13},
+               {"CNV AVBL", 13},
+               {potentialTemperature, 13},
+               {"900MB KNTC", 12},
+               {"500MB KNTC", 12},
+               {"250MB KNTC", 14},
+               {"LAT HEAT", 11},
+               {"SANS HEAT", 12}});
 }
 
 // The first row of the test bulletins, then 28 plain ones, then one more.
@@ -52,18 +59,33 @@ RunOnBulletin RunOn(const std::string& bulletin, int unitSystem,
 // The report's rows after the first, all alike.
 std::string PlainLines(const std::string& potentialTemperature) {
   std::string lines;
-  const std::string line =
-      Line({{"3", 5}, {"0", 16}, {"0", 12}, {"0", 13}, {"0", 13},
-            {potentialTemperature, 13}, {"0", 12}, {"0", 12}, {"0", 14},
-            {"0", 11}, {"0", 12}});
+  const std::string line = Line({{"3", 5},
+                                 {"0", 16},
+                                 {"0", 12},
+                                 {"0", 13},
+                                 {"0", 13},
+                                 {potentialTemperature, 13},
+                                 {"0", 12},
+                                 {"0", 12},
+                                 {"0", 14},
+                                 {"0", 11},
+                                 {"0", 12}});
   for (int i = 1; i < 29; ++i) lines += line;
   return lines;
 }
 
 std::string FirstLine(const std::string& potentialTemperature) {
-  return Line({{"6", 5}, {"1.23457e+06", 16}, {"1e-05", 12}, {"250", 13},
-               {"-12.5", 13}, {potentialTemperature, 13}, {"15", 12},
-               {"35", 12}, {"62", 14}, {"120", 11}, {"45", 12}});
+  return Line({{"6", 5},
+               {"1.23457e+06", 16},
+               {"1e-05", 12},
+               {"250", 13},
+               {"-12.5", 13},
+               {potentialTemperature, 13},
+               {"15", 12},
+               {"35", 12},
+               {"62", 14},
+               {"120", 11},
+               {"45", 12}});
 }
 
 TEST(RunSevereWeatherTest, StandardReportOfTheFirst29Rows) {
@@ -91,9 +113,9 @@ TEST(RunSevereWeatherTest, OtherUnitSystemsKeepKelvinsWithoutHeading) {
 
 TEST(RunSevereWeatherTest, HeadingWordsAfterFhrAreNoTable) {
   RunOnBulletin s = RunOn("FHR B4LI LI CIN\n" + Rows(), 1, "old report\n");
-  EXPECT_EQ(s.printed,
-            kOpening +
-                "The table after \"FHR\" could not be read at row 1 of 29.\n");
+  EXPECT_EQ(
+      s.printed,
+      kOpening + "The table after \"FHR\" could not be read at row 1 of 29.\n");
   EXPECT_EQ(s.report, "old report\n");
 }
 

@@ -16,9 +16,6 @@
 
 namespace {
 
-
-
-
 TEST(BinarySessionTest, QuitAtOnce) {
   TempDir dir;
   FinishedProgram run = RunProgram(dir, "8\n");
@@ -31,16 +28,16 @@ TEST(BinarySessionTest, NothingThenAnIllegalWordThenQuit) {
   FinishedProgram run = RunProgram(dir, "7\nabc\n8\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.printed, kMenuText + "7\nnothing\n" + kMenuText + "abc\n" +
-                             "Illegal option was entered, try again.\n" + kMenuText);
+                             "Illegal option was entered, try again.\n" +
+                             kMenuText);
 }
 
 TEST(BinarySessionTest, EndOfInputEndsTheProgramWithStatusZero) {
   TempDir dir;
   FinishedProgram run = RunProgram(dir, "2 1");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.printed,
-            kMenuText + "2\n" +
-                kUnitQuestion + "Running long-term model.\n" + kFilePrompt);
+  EXPECT_EQ(run.printed, kMenuText + "2\n" + kUnitQuestion +
+                             "Running long-term model.\n" + kFilePrompt);
 }
 
 TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
@@ -56,21 +53,26 @@ TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
   EXPECT_NE(run.printed.find("\nOutput file successfully created!\n"),
             std::string::npos);
   const std::string report = ReadFile(dir.Path("guidance.out"));
-  EXPECT_NE(report.find("\n6     1.00    40.00     46.03     \n"), std::string::npos)
+  EXPECT_NE(report.find("\n6     1.00    40.00     46.03     \n"),
+            std::string::npos)
       << report;
 }
 
 TEST(BinarySessionTest, TheSampleGuidanceBulletin) {
   TempDir dir;
-  WriteFile(dir.Path("orvanne_1200.txt"), ReadFile(ORVANNE_SAMPLES "/orvanne_1200.txt"));
+  WriteFile(dir.Path("orvanne_1200.txt"),
+            ReadFile(ORVANNE_SAMPLES "/orvanne_1200.txt"));
   FinishedProgram run = RunProgram(dir, "1\n2\norvanne_1200.txt\n0.6\n8\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.printed.find("You have a valid file.\n"), std::string::npos);
   EXPECT_NE(run.printed.find("The AVNratio value then has to be: 0.4\n"),
             std::string::npos);
-  EXPECT_NE(run.printed.find("Output file successfully created!\n"), std::string::npos);
+  EXPECT_NE(run.printed.find("Output file successfully created!\n"),
+            std::string::npos);
   const std::string report = ReadFile(dir.Path("orvanne_1200.out"));
-  EXPECT_EQ(report.rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0), 0u);
+  EXPECT_EQ(
+      report.rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0),
+      0u);
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 46);
 }
 
@@ -99,12 +101,11 @@ TEST(BinarySessionTest, AnswersTypedWithCrLfReadLikeLf) {
   WriteFile(dir.Path("b.txt"), "KBKX\r\n");
   FinishedProgram run = RunProgram(dir, "2\r\n1\r\nb.txt\r\n8\r\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.printed,
-            kMenuText + "2\n" +
-                kUnitQuestion + "Running long-term model.\n" + kFilePrompt +
-                "You have a valid file.\n"
-                "The bulletin has no \"FHR\" table.\n" +
-                kMenuText);
+  EXPECT_EQ(run.printed, kMenuText + "2\n" + kUnitQuestion +
+                             "Running long-term model.\n" + kFilePrompt +
+                             "You have a valid file.\n"
+                             "The bulletin has no \"FHR\" table.\n" +
+                             kMenuText);
   EXPECT_FALSE(FileExists(dir.Path("b.out")));
 }
 
@@ -117,7 +118,8 @@ TEST(BinarySessionTest, CrLfBulletinsGiveTheSameReportsAsLf) {
        std::filesystem::directory_iterator(ORVANNE_SAMPLES, error)) {
     if (entry.path().extension() == ".txt") bulletins.push_back(entry.path());
   }
-  if (bulletins.empty()) GTEST_SKIP() << "no sample bulletins in " ORVANNE_SAMPLES;
+  if (bulletins.empty())
+    GTEST_SKIP() << "no sample bulletins in " ORVANNE_SAMPLES;
   for (const auto& bulletin : bulletins) {
     const std::string name = bulletin.filename().string();
     const std::string report = name.substr(0, name.size() - 3) + "out";

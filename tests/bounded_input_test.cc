@@ -2,12 +2,11 @@
 // bulletins of every shape, run through the built program, may not raise
 // its peak memory above that of a session on a small one.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <fcntl.h>
 
 #include <fstream>
 #include <string>
@@ -88,7 +87,8 @@ class BoundedInputTest : public ::testing::Test {
 };
 
 TEST_F(BoundedInputTest, OrdinaryWordsWithoutTheLabel) {
-  WriteRepeated(dir_.Path("large.txt"), "TMP 1012 |6| KBKX OV| 0.5\r\n", kLargeSize);
+  WriteRepeated(dir_.Path("large.txt"), "TMP 1012 |6| KBKX OV| 0.5\r\n",
+                kLargeSize);
   ExpectBounded("2 1 large.txt\n8\n", "The bulletin has no \"FHR\" table.");
   ExpectBounded("6 2 large.txt\n8\n", "The bulletin has no \"FHR\" table.");
   ExpectBounded("1 1 large.txt\n8\n", "Your input file is invalid.");
@@ -106,9 +106,11 @@ TEST_F(BoundedInputTest, AnEndlessNumberInATableRow) {
     file << "FHR |6| ";
   }
   {
-    std::ofstream append(dir_.Path("large.txt"), std::ios::binary | std::ios::app);
+    std::ofstream append(dir_.Path("large.txt"),
+                         std::ios::binary | std::ios::app);
     const std::string digits(1u << 20, '7');
-    for (std::size_t written = 0; written < kLargeSize; written += digits.size())
+    for (std::size_t written = 0; written < kLargeSize;
+         written += digits.size())
       append << digits;
   }
   ExpectBounded("5 1 large.txt\n8\n",
@@ -123,20 +125,23 @@ TEST_F(BoundedInputTest, AnEndlessWordInTheBlendRows) {
   const char* cycles[] = {"1200", "1200", "0000"};
   for (int group = 0; group < 3; ++group)
     for (const char* station : stations)
-      headers += std::string(station) + " " + models[group] + " MOS GUIDANCE 12/08/2026 " +
-                 cycles[group] + "\n";
+      headers += std::string(station) + " " + models[group] +
+                 " MOS GUIDANCE 12/08/2026 " + cycles[group] + "\n";
   {
     std::ofstream file(dir_.Path("large.txt"), std::ios::binary);
     file << headers << "N/X";
   }
   WriteRepeated(dir_.Path("tail.txt"), "X", kLargeSize);
   {
-    std::ofstream file(dir_.Path("large.txt"), std::ios::binary | std::ios::app);
-    file << std::ifstream(dir_.Path("tail.txt"), std::ios::binary).rdbuf() << "\n";
+    std::ofstream file(dir_.Path("large.txt"),
+                       std::ios::binary | std::ios::app);
+    file << std::ifstream(dir_.Path("tail.txt"), std::ios::binary).rdbuf()
+         << "\n";
   }
-  ExpectBounded("1 1 large.txt\n8\n",
-                "The bulletin could not be read: row \"N/X\" of section 1 (KBKX) is "
-                "missing or incomplete.");
+  ExpectBounded(
+      "1 1 large.txt\n8\n",
+      "The bulletin could not be read: row \"N/X\" of section 1 (KBKX) is "
+      "missing or incomplete.");
 }
 
 TEST_F(BoundedInputTest, AnEndlessAnswerOnTheConsole) {
@@ -146,28 +151,29 @@ TEST_F(BoundedInputTest, AnEndlessAnswerOnTheConsole) {
     WriteRepeated(dir_.Path("word.txt"), "9", kLargeSize);
     std::ofstream console(dir_.Path("console.in"), std::ios::binary);
     console << std::ifstream(dir_.Path("word.txt"), std::ios::binary).rdbuf()
-            << "\n1 " << std::ifstream(dir_.Path("word.txt"), std::ios::binary).rdbuf()
+            << "\n1 "
+            << std::ifstream(dir_.Path("word.txt"), std::ios::binary).rdbuf()
             << "\n8\n";
   }
   const Session session = RunMeasuredOnConsoleFile(dir_);
   EXPECT_EQ(session.status, 0);
   const std::string illegal = "Illegal option was entered, try again.\n";
   EXPECT_EQ(session.printed.size(), 3 * kMenuText.size() + kLargeSize + 1 +
-                                        illegal.size() + 2 + kUnitQuestion.size() +
-                                        illegal.size());
+                                        illegal.size() + 2 +
+                                        kUnitQuestion.size() + illegal.size());
   EXPECT_LT(session.peakKiB - baselineKiB_, kAllowedGrowthKiB);
 }
 
 TEST_F(BoundedInputTest, WhatIsNotARegularFileIsNeverRead) {
   ASSERT_EQ(mkfifo(dir_.Path("pipe.txt").c_str(), 0644), 0);
-  const Session session =
-      RunMeasured(dir_, "2 1 /dev/zero\n6 1 pipe.txt\n1 1 " + dir_.path + "\n8\n");
+  const Session session = RunMeasured(
+      dir_, "2 1 /dev/zero\n6 1 pipe.txt\n1 1 " + dir_.path + "\n8\n");
   EXPECT_EQ(session.status, 0);
   std::size_t refusals = 0;
   for (std::size_t at = 0;
        (at = session.printed.find(
-            "You entered a file name wich does not exist in the directory.\n", at)) !=
-       std::string::npos;
+            "You entered a file name wich does not exist in the directory.\n",
+            at)) != std::string::npos;
        ++at)
     ++refusals;
   EXPECT_EQ(refusals, 3u);

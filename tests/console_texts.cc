@@ -16,7 +16,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 FinishedProgram RunProgram(const TempDir& dir, const std::string& typed) {
   WriteFile(dir.Path("console.in"), typed);
-  const std::string command = "cd '" + dir.path + "' && '" ORVANNE_BINARY
+  const std::string command = "cd '" + dir.path +
+                              "' && '" ORVANNE_BINARY
                               "' < console.in > console.out 2>&1";
   const int result = std::system(command.c_str());
   return {WIFEXITED(result) ? WEXITSTATUS(result) : -1,
@@ -36,9 +37,10 @@ std::string Written(double value) {
   return out.str();
 }
 
-RunOnBulletin RunOn(const std::function<void(std::istream&, std::ostream&)>& run,
-                    const std::string& name, const std::string& bulletin,
-                    const std::string& oldReport) {
+RunOnBulletin RunOn(
+    const std::function<void(std::istream&, std::ostream&)>& run,
+    const std::string& name, const std::string& bulletin,
+    const std::string& oldReport) {
   TempDir dir;
   const std::string report = ReportFileName(dir.Path(name));
   WriteFile(dir.Path(name), bulletin);

@@ -49,9 +49,10 @@ struct RunOnBulletin {
 // Writes `bulletin` as `name` in a fresh folder, and `oldReport` as its
 // report when that is not empty; then calls `run` with a console that types
 // the bulletin's path.
-RunOnBulletin RunOn(const std::function<void(std::istream&, std::ostream&)>& run,
-                    const std::string& name, const std::string& bulletin,
-                    const std::string& oldReport = "");
+RunOnBulletin RunOn(
+    const std::function<void(std::istream&, std::ostream&)>& run,
+    const std::string& name, const std::string& bulletin,
+    const std::string& oldReport = "");
 
 struct FinishedProgram {
   int status;
