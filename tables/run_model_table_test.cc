@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/console_texts.h"
+#include "tests/report_lines.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -16,41 +17,18 @@ const std::string kOpening =
     "Running long-term model.\n" + kFilePrompt + "You have a valid file.\n";
 const std::string kDone = "Output file created successfully.\n";
 
-// A report line with its line end.
-std::string Line(const std::vector<std::pair<std::string, int>>& fields) {
-  return PaddedLine(fields) + "\n";
-}
-
-const std::string kStandardHeading = Line({{"HR", 5},
-                                           {"Pressure In.", 13},
-                                           {"2m Temp F", 12},
-                                           {"850MB Temp F", 13},
-                                           {"700MB Temp F", 13},
-                                           {"500MB Temp F", 13},
-                                           {"Thickness", 12},
-                                           {"Hum %", 10},
-                                           {"Precip In.", 14},
-                                           {"Cld Cover", 11},
-                                           {"Wind Dir", 12},
-                                           {"Wind Speed MPH", 15},
-                                           {"Adj F", 12},
-                                           {"+ F", 12},
-                                           {"- F", 12}});
-const std::string kMetricHeading = Line({{"HR", 5},
-                                         {"Pressure mm", 13},
-                                         {"2m Temp C", 12},
-                                         {"850MB Temp C", 13},
-                                         {"700MB Temp C", 13},
-                                         {"500MB Temp C", 13},
-                                         {"Thickness", 12},
-                                         {"Hum %", 10},
-                                         {"Precip mm", 14},
-                                         {"Cld Cover", 11},
-                                         {"Wind Dir", 12},
-                                         {"Wind Speed KPH", 15},
-                                         {"Adj C", 12},
-                                         {"+ C", 12},
-                                         {"- C", 12}});
+const std::string kStandardHeading =
+    ModelTableLine({"HR", "Pressure In.", "2m Temp F", "850MB Temp F",
+                    "700MB Temp F", "500MB Temp F", "Thickness", "Hum %",
+                    "Precip In.", "Cld Cover", "Wind Dir", "Wind Speed MPH",
+                    "Adj F", "+ F", "- F"}) +
+    "\n";
+const std::string kMetricHeading =
+    ModelTableLine({"HR", "Pressure mm", "2m Temp C", "850MB Temp C",
+                    "700MB Temp C", "500MB Temp C", "Thickness", "Hum %",
+                    "Precip mm", "Cld Cover", "Wind Dir", "Wind Speed KPH",
+                    "Adj C", "+ C", "- C"}) +
+    "\n";
 
 // Wind 10 kt, humidity 60 %, 2 m 20 C, 850 mb 10 C, 1000 mb, 5 mm.
 const std::string kTypicalRow = "|  6| 1000 20 10 2 -15 5640 60 5 75 180 10\n";
@@ -68,41 +46,23 @@ TEST(RunModelTableTest, StandardReport) {
   RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, 1);
   EXPECT_EQ(s.printed, kOpening + kDone);
   EXPECT_EQ(kStandardHeading.size(), 180u);  // 179 and the line end
-  EXPECT_EQ(s.report, kStandardHeading + Line({{"6", 5},
-                                               {"29.53", 13},
-                                               {"68", 12},
-                                               {"50", 13},
-                                               {"35.6", 13},
-                                               {"5", 13},
-                                               {"5640", 12},
-                                               {"60", 10},
-                                               {"0.19685", 14},
-                                               {"75", 11},
-                                               {"180", 12},
-                                               {"11.5078", 15},
-                                               {"7.2886", 12},
-                                               {"75.2886", 12},
-                                               {"60.7114", 12}}));
+  EXPECT_EQ(s.report,
+            kStandardHeading +
+                ModelTableLine({"6", "29.53", "68", "50", "35.6", "5", "5640",
+                                "60", "0.19685", "75", "180", "11.5078",
+                                "7.2886", "75.2886", "60.7114"}) +
+                "\n");
 }
 
 TEST(RunModelTableTest, MetricReport) {
   RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, 2);
   EXPECT_EQ(s.printed, kOpening + kDone);
-  EXPECT_EQ(s.report, kMetricHeading + Line({{"6", 5},
-                                             {"750.062", 13},
-                                             {"20", 12},
-                                             {"10", 13},
-                                             {"2", 13},
-                                             {"-15", 13},
-                                             {"5640", 12},
-                                             {"60", 10},
-                                             {"5", 14},
-                                             {"75", 11},
-                                             {"180", 12},
-                                             {"18.52", 15},
-                                             {"3.348", 12},
-                                             {"23.348", 12},
-                                             {"16.652", 12}}));
+  EXPECT_EQ(s.report,
+            kMetricHeading +
+                ModelTableLine({"6", "750.062", "20", "10", "2", "-15", "5640",
+                                "60", "5", "75", "180", "18.52", "3.348",
+                                "23.348", "16.652"}) +
+                "\n");
 }
 
 TEST(RunModelTableTest, OtherUnitSystemsWriteTheRowsAsReadWithoutHeading) {
@@ -110,21 +70,10 @@ TEST(RunModelTableTest, OtherUnitSystemsWriteTheRowsAsReadWithoutHeading) {
     RunOnBulletin s = RunOn("FHR\n" + kTypicalRow, 1, unitSystem);
     EXPECT_EQ(s.printed, kOpening + kDone);
     // The adjustment with the wind in knots: 2 + 1.2 + 1.
-    EXPECT_EQ(s.report, Line({{"6", 5},
-                              {"1000", 13},
-                              {"20", 12},
-                              {"10", 13},
-                              {"2", 13},
-                              {"-15", 13},
-                              {"5640", 12},
-                              {"60", 10},
-                              {"5", 14},
-                              {"75", 11},
-                              {"180", 12},
-                              {"10", 15},
-                              {"4.2", 12},
-                              {"24.2", 12},
-                              {"15.8", 12}}))
+    EXPECT_EQ(s.report,
+              ModelTableLine({"6", "1000", "20", "10", "2", "-15", "5640", "60",
+                              "5", "75", "180", "10", "4.2", "24.2", "15.8"}) +
+                  "\n")
         << unitSystem;
   }
 }

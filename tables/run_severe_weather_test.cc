@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/console_texts.h"
+#include "tests/report_lines.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -16,23 +17,11 @@ const std::string kOpening = "Running ETA Severe Weather Model.\n" +
                              kFilePrompt + "You have a valid file.\n";
 const std::string kDone = "Output file successfully created!\n";
 
-// A report line with its line end.
-std::string Line(const std::vector<std::pair<std::string, int>>& fields) {
-  return PaddedLine(fields) + "\n";
-}
-
 std::string Heading(const std::string& potentialTemperature) {
-  return Line({{"HR", 5},
-               {"BEST 4LYR LNDE", 16},
-               {"LIFT INDEX", 12},
-               {"CNV INHIB", 13},
-               {"CNV AVBL", 13},
-               {potentialTemperature, 13},
-               {"900MB KNTC", 12},
-               {"500MB KNTC", 12},
-               {"250MB KNTC", 14},
-               {"LAT HEAT", 11},
-               {"SANS HEAT", 12}});
+  return SevereLine({"HR", "BEST 4LYR LNDE", "LIFT INDEX", "CNV INHIB",
+                     "CNV AVBL", potentialTemperature, "900MB KNTC",
+                     "500MB KNTC", "250MB KNTC", "LAT HEAT", "SANS HEAT"}) +
+         "\n";
 }
 
 // The first row of the test bulletins, then 28 plain ones, then one more.
@@ -59,33 +48,18 @@ RunOnBulletin RunOn(const std::string& bulletin, int unitSystem,
 // The report's rows after the first, all alike.
 std::string PlainLines(const std::string& potentialTemperature) {
   std::string lines;
-  const std::string line = Line({{"3", 5},
-                                 {"0", 16},
-                                 {"0", 12},
-                                 {"0", 13},
-                                 {"0", 13},
-                                 {potentialTemperature, 13},
-                                 {"0", 12},
-                                 {"0", 12},
-                                 {"0", 14},
-                                 {"0", 11},
-                                 {"0", 12}});
+  const std::string line =
+      SevereLine({"3", "0", "0", "0", "0", potentialTemperature, "0", "0", "0",
+                  "0", "0"}) +
+      "\n";
   for (int i = 1; i < 29; ++i) lines += line;
   return lines;
 }
 
 std::string FirstLine(const std::string& potentialTemperature) {
-  return Line({{"6", 5},
-               {"1.23457e+06", 16},
-               {"1e-05", 12},
-               {"250", 13},
-               {"-12.5", 13},
-               {potentialTemperature, 13},
-               {"15", 12},
-               {"35", 12},
-               {"62", 14},
-               {"120", 11},
-               {"45", 12}});
+  return SevereLine({"6", "1.23457e+06", "1e-05", "250", "-12.5",
+                     potentialTemperature, "15", "35", "62", "120", "45"}) +
+         "\n";
 }
 
 TEST(RunSevereWeatherTest, StandardReportOfTheFirst29Rows) {

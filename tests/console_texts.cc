@@ -24,13 +24,6 @@ FinishedProgram RunProgram(const TempDir& dir, const std::string& typed) {
           ReadFile(dir.Path("console.out"))};
 }
 
-std::string PaddedLine(const std::vector<std::pair<std::string, int>>& fields) {
-  std::string line;
-  for (const auto& [text, width] : fields)
-    line += text + std::string(width - text.size(), ' ');
-  return line;
-}
-
 std::string Written(double value) {
   std::ostringstream out;
   out << value;

@@ -32,10 +32,6 @@ inline const std::string kFilePrompt =
 // The lines of `text`, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
-// A report line from (text, width) pairs, each text padded with blanks to
-// its width; no line end.
-std::string PaddedLine(const std::vector<std::pair<std::string, int>>& fields);
-
 // A double as a report writes it by default (six significant digits).
 std::string Written(double value);
 
