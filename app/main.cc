@@ -4,8 +4,6 @@
 #include "app/screen.h"
 
 int main() {
-  MenuActions actions = RealRuns();
-  actions.clearScreen = ClearScreen;
-  actions.pause = PauseForKey;
-  return RunMenu(std::cin, std::cout, actions);
+  return RunMenu(std::cin, std::cout, ProgramRuns(),
+                 Screen{ClearScreen, PauseForKey});
 }

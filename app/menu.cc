@@ -2,70 +2,47 @@
 
 #include <string>
 
-#include "blend/run_station_blend.h"
 #include "common/console_reads.h"
+#include "common/message.h"
 #include "common/read_ahead.h"
-#include "common/run_frame.h"
-#include "tables/run_model_table.h"
-#include "tables/run_severe_weather.h"
 
 namespace {
 
-void NoScreen(std::ostream&) {}
+constexpr const char* kIllegalOption = "Illegal option was entered, try again.";
 
-void PrintMenu(std::ostream& out) {
+void PrintMenu(std::ostream& out, RunTable runs) {
   PrintLine(out, "Please enter an option!");
-  PrintLine(out, "1) Run 1200 Model");
-  PrintLine(out, "2) Run Long GFS Model");
-  PrintLine(out, "3) Run Short GFS Model");
-  PrintLine(out, "4) Run Long ETA Model");
-  PrintLine(out, "5) Run Long AVN Model");
-  PrintLine(out, "6) Run Severe Weather Model");
+  for (const RunEntry& entry : runs) PrintLine(out, entry.menuLine);
   PrintLine(out, "8) Quit");
 }
 
-constexpr const char* kIllegalOption = "Illegal option was entered, try again.";
-
 // Asks which units the run reports in. False when the answer is not an
 // integer (the message has been printed) or the input has ended.
-bool AskUnitSystem(std::istream& in, std::ostream& out, int& unitSystem) {
+bool AskUnitSystem(std::istream& in, std::ostream& out, UnitSystem* units) {
   PrintLine(out, "Please enter an option!");
   PrintLine(out, "1) Use Standard Units");
   PrintLine(out, "2) Use Metric Units");
-  if (ReadConsoleInt(in, unitSystem)) return true;
+  int answer;
+  if (ReadConsoleInt(in, answer)) {
+    *units = UnitSystemFromAnswer(answer);
+    return true;
+  }
   if (!ConsoleEnded(in)) PrintLine(out, kIllegalOption);
   return false;
 }
 
-// Rows each model table entry reads, "2" to "5".
-int ModelTableRows(char choice) {
-  switch (choice) {
-    case '2':
-      return 48;
-    case '3':
-      return 29;
-    case '4':
-      return 29;
-    default:
-      return 15;
-  }
-}
-
 void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
-                 const MenuActions& actions, int& unitSystem) {
-  const bool isRun = choice.size() == 1 && choice[0] >= '1' && choice[0] <= '6';
+                 RunTable runs) {
+  const RunEntry* entry = FindRun(runs, choice);
+  RunRequest request;
   if (choice == "7") {
     PrintLine(out, "nothing");
-  } else if (!isRun) {
+  } else if (!entry) {
     PrintLine(out, kIllegalOption);
-  } else if (AskUnitSystem(in, out, unitSystem)) {
-    if (choice == "1") {
-      actions.stationBlend(in, out, unitSystem);
-    } else if (choice == "6") {
-      actions.severeWeather(in, out, unitSystem);
-    } else {
-      actions.modelTable(in, out, ModelTableRows(choice[0]), unitSystem);
-    }
+  } else if (AskUnitSystem(in, out, &request.units)) {
+    request.rows = entry->rows;
+    Console console{in, out, out};
+    entry->run(console, request);
   }
 }
 
@@ -94,23 +71,18 @@ bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
 
 }  // namespace
 
-MenuActions RealRuns() {
-  return MenuActions{RunStationBlend, RunModelTable, RunSevereWeather, NoScreen,
-                     NoScreen};
-}
-
-int RunMenu(std::istream& in, std::ostream& out, const MenuActions& actions) {
-  int unitSystem = 0;  // kept from one run to the next, as typed
+int RunMenu(std::istream& in, std::ostream& out, RunTable runs,
+            const Screen& screen) {
   std::string choice;
-  PrintMenu(out);
+  PrintMenu(out, runs);
   while (ReadChoice(in, out, choice) && choice != "8") {
-    actions.clearScreen(out);
-    ActOnChoice(in, out, choice, actions, unitSystem);
+    screen.clear(out);
+    ActOnChoice(in, out, choice, runs);
     if (ConsoleEnded(in)) return 0;
-    actions.pause(out);
-    actions.clearScreen(out);
-    PrintMenu(out);
+    screen.pause(out);
+    screen.clear(out);
+    PrintMenu(out, runs);
   }
-  if (!ConsoleEnded(in)) actions.pause(out);
+  if (!ConsoleEnded(in)) screen.pause(out);
   return 0;
 }

@@ -14,25 +14,49 @@ const std::string kIllegal = "Illegal option was entered, try again.\n";
 
 // The fake runs and screen write what they were asked into the console, so
 // one string shows the whole session in order.
-void FakeBlend(std::istream&, std::ostream& out, int unit) {
-  out << "[blend " << unit << "]\n";
+const char* UnitName(UnitSystem units) {
+  switch (units) {
+    case UnitSystem::kStandard:
+      return "standard";
+    case UnitSystem::kMetric:
+      return "metric";
+    case UnitSystem::kAsTyped:
+      break;
+  }
+  return "as-typed";
 }
-void FakeTable(std::istream&, std::ostream& out, int rows, int unit) {
-  out << "[table " << rows << " " << unit << "]\n";
+bool FakeBlend(Console& console, const RunRequest& request) {
+  console.out << "[blend " << UnitName(request.units) << "]\n";
+  return true;
 }
-void FakeSevere(std::istream&, std::ostream& out, int unit) {
-  out << "[severe " << unit << "]\n";
+bool FakeTable(Console& console, const RunRequest& request) {
+  console.out << "[table " << request.rows << " " << UnitName(request.units)
+              << "]\n";
+  return true;
+}
+bool FakeSevere(Console& console, const RunRequest& request) {
+  console.out << "[severe " << UnitName(request.units) << "]\n";
+  return true;
 }
 void FakeClear(std::ostream& out) { out << "[clear]\n"; }
 void FakePause(std::ostream& out) { out << "[pause]\n"; }
 
-const MenuActions kFakes{FakeBlend, FakeTable, FakeSevere, FakeClear,
-                         FakePause};
+const Screen kFakeScreen{FakeClear, FakePause};
+
+// The program's menu entries, each calling the fake of its kind.
+std::vector<RunEntry> FakeRuns() {
+  std::vector<RunEntry> runs(ProgramRuns().begin(), ProgramRuns().end());
+  for (RunEntry& entry : runs)
+    entry.run = entry.key == "1"   ? FakeBlend
+                : entry.key == "6" ? FakeSevere
+                                   : FakeTable;
+  return runs;
+}
 
 std::string Session(const std::string& typed, int* status = nullptr) {
   std::istringstream in(typed);
   std::ostringstream out;
-  const int result = RunMenu(in, out, kFakes);
+  const int result = RunMenu(in, out, FakeRuns(), kFakeScreen);
   if (status) *status = result;
   return out.str();
 }
@@ -68,7 +92,7 @@ TEST(MenuTest, ALongWordIsEchoedWhole) {
 
 TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
   EXPECT_EQ(Session("1 1\n8\n"), kMenuText + "1\n[clear]\n" + kUnitQuestion +
-                                     "[blend 1]\n[pause]\n[clear]\n" +
+                                     "[blend standard]\n[pause]\n[clear]\n" +
                                      kMenuText + "[pause]\n");
   const std::string typed = "2 2 3 3 4 0 5 -1 6 7 1 2147483647 8";
   const std::string printed = Session(typed);
@@ -79,8 +103,8 @@ TEST(MenuTest, EachRunGetsItsRowCountAndTheUnitAsTyped) {
         line.starts_with("[severe"))
       calls += line + "\n";
   EXPECT_EQ(calls,
-            "[table 48 2]\n[table 29 3]\n[table 29 0]\n[table 15 -1]\n"
-            "[severe 7]\n[blend 2147483647]\n");
+            "[table 48 metric]\n[table 29 as-typed]\n[table 29 as-typed]\n"
+            "[table 15 as-typed]\n[severe as-typed]\n[blend as-typed]\n");
 }
 
 TEST(MenuTest, ANonIntegerUnitAnswerStartsNoRun) {
@@ -96,7 +120,7 @@ TEST(MenuTest, AnIntegerGluedToAWordAnswersTwoQuestions) {
   // "2abc" is the unit 2; "abc" is then the next word for the menu.
   const std::string printed = Session("6 2abc\n8\n");
   EXPECT_EQ(printed, kMenuText + "6\n[clear]\n" + kUnitQuestion +
-                         "[severe 2]\n[pause]\n[clear]\n" + kMenuText +
+                         "[severe metric]\n[pause]\n[clear]\n" + kMenuText +
                          "abc\n[clear]\n" + kIllegal + "[pause]\n[clear]\n" +
                          kMenuText + "[pause]\n");
 }
@@ -118,8 +142,7 @@ TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
   WriteFile(dir.Path("table.txt"), "FHR\n");
   std::istringstream in("5 1 " + dir.Path("missing.txt") + " 7\n8\n");
   std::ostringstream out;
-  MenuActions actions = RealRuns();
-  EXPECT_EQ(RunMenu(in, out, actions), 0);
+  EXPECT_EQ(RunMenu(in, out, ProgramRuns(), kNoScreen), 0);
   EXPECT_EQ(
       out.str(),
       kMenuText + "5\n" + kUnitQuestion + "Running long-term model.\n" +
@@ -132,7 +155,7 @@ TEST(MenuTest, RealRunsAskForTheFileAndTheNextWordIsTheNextChoice) {
 TEST(MenuTest, EndOfInputAtTheFilePromptWritesNoReport) {
   std::istringstream in("6 1");
   std::ostringstream out;
-  EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
+  EXPECT_EQ(RunMenu(in, out, ProgramRuns(), kNoScreen), 0);
   EXPECT_EQ(out.str(), kMenuText + "6\n" + kUnitQuestion +
                            "Running ETA Severe Weather Model.\n" + kFilePrompt);
 }

@@ -3,31 +3,20 @@
 
 #include <ostream>
 
-#include "blend/station_records.h"
+#include "blend/city_forecast.h"
+#include "common/units.h"
 
-// Everything the forecast is computed from: the six record arrays the
-// readers filled and the two model ratios the forecaster chose.
-struct BlendInputs {
-  StationRecords<ShortTempRecord> etaTemp;
-  StationRecords<ShortTempRecord> avnTemp;
-  StationRecords<ExtendedTempRecord> extTemp;
-  StationRecords<ShortSkyRecord> etaSky;
-  StationRecords<ShortSkyRecord> avnSky;
-  StationRecords<ExtendedSkyRecord> extSky;
-  double etaRatio = 0;
-  double avnRatio = 0;
-};
+// How the city's forecast is laid out. Both write nothing for kAsTyped.
 
 // The seven-day table (temperatures, dew points, precipitation chances) as
-// the console shows it, in Standard (1) or Metric (2) units. Writes nothing
-// for any other unit system.
-void PrintDayTable(std::ostream& console, const BlendInputs& inputs,
-                   int unitSystem);
+// the console shows it.
+void PrintDayTable(std::ostream& console, const CityForecast& forecast,
+                   UnitSystem units);
 
 // The whole report: title, the day table, and the cloud cover and wind
 // table by forecast hour. Leaves `file` switched to fixed notation with two
-// decimals. Writes nothing for a unit system other than 1 or 2.
-void WriteBlendReport(std::ostream& file, const BlendInputs& inputs,
-                      int unitSystem);
+// decimals.
+void WriteBlendReport(std::ostream& file, const CityForecast& forecast,
+                      UnitSystem units);
 
 #endif  // ORVANNE_BLEND_BLEND_REPORT_H_

@@ -16,7 +16,7 @@ void SetStations(StationRecords<Record>& records,
   for (int s = 0; s < 4; ++s) (records[s].*field)[i] = values[s];
 }
 
-// The worked example of the forecast office's "1200 Model" guide: ratios
+// The worked example of the "1200 Model" forecast: ratios
 // 0.6 and 0.4, the day 1 cells, day 3's precipitation, hours 6 and 72.
 BlendInputs WorkedExample() {
   BlendInputs in;
@@ -48,13 +48,15 @@ BlendInputs WorkedExample() {
 
 std::vector<std::string> Console(const BlendInputs& in, int unitSystem) {
   std::ostringstream out;
-  PrintDayTable(out, in, unitSystem);
+  const UnitSystem units = UnitSystemFromAnswer(unitSystem);
+  PrintDayTable(out, ComputeCityForecast(in, units), units);
   return Lines(out.str());
 }
 
 std::vector<std::string> Report(const BlendInputs& in, int unitSystem) {
   std::ostringstream out;
-  WriteBlendReport(out, in, unitSystem);
+  const UnitSystem units = UnitSystemFromAnswer(unitSystem);
+  WriteBlendReport(out, ComputeCityForecast(in, units), units);
   return Lines(out.str());
 }
 

@@ -26,7 +26,7 @@ class RunStationBlendTest : public ::testing::Test {
   std::string Run(int unitSystem, const std::string& typed) {
     std::istringstream in(Bulletin() + " " + typed);
     std::ostringstream out;
-    RunStationBlend(in, out, unitSystem);
+    RunAtMenu(RunStationBlend, in, out, unitSystem);
     return out.str();
   }
 
@@ -175,7 +175,7 @@ TEST_F(RunStationBlendTest, RunningTwiceOverwritesTheReport) {
 TEST_F(RunStationBlendTest, AWholeMenuSession) {
   std::istringstream in("1 1 " + Bulletin() + " 0.5\n8\n");
   std::ostringstream out;
-  EXPECT_EQ(RunMenu(in, out, RealRuns()), 0);
+  EXPECT_EQ(RunMenu(in, out, ProgramRuns(), kNoScreen), 0);
   const auto lines = Lines(out.str());
   EXPECT_EQ(lines[8], "1");
   EXPECT_EQ(lines[12], kFilePrompt + "You have a valid file.");

@@ -3,8 +3,21 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
-#include "blend/bulletin_stations.h"
+// The four guidance stations around Orvanne, in the order every per-station
+// array of the blend uses and every model group of the bulletin lists them.
+inline constexpr int kStationCount = 4;
+inline constexpr std::array<std::string_view, kStationCount> kBulletinStations{
+    "KBKX", "KHON", "KMHE", "KFSD"};
+
+// The bulletin's twelve sections: three model groups of four stations.
+inline constexpr int kSectionCount = 12;
+
+// The station word section `section` (1 to 12) must name.
+inline constexpr std::string_view SectionStation(int section) {
+  return kBulletinStations[(section - 1) % kStationCount];
+}
 
 // What the two blend readers take from one station's section, as the
 // bulletin's integers, unconverted.

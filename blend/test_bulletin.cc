@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "blend/bulletin_stations.h"
+#include "blend/station_records.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string_view>
 
-#include "blend/bulletin_stations.h"
+#include "blend/station_records.h"
 #include "common/bulletin_reads.h"
 
 namespace {
@@ -40,10 +40,9 @@ void ReadHeaderRest(std::istream& in, HeaderRest& header) {
   ReadWord(in, header.cycle);
 }
 
-}  // namespace
-
-bool ValidateBulletin(const std::string& fileName) {
-  std::ifstream in(fileName);
+// True when the twelve headers stand as the 1200 Model needs them.
+bool HeadersInOrder(const std::string& bulletinName) {
+  std::ifstream in(bulletinName);
   std::string station;
   HeaderRest header;
   ReadWord(in, station);
@@ -71,4 +70,12 @@ bool ValidateBulletin(const std::string& fileName) {
       return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
+  if (HeadersInOrder(bulletinName)) return true;
+  *err = "Your input file is invalid.";
+  return false;
 }

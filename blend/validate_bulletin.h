@@ -8,7 +8,8 @@
 // follows in the fixed order (short-range primary "ETA"/"NAM" at 1200,
 // short-range secondary "AVN"/"GFS" at 1200, extended "MRF"/"GFSX" at 0000,
 // each group KBKX, KHON, KMHE, KFSD), all with the first header's issue date.
-// Rows are not examined. A file that cannot be opened is invalid.
-bool ValidateBulletin(const std::string& fileName);
+// Rows are not examined. A file that cannot be opened is invalid. On false
+// `err` holds the one line the run prints.
+bool ValidateBulletin(const std::string& bulletinName, std::string* err);
 
 #endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_

@@ -13,7 +13,10 @@ class ValidateBulletinTest : public ::testing::Test {
  protected:
   bool Valid(const std::string& text) {
     WriteFile(dir_.Path("b.txt"), text);
-    return ValidateBulletin(dir_.Path("b.txt"));
+    std::string err;
+    const bool valid = ValidateBulletin(dir_.Path("b.txt"), &err);
+    EXPECT_EQ(err, valid ? "" : "Your input file is invalid.");
+    return valid;
   }
   bool Valid(const TestBulletin& bulletin) { return Valid(bulletin.Text()); }
 
@@ -68,7 +71,8 @@ TEST_F(ValidateBulletinTest, TheFileMustStartWithTheFirstHeader) {
   TestBulletin bulletin;
   EXPECT_FALSE(Valid("FOUS14 KWBC 081200\n" + bulletin.Text()));
   EXPECT_FALSE(Valid(""));
-  EXPECT_FALSE(ValidateBulletin(dir_.Path("missing.txt")));
+  std::string err;
+  EXPECT_FALSE(ValidateBulletin(dir_.Path("missing.txt"), &err));
 }
 
 TEST_F(ValidateBulletinTest, SectionsOutOfOrderAreFoundInTheWrongPlace) {

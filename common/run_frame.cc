@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "common/console_reads.h"
-#include "common/report_file_name.h"
+#include "common/message.h"
 
 namespace {
 
@@ -34,48 +34,56 @@ bool ReportWouldReplaceBulletin(const std::string& bulletinName) {
 
 }  // namespace
 
-void PrintLine(std::ostream& out, std::string_view line) {
-  out << line << std::endl;
+std::string ReportFileName(const std::string& bulletinName) {
+  if (bulletinName.size() < 3) return "out";
+  return bulletinName.substr(0, bulletinName.size() - 3) + "out";
 }
 
-bool AskForBulletin(std::istream& in, std::ostream& out,
-                    std::string& bulletinName) {
-  out << "Please enter the name of the file with the .txt extension: "
-      << std::flush;
-  if (!ReadConsoleWord(in, bulletinName)) return false;
-  if (!IsReadableBulletin(bulletinName)) {
-    PrintLine(out,
+bool AskForBulletin(Console& console, const RunRequest& request,
+                    std::string* bulletinName) {
+  if (request.bulletinName) {
+    *bulletinName = *request.bulletinName;
+  } else {
+    console.out << "Please enter the name of the file with the .txt extension: "
+                << std::flush;
+    if (!ReadConsoleWord(console.in, *bulletinName)) return false;
+  }
+  if (!IsReadableBulletin(*bulletinName)) {
+    PrintLine(console.err,
               "You entered a file name wich does not exist in the directory.");
     return false;
   }
-  if (bulletinName.size() < 3) {
-    PrintLine(out, "The file name must be at least three characters long.");
+  if (bulletinName->size() < 3) {
+    PrintLine(console.err,
+              "The file name must be at least three characters long.");
     return false;
   }
-  if (ReportWouldReplaceBulletin(bulletinName)) {
-    PrintLine(out,
-              "The report file would replace the bulletin itself; rename the "
-              "bulletin first.");
+  if (ReportWouldReplaceBulletin(*bulletinName)) {
+    PrintLine(
+        console.err,
+        "The report file would replace the bulletin itself; rename the bulletin first.");
     return false;
   }
   return true;
 }
 
-bool WriteReport(const std::string& bulletinName, std::ostream& out,
+bool WriteReport(const std::string& bulletinName, Console& console,
                  std::string_view successMessage,
                  const std::function<void(std::ostream&)>& write) {
   const std::string reportName = ReportFileName(bulletinName);
   std::ofstream report(reportName);
   if (!report.is_open()) {
-    PrintLine(out, "The report file " + reportName + " could not be created.");
+    PrintLine(console.err,
+              Fill("The report file {} could not be created.", {reportName}));
     return false;
   }
   write(report);
   report.close();
   if (report.fail()) {
-    PrintLine(out, "The report file " + reportName + " could not be written.");
+    PrintLine(console.err,
+              Fill("The report file {} could not be written.", {reportName}));
     return false;
   }
-  if (!successMessage.empty()) PrintLine(out, successMessage);
+  if (!successMessage.empty()) PrintLine(console.out, successMessage);
   return true;
 }

@@ -3,31 +3,59 @@
 
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-// The dialogue and file handling every run shares around its own reading
-// and writing.
+#include "common/units.h"
+
+// What every run shares: how it is called, the file-name dialogue, the
+// report's name, and the creation of the report.
+
+// The console a run talks to. A line that reports a failure goes to `err`;
+// in the menu `err` is `out`.
+struct Console {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// What a run is asked to do. A run asks on the console for what is not
+// given: a given name has no file-name prompt, a given ratio no question.
+struct RunRequest {
+  UnitSystem units = UnitSystem::kStandard;
+  int rows = 0;  // the model table's row count; the other runs ignore it
+  std::optional<std::string> bulletinName;
+  std::optional<double> etaRatio;
+};
+
+// Every run has this shape. True when the run wrote its report; false when
+// it stopped on a problem, its one line printed, or when the console input
+// ended.
+using RunFunction = bool (*)(Console& console, const RunRequest& request);
 
 inline constexpr std::string_view kValidFileMessage = "You have a valid file.";
 
-// Prints `line` and ends it (newline and flush).
-void PrintLine(std::ostream& out, std::string_view line);
+// The report's file name for a bulletin: the same name with its last three
+// characters replaced by "out" (so "a.txt" gives "a.out", in the same
+// folder). Whatever the name ends in is replaced. A name shorter than three
+// characters gives "out"; the dialogue refuses such names before.
+std::string ReportFileName(const std::string& bulletinName);
 
-// Asks for the bulletin's file name and checks that the run may use it: a
-// readable regular file, a name of at least three characters, and a report
-// name that does not lead back to the bulletin itself. Returns false when the
-// run must return at once: the reason has been printed, or the console input
-// has ended (then nothing is printed).
-bool AskForBulletin(std::istream& in, std::ostream& out,
-                    std::string& bulletinName);
+// Takes the bulletin's name (asking for it when the request gives none) and
+// checks that the run may use it: a readable regular file, a name of at
+// least three characters, and a report name that does not lead back to the
+// bulletin itself. False when the run must return at once: the reason has
+// been printed, or the console input has ended (then nothing is printed).
+bool AskForBulletin(Console& console, const RunRequest& request,
+                    std::string* bulletinName);
 
-// Creates (or empties) the report named after the bulletin, lets `write` fill
-// it, closes it, and only then prints `successMessage` (nothing when it is
-// empty). When the report cannot be created or written, prints why instead
-// and returns false.
-bool WriteReport(const std::string& bulletinName, std::ostream& out,
+// Creates (or empties) the report named after the bulletin, lets `write`
+// fill it, closes it, and only then prints `successMessage` (nothing when it
+// is empty). False, with the reason printed, when the report cannot be
+// created or written.
+bool WriteReport(const std::string& bulletinName, Console& console,
                  std::string_view successMessage,
                  const std::function<void(std::ostream&)>& write);
 

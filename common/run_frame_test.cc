@@ -25,13 +25,23 @@ Asked Ask(const std::string& typed) {
   std::istringstream in(typed);
   std::ostringstream out;
   Asked asked;
-  asked.accepted = AskForBulletin(in, out, asked.name);
+  Console console{in, out, out};
+  asked.accepted = AskForBulletin(console, RunRequest{}, &asked.name);
   asked.printed = out.str();
   std::getline(in, asked.leftOver);
   return asked;
 }
 
 void WriteHello(std::ostream& report) { report << "hello\n"; }
+
+// Writes a report with `out` as the whole console.
+bool WriteReportOn(const std::string& bulletinName, std::ostream& out,
+                   std::string_view successMessage,
+                   const std::function<void(std::ostream&)>& write) {
+  std::istringstream in;
+  Console console{in, out, out};
+  return WriteReport(bulletinName, console, successMessage, write);
+}
 
 TEST(AskForBulletinTest, AcceptsAReadableFileAndLeavesTheRestOfTheLine) {
   TempDir dir;
@@ -91,8 +101,8 @@ TEST(WriteReportTest, WritesClosesThenReportsSuccess) {
   TempDir dir;
   WriteFile(dir.Path("eta.out"), "an older, longer report\n");
   std::ostringstream out;
-  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out,
-                          "Output file successfully created!", WriteHello));
+  EXPECT_TRUE(WriteReportOn(dir.Path("eta.txt"), out,
+                            "Output file successfully created!", WriteHello));
   EXPECT_EQ(out.str(), "Output file successfully created!\n");
   EXPECT_EQ(ReadFile(dir.Path("eta.out")), "hello\n");
 }
@@ -100,7 +110,8 @@ TEST(WriteReportTest, WritesClosesThenReportsSuccess) {
 TEST(WriteReportTest, AnEmptySuccessMessagePrintsNothing) {
   TempDir dir;
   std::ostringstream out;
-  EXPECT_TRUE(WriteReport(dir.Path("eta.txt"), out, "", [](std::ostream&) {}));
+  EXPECT_TRUE(
+      WriteReportOn(dir.Path("eta.txt"), out, "", [](std::ostream&) {}));
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(FileExists(dir.Path("eta.out")));
 }
@@ -109,8 +120,8 @@ TEST(WriteReportTest, AReportThatCannotBeCreatedIsSaidSo) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("eta.out"));
   std::ostringstream out;
-  EXPECT_FALSE(WriteReport(dir.Path("eta.txt"), out,
-                           "Output file created successfully.", WriteHello));
+  EXPECT_FALSE(WriteReportOn(dir.Path("eta.txt"), out,
+                             "Output file created successfully.", WriteHello));
   EXPECT_EQ(out.str(), "The report file " + dir.Path("eta.out") +
                            " could not be created.\n");
 }
@@ -123,10 +134,27 @@ TEST(WriteReportTest, AReadOnlyFolderIsSaidSo) {
       dir.Path("locked"),
       std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   std::ostringstream out;
-  EXPECT_FALSE(WriteReport(dir.Path("locked/eta.txt"), out,
-                           "Output file created successfully.", WriteHello));
+  EXPECT_FALSE(WriteReportOn(dir.Path("locked/eta.txt"), out,
+                             "Output file created successfully.", WriteHello));
   EXPECT_EQ(out.str(), "The report file " + dir.Path("locked/eta.out") +
                            " could not be created.\n");
+}
+
+TEST(ReportFileNameTest, ReplacesTheLastThreeCharacters) {
+  EXPECT_EQ(ReportFileName("bulletin.txt"), "bulletin.out");
+  EXPECT_EQ(ReportFileName("gfs.text"), "gfs.tout");
+  EXPECT_EQ(ReportFileName("abc"), "out");
+  EXPECT_EQ(ReportFileName("noextension"), "noextensout");
+}
+
+TEST(ReportFileNameTest, KeepsTheFolders) {
+  EXPECT_EQ(ReportFileName("data/today/eta.txt"), "data/today/eta.out");
+  EXPECT_EQ(ReportFileName("../x.txt"), "../x.out");
+}
+
+TEST(ReportFileNameTest, LongNamesAreNotCut) {
+  const std::string name(200, 'a');
+  EXPECT_EQ(ReportFileName(name + ".txt"), name + ".out");
 }
 
 }  // namespace

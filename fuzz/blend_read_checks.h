@@ -39,7 +39,7 @@ void FillUnread(Records& records) {
   std::memset(static_cast<void*>(&records), 0x5a, sizeof(Records));
 }
 
-// Runs one blend reader, `read(eta, avn, ext, error)`, on arrays filled with
+// Runs one blend reader, `read(eta, avn, ext, &error)`, on arrays filled with
 // the pattern. On a failure checks its message and that the arrays were left
 // alone. Returns whether the read succeeded.
 template <typename ShortRecord, typename ExtendedRecord, typename Read>
@@ -54,7 +54,7 @@ bool ReadChecked(Read read, StationRecords<ShortRecord>& eta,
   FillUnread(unreadShort);
   FillUnread(unreadExt);
   std::string error;
-  if (read(eta, avn, ext, error)) return true;
+  if (read(eta, avn, ext, &error)) return true;
   CheckReadProblem(error);
   FUZZ_CHECK(SameBytes(eta, unreadShort));
   FUZZ_CHECK(SameBytes(avn, unreadShort));

@@ -36,6 +36,9 @@ std::string Typed(const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
+// A session that neither clears nor pauses.
+constexpr Screen kQuietScreen{[](std::ostream&) {}, [](std::ostream&) {}};
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   std::size_t split = 0;
@@ -50,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     WorkingFolder inside(dir.path);
     std::istringstream in(Typed(data, split));
     std::ostringstream out;
-    FUZZ_CHECK(RunMenu(in, out, RealRuns()) == 0);
+    FUZZ_CHECK(RunMenu(in, out, ProgramRuns(), kQuietScreen) == 0);
   }
 
   // The bulletin is never written; nothing but its report is made.

@@ -7,11 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "common/table_rows.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/table_read_checks.h"
 #include "tables/model_table.h"
-#include "tables/model_table_report.h"
+#include "tables/table_frame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
@@ -21,29 +20,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string bulletin =
       WriteInput(dir, "bulletin.txt", data + 1, size - 1);
 
-  ModelTable read{};
-  std::ostringstream printed;
-  const bool ok = ReadTableRows(bulletin, printed, rows,
-                                [&read](std::istream& in, int row) {
-                                  return ReadModelTableRow(in, read[row]);
-                                });
+  ModelTable read;
+  read.count = rows;
+  std::string err;
+  const bool ok = ReadTableRows(
+      bulletin, rows,
+      [&read](std::istream& in, int row) {
+        return ReadModelTableRow(in, read.rows[row]);
+      },
+      &err);
   if (!ok) {
-    CheckTableProblem(printed.str(), rows);
+    CheckTableProblem(err, rows);
     return 0;
   }
-  FUZZ_CHECK(printed.str().empty());
+  FUZZ_CHECK(err.empty());
 
   // Unit systems 1 and 2 get a heading line, any other none.
   for (int unitSystem : {1, 2, 3}) {
     ModelTable table = read;
-    ModelTableColumn adjustment{}, plusTemp{}, minusTemp{};
-    ConvertWindSpeeds(table, rows, unitSystem);
-    ComputeAdjustments(table, adjustment, plusTemp, minusTemp, rows);
-    ConvertToReportUnits(table, adjustment, plusTemp, minusTemp, rows,
-                         unitSystem);
+    const UnitSystem units = UnitSystemFromAnswer(unitSystem);
+    ConvertModelTable(table, units);
     std::ostringstream report;
-    WriteModelTableReport(report, table, adjustment, plusTemp, minusTemp, rows,
-                          unitSystem);
+    WriteModelTableReport(report, table, units);
     FUZZ_CHECK(LineCount(report.str()) ==
                static_cast<std::size_t>(rows + (unitSystem == 3 ? 0 : 1)));
   }

@@ -6,11 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "common/table_rows.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/table_read_checks.h"
 #include "tables/severe_weather.h"
-#include "tables/severe_weather_report.h"
+#include "tables/table_frame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
@@ -18,22 +17,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string bulletin = WriteInput(dir, "bulletin.txt", data, size);
 
   SevereTable read{};
-  std::ostringstream printed;
-  const bool ok = ReadTableRows(bulletin, printed, kSevereRows,
-                                [&read](std::istream& in, int row) {
-                                  return ReadSevereRow(in, read[row]);
-                                });
+  std::string err;
+  const bool ok = ReadTableRows(
+      bulletin, kSevereRows,
+      [&read](std::istream& in, int row) {
+        return ReadSevereRow(in, read[row]);
+      },
+      &err);
   if (!ok) {
-    CheckTableProblem(printed.str(), kSevereRows);
+    CheckTableProblem(err, kSevereRows);
     return 0;
   }
-  FUZZ_CHECK(printed.str().empty());
+  FUZZ_CHECK(err.empty());
 
   for (int unitSystem : {1, 2, 3}) {
     SevereTable table = read;
-    ConvertPotentialTemperatures(table, unitSystem);
+    const UnitSystem units = UnitSystemFromAnswer(unitSystem);
+    ConvertPotentialTemperatures(table, units);
     std::ostringstream report;
-    WriteSevereWeatherReport(report, table, unitSystem);
+    WriteSevereWeatherReport(report, table, units);
     FUZZ_CHECK(
         LineCount(report.str()) ==
         static_cast<std::size_t>(kSevereRows + (unitSystem == 3 ? 0 : 1)));

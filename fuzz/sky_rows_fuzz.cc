@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "blend/sky_rows.h"
+#include "blend/bulletin_rows.h"
 #include "fuzz/blend_read_checks.h"
 #include "fuzz/fuzz_input.h"
 
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   StationRecords<ShortSkyRecord> eta, avn;
   StationRecords<ExtendedSkyRecord> ext;
-  const auto read = [&](auto& e, auto& a, auto& x, std::string& error) {
-    return ReadSkyRows(e, a, x, bulletin, error);
+  const auto read = [&](auto& e, auto& a, auto& x, std::string* err) {
+    return ReadSkyRows(e, a, x, bulletin, err);
   };
   if (!ReadChecked(read, eta, avn, ext)) return 0;
   for (const auto* group : {&eta, &avn})

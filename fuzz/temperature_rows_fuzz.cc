@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "blend/temperature_rows.h"
+#include "blend/bulletin_rows.h"
 #include "fuzz/blend_read_checks.h"
 #include "fuzz/fuzz_input.h"
 
@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   StationRecords<ShortTempRecord> eta, avn;
   StationRecords<ExtendedTempRecord> ext;
   ReadChecked(
-      [&](auto& e, auto& a, auto& x, std::string& error) {
-        return ReadTemperatureRows(e, a, x, bulletin, error);
+      [&](auto& e, auto& a, auto& x, std::string* err) {
+        return ReadTemperatureRows(e, a, x, bulletin, err);
       },
       eta, avn, ext);
   return 0;

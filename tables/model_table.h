@@ -3,15 +3,21 @@
 
 #include <array>
 #include <istream>
+#include <ostream>
 
-// The hourly table of a model bulletin and what the model table run makes of
-// it. The bulletin gives pressure in millibars, temperatures in degrees
-// Celsius, precipitation in millimetres and wind speed in knots.
+#include "common/run_frame.h"
+#include "common/units.h"
+
+// Menu entries 2 to 5: one model's hourly table, re-tabulated in the chosen
+// units with a temperature adjustment. The bulletin gives pressure in
+// millibars, temperatures in degrees Celsius, precipitation in millimetres
+// and wind speed in knots.
 
 // The most rows a model table run takes (the long GFS table).
 inline constexpr int kModelTableCapacity = 48;
 
-// One forecast hour, in the order of the bulletin's columns.
+// One forecast hour of the report: the bulletin's columns in their order,
+// then the three values the run derives from them.
 struct ModelTableRow {
   int hour;
   double pressure;
@@ -25,42 +31,52 @@ struct ModelTableRow {
   double cloudCover;
   double windDir;
   double windSpeed;
+  double adjustment = 0;
+  double plusTemp = 0;   // temp2m + adjustment
+  double minusTemp = 0;  // temp2m - adjustment
 };
 
-using ModelTable = std::array<ModelTableRow, kModelTableCapacity>;
-// One derived value per row: the adjustment, or a 2 m temperature plus or
-// minus it.
-using ModelTableColumn = std::array<double, kModelTableCapacity>;
+// The rows a run took; only the first `count` (at most the capacity) are
+// used.
+struct ModelTable {
+  std::array<ModelTableRow, kModelTableCapacity> rows{};
+  int count = 0;
+};
 
-// Reads one row: a delimiter character, the hour, another delimiter
-// character, then the eleven numbers. False at the first item that cannot
-// be read; the row then holds only what was read before it.
+// The rows of `table` in use: `count`, kept within 0 and the capacity.
+int RowsUsed(const ModelTable& table);
+
+// Reads one row's twelve bulletin values: a delimiter character, the hour,
+// another delimiter character, then the eleven numbers. False at the first
+// item that cannot be read; the row then holds only what was read before.
 bool ReadModelTableRow(std::istream& in, ModelTableRow& row);
 
-// Every function below works on the first `count` rows; rows past the end of
-// the table do not exist and are left alone. Unit system 1 is Standard, 2
-// Metric; any other leaves the values as read.
-
-// The first conversion: wind speed from knots into miles per hour (Standard)
-// or kilometres per hour (Metric).
-void ConvertWindSpeeds(ModelTable& table, int count, int unitSystem);
+// The first conversion: wind speed from knots into the report's unit.
+void ConvertWindSpeeds(ModelTable& table, UnitSystem units);
 
 // The temperature adjustment of each row, from its wind speed, humidity and
 // 2 m and 850 millibar temperatures as they stand (the wind already
 // converted, the temperatures still in degrees Celsius), and the 2 m
-// temperature plus and minus it. Changes no row.
-void ComputeAdjustments(const ModelTable& table, ModelTableColumn& adjustment,
-                        ModelTableColumn& plusTemp, ModelTableColumn& minusTemp,
-                        int count);
+// temperature plus and minus it.
+void ComputeAdjustments(ModelTable& table);
 
-// The remaining conversions into the report's units, after the adjustments:
-// Standard turns pressure into inches of mercury, the temperatures and the
-// two adjusted temperatures into degrees Fahrenheit, precipitation into
-// inches and scales the adjustment to Fahrenheit degrees; Metric turns
-// pressure into millimetres of mercury (by way of inches) and keeps the rest.
-void ConvertToReportUnits(ModelTable& table, ModelTableColumn& adjustment,
-                          ModelTableColumn& plusTemp,
-                          ModelTableColumn& minusTemp, int count,
-                          int unitSystem);
+// The remaining conversions, after the adjustments: Standard turns pressure
+// into inches of mercury, the temperatures and the two adjusted temperatures
+// into degrees Fahrenheit, precipitation into inches and scales the
+// adjustment to Fahrenheit degrees; Metric turns pressure into millimetres
+// of mercury (by way of inches) and keeps the rest.
+void ConvertToReportUnits(ModelTable& table, UnitSystem units);
+
+// The three steps above, in order: the rows as read become the report's.
+void ConvertModelTable(ModelTable& table, UnitSystem units);
+
+// A heading line in Standard or Metric words (none for kAsTyped), then one
+// line per row: fifteen left-adjusted columns.
+void WriteModelTableReport(std::ostream& out, const ModelTable& table,
+                           UnitSystem units);
+
+// The run: takes `request.rows` rows (1 to 48; any other count is refused
+// with one line, before anything is asked).
+bool RunModelTable(Console& console, const RunRequest& request);
 
 #endif  // ORVANNE_TABLES_MODEL_TABLE_H_

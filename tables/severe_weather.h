@@ -3,9 +3,14 @@
 
 #include <array>
 #include <istream>
+#include <ostream>
 
-// The convective and heat-flux table of a severe weather bulletin. Only the
-// potential temperature, given in kelvins, is ever converted.
+#include "common/run_frame.h"
+#include "common/units.h"
+
+// Menu entry 6: the convective and heat-flux table of a severe weather
+// bulletin. Only the potential temperature, given in kelvins, is ever
+// converted.
 
 // The rows a severe weather run reads and writes.
 inline constexpr int kSevereRows = 29;
@@ -16,9 +21,6 @@ inline constexpr int kSevereRows = 29;
 // and sensible heat.
 inline constexpr int kSevereValues = 10;
 inline constexpr int kPotentialTemperature = 4;  // index into `values`
-
-// Kelvins less this are degrees Celsius, as the office has always counted.
-inline constexpr double kKelvinOffset = 273.2;
 
 struct SevereRow {
   int hour;
@@ -33,8 +35,16 @@ using SevereTable = std::array<SevereRow, kSevereRows>;
 bool ReadSevereRow(std::istream& in, SevereRow& row);
 
 // Turns every row's potential temperature from kelvins into degrees
-// Fahrenheit (unit system 1) or degrees Celsius (2); any other unit system
-// keeps kelvins.
-void ConvertPotentialTemperatures(SevereTable& table, int unitSystem);
+// Fahrenheit (Standard) or degrees Celsius (Metric); kAsTyped keeps kelvins.
+void ConvertPotentialTemperatures(SevereTable& table, UnitSystem units);
+
+// A heading line in Standard or Metric words (none for kAsTyped), then one
+// line per row with its hour and its ten values, eleven left-adjusted
+// columns in all.
+void WriteSevereWeatherReport(std::ostream& out, const SevereTable& table,
+                              UnitSystem units);
+
+// The run.
+bool RunSevereWeather(Console& console, const RunRequest& request);
 
 #endif  // ORVANNE_TABLES_SEVERE_WEATHER_H_

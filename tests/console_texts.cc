@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "common/report_file_name.h"
+#include "common/run_frame.h"
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -42,4 +42,13 @@ RunOnBulletin RunOn(
   std::ostringstream out;
   run(in, out);
   return {out.str(), FileExists(report), ReadFile(report)};
+}
+
+bool RunAtMenu(RunFunction run, std::istream& in, std::ostream& out,
+               int unitAnswer, int rows) {
+  Console console{in, out, out};
+  RunRequest request;
+  request.units = UnitSystemFromAnswer(unitAnswer);
+  request.rows = rows;
+  return run(console, request);
 }

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/menu.h"
+#include "common/run_frame.h"
 #include "tests/temp_dir.h"
 
 inline const std::string kMenuText =
@@ -28,6 +30,14 @@ inline const std::string kUnitQuestion =
     "2) Use Metric Units\n";
 inline const std::string kFilePrompt =
     "Please enter the name of the file with the .txt extension: ";
+
+// A screen that neither clears nor pauses.
+inline constexpr Screen kNoScreen{[](std::ostream&) {}, [](std::ostream&) {}};
+
+// Calls `run` as the menu does after the unit answer `unitAnswer`: on the
+// console `in`/`out`, asking for what it needs.
+bool RunAtMenu(RunFunction run, std::istream& in, std::ostream& out,
+               int unitAnswer, int rows = 0);
 
 // The lines of `text`, without their line ends.
 std::vector<std::string> Lines(const std::string& text);

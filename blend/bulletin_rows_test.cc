@@ -1,4 +1,4 @@
-#include "blend/temperature_rows.h"
+#include "blend/bulletin_rows.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ TEST(ReadShortTempSectionTest, TakesTheRowsWhereverTheyStand) {
       "10 71 12 13 14 72 16 17 18 73 20 21 P06 1 P12 5 0 10 20 30");
   ShortTempRecord record;
   std::string error;
-  ASSERT_TRUE(ReadShortTempSection(in, record, 1, error));
+  ASSERT_TRUE(ReadShortTempSection(in, record, 1, &error));
   EXPECT_THAT(record.nx, ElementsAre(5, -3, 8, 12));
   EXPECT_THAT(record.dpt, ElementsAre(70, 71, 72, 73));
   EXPECT_THAT(record.p12, ElementsAre(5, 0, 10, 20));
@@ -49,7 +49,7 @@ TEST(ReadShortTempSectionTest, AShortRowIsReportedByItsLabel) {
     std::istringstream in(c.text);
     ShortTempRecord record;
     std::string error;
-    EXPECT_FALSE(ReadShortTempSection(in, record, 6, error)) << c.text;
+    EXPECT_FALSE(ReadShortTempSection(in, record, 6, &error)) << c.text;
     EXPECT_EQ(error, c.message) << c.text;
   }
 }
@@ -61,7 +61,7 @@ TEST(ReadExtendedTempSectionTest, KeepsColumnsSixToFifteenGluedOrLoose) {
       "P24  |     35|     20|     10|     40|     30|     20|     15\n");
   ExtendedTempRecord record;
   std::string error;
-  ASSERT_TRUE(ReadExtendedTempSection(in, record, 9, error)) << error;
+  ASSERT_TRUE(ReadExtendedTempSection(in, record, 9, &error)) << error;
   EXPECT_THAT(record.xnFirst, ElementsAre(24, 26, 18, 13, 12));
   EXPECT_THAT(record.xnSecond, ElementsAre(40, 38, 30, 27, 25));
   EXPECT_THAT(record.dptFirst, ElementsAre(15, 17, 19, 21, 23));
@@ -80,7 +80,7 @@ TEST(ReadExtendedTempSectionTest, ALastTemperatureAbove999IsCutBySixDigits) {
                           written + " 9" + rest);
     ExtendedTempRecord record;
     std::string error;
-    ASSERT_TRUE(ReadExtendedTempSection(in, record, 9, error)) << written;
+    ASSERT_TRUE(ReadExtendedTempSection(in, record, 9, &error)) << written;
     EXPECT_EQ(record.xnSecond[4], kept) << written;
   }
 }
@@ -100,7 +100,7 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
     std::istringstream in(missing[i]);
     ExtendedTempRecord record;
     std::string error;
-    EXPECT_FALSE(ReadExtendedTempSection(in, record, 10, error)) << missing[i];
+    EXPECT_FALSE(ReadExtendedTempSection(in, record, 10, &error)) << missing[i];
     EXPECT_EQ(error, "The bulletin could not be read: row \"" + rows[i] +
                          "\" of section 10 (KHON) is missing or incomplete.");
   }
@@ -113,10 +113,10 @@ TEST(ReadExtendedTempSectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
       "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
-  EXPECT_TRUE(ReadExtendedTempSection(in, record, 12, error)) << error;
+  EXPECT_TRUE(ReadExtendedTempSection(in, record, 12, &error)) << error;
   EXPECT_EQ(record.p24[4], 7);
   std::istringstream cut("X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15");
-  EXPECT_FALSE(ReadExtendedTempSection(cut, record, 12, error));
+  EXPECT_FALSE(ReadExtendedTempSection(cut, record, 12, &error));
   EXPECT_EQ(error,
             "The bulletin could not be read: row \"DPT\" of section 12 "
             "(KFSD) is missing or incomplete.");
@@ -131,7 +131,7 @@ TEST(ReadExtendedTempSectionTest, ARowRightAfterAnXNRowLosesItsLabel) {
       "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
-  EXPECT_FALSE(ReadExtendedTempSection(in, record, 9, error));
+  EXPECT_FALSE(ReadExtendedTempSection(in, record, 9, &error));
   EXPECT_EQ(error,
             "The bulletin could not be read: row \"DPT\" of section 9 "
             "(KBKX) is missing or incomplete.");
@@ -141,7 +141,7 @@ class ReadTemperatureRowsTest : public ::testing::Test {
  protected:
   bool Read(const TestBulletin& bulletin) {
     WriteFile(dir_.Path("b.txt"), bulletin.Text());
-    return ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_);
+    return ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), &error_);
   }
 
   TempDir dir_;
@@ -182,7 +182,7 @@ TEST_F(ReadTemperatureRowsTest, AFailureLeavesTheArraysAlone) {
   eta_[0].nx[0] = 77;
   WriteFile(dir_.Path("b.txt"), text.substr(0, text.rfind("P24")));
   EXPECT_FALSE(
-      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
+      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), &error_));
   EXPECT_EQ(error_,
             "The bulletin could not be read: row \"P24\" of section 12 "
             "(KFSD) is missing or incomplete.");
@@ -199,10 +199,163 @@ TEST_F(ReadTemperatureRowsTest, AMissingRowIsTakenFromTheNextSection) {
   text.erase(khmeP12, 3);
   WriteFile(dir_.Path("b.txt"), text);
   EXPECT_FALSE(
-      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), error_));
+      ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), &error_));
   EXPECT_EQ(error_,
             "The bulletin could not be read: row \"N/X\" of section 8 "
             "(KFSD) is missing or incomplete.");
+}
+
+using ::testing::ElementsAre;
+
+TEST(CloudCodeTest, EachLayoutHasItsOwnWords) {
+  struct Case {
+    const char* word;
+    bool inShort;
+    int shortCode;
+    bool inExtended;
+    int extendedCode;
+  };
+  const Case cases[] = {
+      {"CL", true, 0, true, 0},    {"FW", true, 2, false, 0},
+      {"SC", true, 3, false, 0},   {"BK", true, 7, false, 0},
+      {"OV", true, 10, true, 10},  {"PC", false, 0, true, 5},
+      {"CL|", false, 0, true, 0},  {"PC|", false, 0, true, 5},
+      {"OV|", false, 0, true, 10}, {"ov", false, 0, false, 0},
+      {"BK|", false, 0, false, 0},
+  };
+  for (const Case& c : cases) {
+    std::int32_t code = -1;
+    EXPECT_EQ(ShortCloudCode(c.word, code), c.inShort) << c.word;
+    if (c.inShort) {
+      EXPECT_EQ(code, c.shortCode) << c.word;
+    }
+    code = -1;
+    EXPECT_EQ(ExtendedCloudCode(c.word, code), c.inExtended) << c.word;
+    if (c.inExtended) {
+      EXPECT_EQ(code, c.extendedCode) << c.word;
+    }
+  }
+}
+
+const char* kShortRows =
+    "CLD CL FW SC BK OV CL CL CL CL CL CL CL CL CL CL CL CL CL OV BK\n"
+    "WDR 05 10 15 20 25 30 35 01 02 03 04 05 06 07 08 09 10 11 12 13\n"
+    "WSP 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 +19 20\n";
+
+TEST(ReadShortSkySectionTest, ReadsNineteenEntriesOfEachRow) {
+  std::istringstream in(kShortRows);
+  ShortSkyRecord record;
+  std::string error;
+  ASSERT_TRUE(ReadShortSkySection(in, record, 1, &error)) << error;
+  EXPECT_EQ(record.cld[0], 0);
+  EXPECT_EQ(record.cld[1], 2);
+  EXPECT_EQ(record.cld[2], 3);
+  EXPECT_EQ(record.cld[3], 7);
+  EXPECT_EQ(record.cld[4], 10);
+  EXPECT_EQ(record.cld[18], 10);
+  EXPECT_EQ(record.wdr[0], 5);
+  EXPECT_EQ(record.wdr[18], 12);
+  EXPECT_EQ(record.wsp[18], 19);
+}
+
+TEST(ReadShortSkySectionTest, ProblemsAreReportedByRowAndWord) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"CLD CL PC",
+       "The bulletin could not be read: \"PC\" in row \"CLD\" of "
+       "section 7 (KMHE) is not a known cloud cover word."},
+      {"CLD CL " + std::string(40, 'Z'),
+       "The bulletin could not be read: \"" + std::string(32, 'Z') +
+           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud "
+           "cover "
+           "word."},
+      {"CLD CL O\x1b[2JV\x7f",
+       "The bulletin could not be read: \"O?[2JV?\" in row "
+       "\"CLD\" of section 7 (KMHE) is not a known cloud "
+       "cover word."},
+      {"CLD CL CL",
+       "The bulletin could not be read: row \"CLD\" of section 7 "
+       "(KMHE) is missing or incomplete."},
+      {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 "
+       "4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 WSP 1",
+       "The bulletin could not be read: row \"WDR\" of section 7 (KMHE) is "
+       "missing or incomplete."},
+      {"no rows at all",
+       "The bulletin could not be read: row \"CLD\" of "
+       "section 7 (KMHE) is missing or incomplete."},
+  };
+  for (const auto& [text, message] : cases) {
+    std::istringstream in(text);
+    ShortSkyRecord record;
+    std::string error;
+    EXPECT_FALSE(ReadShortSkySection(in, record, 7, &error)) << text;
+    EXPECT_EQ(error, message) << text;
+  }
+}
+
+TEST(ReadExtendedSkySectionTest, KeepsColumnsFiveToFifteen) {
+  std::istringstream in(
+      "CLD  OV| OV  PC| CL  CL| PC  OV| OV  PC| CL  CL| PC  PC| OV CL\n"
+      "WND  12| 10  14| 11  13| 10   9| 12 15 |11  10|  9  12| 10 08\n");
+  ExtendedSkyRecord record;
+  std::string error;
+  ASSERT_TRUE(ReadExtendedSkySection(in, record, 9, &error)) << error;
+  EXPECT_THAT(record.cld, ElementsAre(0, 5, 10, 10, 5, 0, 0, 5, 5, 10, 0))
+      << "columns 5 to 15";
+  EXPECT_THAT(record.wnd, ElementsAre(13, 10, 9, 12, 15, 11, 10, 9, 12, 10, 8));
+}
+
+TEST(ReadExtendedSkySectionTest, ShortRangeWordsAreUnknownThere) {
+  std::istringstream in("CLD  OV| OV  PC| CL  SC| PC");
+  ExtendedSkyRecord record;
+  std::string error;
+  EXPECT_FALSE(ReadExtendedSkySection(in, record, 12, &error));
+  EXPECT_EQ(error,
+            "The bulletin could not be read: \"SC|\" in row \"CLD\" of "
+            "section 12 (KFSD) is not a known cloud cover word.");
+}
+
+TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
+  std::istringstream in(
+      "CLD OV| OV PC| CL CL| PC OV| OV PC| CL CL| PC PC| OV CL\n"
+      "WND 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15");
+  ExtendedSkyRecord record;
+  std::string error;
+  ASSERT_TRUE(ReadExtendedSkySection(in, record, 12, &error)) << error;
+  EXPECT_EQ(record.wnd[10], 15);
+  std::istringstream cut(
+      "CLD OV| OV PC| CL CL| PC OV| OV PC| CL CL| PC PC| OV CL\n"
+      "WND 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14");
+  EXPECT_FALSE(ReadExtendedSkySection(cut, record, 12, &error));
+  EXPECT_EQ(error,
+            "The bulletin could not be read: row \"WND\" of section 12 "
+            "(KFSD) is missing or incomplete.");
+}
+
+TEST(ReadSkyRowsTest, FillsEachGroupInStationOrder) {
+  TestBulletin bulletin;
+  for (int section = 1; section <= 8; ++section) {
+    bulletin.Short(section).cld[0] = section % 2 ? "CL" : "BK";
+    bulletin.Short(section).wdr[18] = section;
+    bulletin.Short(section).wsp[0] = 10 + section;
+  }
+  for (int section = 9; section <= 12; ++section) {
+    bulletin.Extended(section).cld[4] = "PC";
+    bulletin.Extended(section).wnd[14] = section;
+  }
+  TempDir dir;
+  WriteFile(dir.Path("b.txt"), bulletin.Text());
+  StationRecords<ShortSkyRecord> eta, avn;
+  StationRecords<ExtendedSkyRecord> ext;
+  std::string error;
+  ASSERT_TRUE(ReadSkyRows(eta, avn, ext, dir.Path("b.txt"), &error)) << error;
+  for (int s = 0; s < 4; ++s) {
+    EXPECT_EQ(eta[s].cld[0], s % 2 ? 7 : 0);
+    EXPECT_EQ(eta[s].wdr[18], 1 + s);
+    EXPECT_EQ(avn[s].wsp[0], 15 + s);
+    EXPECT_EQ(ext[s].cld[0], 5);
+    EXPECT_EQ(ext[s].cld[1], 10);
+    EXPECT_EQ(ext[s].wnd[10], 9 + s);
+  }
 }
 
 }  // namespace

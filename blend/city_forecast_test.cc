@@ -1,4 +1,4 @@
-#include "blend/station_weights.h"
+#include "blend/city_forecast.h"
 
 #include <gtest/gtest.h>
 

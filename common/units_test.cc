@@ -1,9 +1,10 @@
-#include "common/conversions.h"
+#include "common/units.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "tests/console_texts.h"
 
@@ -45,6 +46,22 @@ TEST(ConversionsTest, ZeroStaysZeroButForTemperatures) {
   EXPECT_EQ(InchesToMillimetres(0), 0);
   EXPECT_EQ(KnotsToMph(0), 0);
   EXPECT_EQ(KnotsToKph(0), 0);
+}
+
+TEST(UnitsTest, OnlyOneAndTwoNameAUnitSystem) {
+  const std::pair<int, UnitSystem> cases[] = {
+      {1, UnitSystem::kStandard}, {2, UnitSystem::kMetric},
+      {0, UnitSystem::kAsTyped},  {3, UnitSystem::kAsTyped},
+      {-1, UnitSystem::kAsTyped}, {2147483647, UnitSystem::kAsTyped}};
+  for (const auto& [answer, units] : cases)
+    EXPECT_EQ(UnitSystemFromAnswer(answer), units) << answer;
+}
+
+TEST(UnitsTest, WindSpeedAndPotentialTemperatureSteps) {
+  EXPECT_EQ(Written(WindSpeedInUnits(10, UnitSystem::kStandard)), "11.5078");
+  EXPECT_EQ(Written(WindSpeedInUnits(10, UnitSystem::kMetric)), "18.52");
+  EXPECT_EQ(WindSpeedInUnits(10, UnitSystem::kAsTyped), 10);
+  EXPECT_EQ(Written(KelvinsToCelsius(300)), "26.8");
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-#include "common/table_rows.h"
+#include "tables/table_frame.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/bulletin_reads.h"
@@ -23,9 +24,10 @@ TableRead Read(const std::string& contents, int rows) {
   TempDir dir;
   WriteFile(dir.Path("b.txt"), contents);
   TableRead result{false, {}, ""};
-  std::ostringstream out;
+  std::string err;
   result.read = ReadTableRows(
-      dir.Path("b.txt"), out, rows, [&result](std::istream& in, int row) {
+      dir.Path("b.txt"), rows,
+      [&result](std::istream& in, int row) {
         EXPECT_EQ(row, static_cast<int>(result.hours.size()));
         int hour = 0;
         double value = 0;
@@ -33,8 +35,10 @@ TableRead Read(const std::string& contents, int rows) {
           return false;
         result.hours.push_back(hour);
         return true;
-      });
-  result.printed = out.str();
+      },
+      &err);
+  // As the run prints it.
+  if (!result.read) result.printed = err + "\n";
   return result;
 }
 
@@ -68,6 +72,35 @@ TEST(ReadTableRowsTest, TheFirstRowThatCannotBeReadIsNamedAndEndsTheReading) {
   EXPECT_TRUE(headings.hours.empty());
   EXPECT_EQ(headings.printed,
             "The table after \"FHR\" could not be read at row 1 of 29.\n");
+}
+
+constexpr std::array<int, 3> kWidths{5, 8, 4};
+
+TEST(TableLineTest, HeadingsArePaddedToTheirWidths) {
+  std::ostringstream out;
+  WriteHeadingLine(out, kWidths, {"HR", "Adj F", "+ F"});
+  EXPECT_EQ(out.str(), "HR   Adj F   + F \n");
+}
+
+TEST(TableLineTest, OnlyStandardAndMetricReportsHaveAHeading) {
+  for (const auto& [unitSystem, heading] :
+       {std::pair{1, "HR   Adj F   + F \n"},
+        std::pair{2, "HR   Adj C   + C \n"}, std::pair{3, ""},
+        std::pair{0, ""}}) {
+    std::ostringstream out;
+    WriteUnitHeadingLine(out, UnitSystemFromAnswer(unitSystem), kWidths,
+                         {"HR", "Adj F", "+ F"}, {"HR", "Adj C", "+ C"});
+    EXPECT_EQ(out.str(), heading) << unitSystem;
+  }
+}
+
+TEST(TableLineTest, TheHourIsAnIntegerAndOverlongValuesPushTheLine) {
+  std::ostringstream out;
+  WriteDataLine(out, kWidths, -6, {1234567.0, 0.00001});
+  WriteDataLine(out, kWidths, 144, {29.921259842, 250.0});
+  EXPECT_EQ(out.str(),
+            "-6   1.23457e+061e-05\n"
+            "144  29.9213 250 \n");
 }
 
 }  // namespace

@@ -1,12 +1,29 @@
-#ifndef ORVANNE_COMMON_TABLE_LINE_H_
-#define ORVANNE_COMMON_TABLE_LINE_H_
+#ifndef ORVANNE_TABLES_TABLE_FRAME_H_
+#define ORVANNE_TABLES_TABLE_FRAME_H_
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <istream>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "common/report_field.h"
+#include "common/units.h"
+
+// What the two table runs share: how their table is found and read, and
+// how its lines are written.
+
+// Opens the bulletin again by its name, skips every word up to and
+// including the first word "FHR", and calls `readRow` for the rows 0 to
+// `rows` - 1 in order, on the words right after "FHR". `readRow` returns
+// false when its row could not be read; no row after it is then read. The
+// bulletin is closed before this returns. False, with `err` saying why, when
+// the bulletin holds no word "FHR" or a row could not be read.
+bool ReadTableRows(const std::string& bulletinName, int rows,
+                   const std::function<bool(std::istream&, int)>& readRow,
+                   std::string* err);
 
 // The lines of a report table. `widths` holds one field width per column,
 // the hour's first; each item is left-adjusted in its own field (see
@@ -21,15 +38,17 @@ void WriteHeadingLine(std::ostream& out, const std::array<int, Columns>& widths,
   EndLine(out);
 }
 
-// The heading line of a table run's report: the Standard headings for unit
-// system 1, the Metric ones for 2, and no line at all for any other.
+// The heading line of a table run's report: the Standard or the Metric
+// headings, and no line at all for kAsTyped.
 template <std::size_t Columns>
 void WriteUnitHeadingLine(
-    std::ostream& out, int unitSystem, const std::array<int, Columns>& widths,
+    std::ostream& out, UnitSystem units, const std::array<int, Columns>& widths,
     const std::array<std::string_view, Columns>& standardHeadings,
     const std::array<std::string_view, Columns>& metricHeadings) {
-  if (unitSystem == 1) WriteHeadingLine(out, widths, standardHeadings);
-  if (unitSystem == 2) WriteHeadingLine(out, widths, metricHeadings);
+  if (units == UnitSystem::kStandard)
+    WriteHeadingLine(out, widths, standardHeadings);
+  if (units == UnitSystem::kMetric)
+    WriteHeadingLine(out, widths, metricHeadings);
 }
 
 // A data line: the hour as an integer, then one value for each further
@@ -43,4 +62,4 @@ void WriteDataLine(std::ostream& out, const std::array<int, Columns>& widths,
   EndLine(out);
 }
 
-#endif  // ORVANNE_COMMON_TABLE_LINE_H_
+#endif  // ORVANNE_TABLES_TABLE_FRAME_H_

@@ -1,0 +1,49 @@
+#ifndef ORVANNE_BLEND_BULLETIN_ROWS_H_
+#define ORVANNE_BLEND_BULLETIN_ROWS_H_
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "blend/station_records.h"
+
+// The rows of a "1200 Model" bulletin. The readers find rows by their
+// labels, scanning forward: the k-th section read takes the k-th occurrence
+// of its labels after the previous section's, which the header order checked
+// beforehand makes the expected station and model. Each reader passes once
+// through the named bulletin from its beginning: eight short-range sections
+// ("ETA" stations, then "AVN"), then four extended ones. The caller's arrays
+// are written only when all twelve were read; otherwise `err` holds the
+// first problem in file order, one line naming the row and the section
+// (`section` is 1 to 12).
+
+// Temperature, dew point and precipitation rows.
+// One short-range section: "N/X" (or "X/N"), "DPT" and "P12", in that order.
+bool ReadShortTempSection(std::istream& in, ShortTempRecord& record,
+                          int section, std::string* err);
+// One extended section: the bar-separated "X/N", "DPT" and "P24" rows.
+bool ReadExtendedTempSection(std::istream& in, ExtendedTempRecord& record,
+                             int section, std::string* err);
+bool ReadTemperatureRows(StationRecords<ShortTempRecord>& etaTemp,
+                         StationRecords<ShortTempRecord>& avnTemp,
+                         StationRecords<ExtendedTempRecord>& extTemp,
+                         const std::string& bulletinName, std::string* err);
+
+// Cloud and wind rows.
+// The cloud code (tenths of sky covered) of a cloud word, in each layout.
+// False for a word the layout does not use.
+bool ShortCloudCode(std::string_view word, std::int32_t& code);
+bool ExtendedCloudCode(std::string_view word, std::int32_t& code);
+// One short-range section: "CLD", "WDR" and "WSP", 19 entries each.
+bool ReadShortSkySection(std::istream& in, ShortSkyRecord& record, int section,
+                         std::string* err);
+// One extended section: columns 5 to 15 of "CLD" and "WND".
+bool ReadExtendedSkySection(std::istream& in, ExtendedSkyRecord& record,
+                            int section, std::string* err);
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& etaSky,
+                 StationRecords<ShortSkyRecord>& avnSky,
+                 StationRecords<ExtendedSkyRecord>& extSky,
+                 const std::string& bulletinName, std::string* err);
+
+#endif  // ORVANNE_BLEND_BULLETIN_ROWS_H_

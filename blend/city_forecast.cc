@@ -1,0 +1,109 @@
+#include "blend/city_forecast.h"
+
+namespace {
+
+// Adds the four weighted values starting at `first`, in station order: the
+// order of the additions is part of the result's last digits.
+double WeightedSum(const std::int32_t* first) {
+  double sum = static_cast<double>(first[0]) * StationWeights[0];
+  for (int k = 1; k < kStationCount; ++k)
+    sum = sum + static_cast<double>(first[k]) * StationWeights[k];
+  return sum;
+}
+
+// The bulletin gives degrees Fahrenheit; the step applies to the city value,
+// never to the station values.
+double TemperatureStep(double fahrenheit, UnitSystem units) {
+  return units == UnitSystem::kMetric ? FahrenheitToCelsius(fahrenheit)
+                                      : fahrenheit;
+}
+
+// The blend of element `i` of one short-range field over both models.
+template <typename Record, std::size_t N>
+double BlendField(const BlendInputs& inputs, const StationRecords<Record>& eta,
+                  const StationRecords<Record>& avn,
+                  std::array<std::int32_t, N> Record::*field, int i) {
+  BlendSet values;
+  for (int s = 0; s < kStationCount; ++s) {
+    values[s] = (eta[s].*field)[i];
+    values[kStationCount + s] = (avn[s].*field)[i];
+  }
+  return BlendModels(inputs.etaRatio, inputs.avnRatio, values);
+}
+
+// The weighting of element `i` of one extended field.
+template <typename Record, std::size_t N>
+double WeighField(const StationRecords<Record>& ext,
+                  std::array<std::int32_t, N> Record::*field, int i) {
+  StationSet values;
+  for (int s = 0; s < kStationCount; ++s) values[s] = (ext[s].*field)[i];
+  return WeightStations(values);
+}
+
+// Days 1 and 2 take the first and the second of each pair of short-range
+// values.
+DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
+  const int i = 2 * (day - 1);
+  auto blend = [&in](auto field, int k) {
+    return BlendField(in, in.etaTemp, in.avnTemp, field, k);
+  };
+  DayRow row;
+  row.lowTemp = TemperatureStep(blend(&ShortTempRecord::nx, i), units);
+  row.highTemp = TemperatureStep(blend(&ShortTempRecord::nx, i + 1), units);
+  row.lowDpt = TemperatureStep(blend(&ShortTempRecord::dpt, i), units);
+  row.highDpt = TemperatureStep(blend(&ShortTempRecord::dpt, i + 1), units);
+  row.lowProbPrec = blend(&ShortTempRecord::p12, i);
+  row.highProbPrec = blend(&ShortTempRecord::p12, i + 1);
+  return row;
+}
+
+// Days 3 to 7 weigh one extended pair each.
+DayRow ExtendedDay(const BlendInputs& in, int day, UnitSystem units) {
+  auto weigh = [&in, j = day - 3](auto field) {
+    return WeighField(in.extTemp, field, j);
+  };
+  DayRow row;
+  row.lowTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnFirst), units);
+  row.highTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnSecond), units);
+  row.lowDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptFirst), units);
+  row.highDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptSecond), units);
+  row.highProbPrec = weigh(&ExtendedTempRecord::p24);
+  return row;
+}
+
+}  // namespace
+
+double WeightStations(const StationSet& values) {
+  return WeightedSum(values.data());
+}
+
+double BlendModels(double etaRatio, double avnRatio, const BlendSet& values) {
+  return etaRatio * WeightedSum(values.data()) +
+         avnRatio * WeightedSum(values.data() + kStationCount);
+}
+
+CityForecast ComputeCityForecast(const BlendInputs& in, UnitSystem units) {
+  CityForecast forecast;
+  for (int day = 1; day <= kForecastDays; ++day)
+    forecast.days[day - 1] =
+        day <= 2 ? ShortRangeDay(in, day, units) : ExtendedDay(in, day, units);
+  // Cloud codes in tenths become a fraction of the sky.
+  for (int k = 0; k < kShortSkyHours; ++k) {
+    SkyRow& row = forecast.sky[k];
+    row.hour = 6 + 3 * k;
+    row.cloud =
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::cld, k) / 10.0;
+    row.direction =
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wdr, k);
+    row.speed = WindSpeedInUnits(
+        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wsp, k), units);
+  }
+  for (int k = 0; k < kExtendedSkyHours; ++k) {
+    SkyRow& row = forecast.sky[kShortSkyHours + k];
+    row.hour = 72 + 12 * k;
+    row.cloud = WeighField(in.extSky, &ExtendedSkyRecord::cld, k) / 10.0;
+    row.speed = WindSpeedInUnits(
+        WeighField(in.extSky, &ExtendedSkyRecord::wnd, k), units);
+  }
+  return forecast;
+}

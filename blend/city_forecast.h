@@ -1,0 +1,82 @@
+#ifndef ORVANNE_BLEND_CITY_FORECAST_H_
+#define ORVANNE_BLEND_CITY_FORECAST_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "blend/station_records.h"
+#include "common/units.h"
+
+// The arithmetic of the city's forecast: every station value is weighted
+// into one city value, and the two short-range models are mixed by the
+// forecaster's ratios.
+
+// How much each station counts for the city, in station order. They add up
+// to 1.000004146 and are used as they stand: four equal values v weigh to
+// slightly more than v.
+inline constexpr std::array<double, kStationCount> StationWeights{
+    0.353460408, 0.1793834, 0.215645378, 0.25151496};
+
+// One value of one quantity from each station, in station order.
+using StationSet = std::array<std::int32_t, kStationCount>;
+
+// The same quantity from two models: the "ETA" stations, then the "AVN"
+// stations, each in station order.
+using BlendSet = std::array<std::int32_t, 2 * kStationCount>;
+
+// The city value of one model: the weighted station values added in station
+// order.
+double WeightStations(const StationSet& values);
+
+// `etaRatio` times the weighted "ETA" half plus `avnRatio` times the weighted
+// "AVN" half. The ratios are taken as given, also outside 0 to 1.
+double BlendModels(double etaRatio, double avnRatio, const BlendSet& values);
+
+// Everything the forecast is computed from: the six record arrays the
+// readers filled and the two model ratios the forecaster chose.
+struct BlendInputs {
+  StationRecords<ShortTempRecord> etaTemp;
+  StationRecords<ShortTempRecord> avnTemp;
+  StationRecords<ExtendedTempRecord> extTemp;
+  StationRecords<ShortSkyRecord> etaSky;
+  StationRecords<ShortSkyRecord> avnSky;
+  StationRecords<ExtendedSkyRecord> extSky;
+  double etaRatio = 0;
+  double avnRatio = 0;
+};
+
+// One day of the forecast: temperatures and dew points, then the chances of
+// precipitation. Days 3 to 7 have one chance a day, in `highProbPrec`.
+struct DayRow {
+  double lowTemp = 0, highTemp = 0, lowDpt = 0, highDpt = 0;
+  std::optional<double> lowProbPrec;
+  double highProbPrec = 0;
+};
+
+// One forecast hour: the fraction of the sky covered (0 to 1), the wind
+// direction in tens of degrees (short-range hours only) and the wind speed.
+struct SkyRow {
+  int hour = 0;
+  double cloud = 0;
+  std::optional<double> direction;
+  double speed = 0;
+};
+
+inline constexpr int kForecastDays = 7;
+inline constexpr int kSkyRows = kShortSkyHours + kExtendedSkyHours;
+
+// The city's forecast: days 1 to 7, then hours 6 to 60 every 3 hours and
+// 72 to 192 every 12 hours.
+struct CityForecast {
+  std::array<DayRow, kForecastDays> days;
+  std::array<SkyRow, kSkyRows> sky;
+};
+
+// Days 1 and 2 and hours 6 to 60 blend the two short-range models; days 3 to
+// 7 and hours 72 to 192 weigh the extended model alone. Temperatures are in
+// degrees Fahrenheit, or Celsius for Metric; wind speeds in miles per hour,
+// or kilometres per hour for Metric (knots for kAsTyped).
+CityForecast ComputeCityForecast(const BlendInputs& inputs, UnitSystem units);
+
+#endif  // ORVANNE_BLEND_CITY_FORECAST_H_

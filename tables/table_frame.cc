@@ -1,0 +1,24 @@
+#include "tables/table_frame.h"
+
+#include <fstream>
+
+#include "common/message.h"
+#include "common/skip_to_label.h"
+
+bool ReadTableRows(const std::string& bulletinName, int rows,
+                   const std::function<bool(std::istream&, int)>& readRow,
+                   std::string* err) {
+  std::ifstream bulletin(bulletinName);
+  if (!SkipToLabel(bulletin, "FHR")) {
+    *err = "The bulletin has no \"FHR\" table.";
+    return false;
+  }
+  for (int row = 0; row < rows; ++row) {
+    if (!readRow(bulletin, row)) {
+      *err = Fill("The table after \"FHR\" could not be read at row {} of {}.",
+                  {std::to_string(row + 1), std::to_string(rows)});
+      return false;
+    }
+  }
+  return true;
+}
