@@ -18,6 +18,29 @@ bool IsReadableBulletin(const std::string& name) {
   return test.is_open();
 }
 
+// The name's last part, after its last folder separator: the part whose last
+// three characters the report name replaces.
+std::size_t LastPartLength(const std::string& name) {
+#ifdef _WIN32
+  const std::size_t separator = name.find_last_of("/\\");
+#else
+  const std::size_t separator = name.find_last_of('/');
+#endif
+  return separator == std::string::npos ? name.size()
+                                        : name.size() - separator - 1;
+}
+
+// True when the report's path exists and is something a report cannot be
+// written into and read back from: a pipe would block the run, a device
+// would swallow the report. A folder is refused by the opening itself.
+bool ReportPathIsSpecial(const std::string& reportName) {
+  std::error_code error;
+  const auto status = std::filesystem::status(reportName, error);
+  return std::filesystem::exists(status) &&
+         !std::filesystem::is_regular_file(status) &&
+         !std::filesystem::is_directory(status);
+}
+
 bool EndsInOut(const std::string& name) {
   return name.size() >= 3 && name.compare(name.size() - 3, 3, "out") == 0;
 }
@@ -48,12 +71,15 @@ bool AskForBulletin(Console& console, const RunRequest& request,
                 << std::flush;
     if (!ReadConsoleWord(console.in, *bulletinName)) return false;
   }
-  if (!IsReadableBulletin(*bulletinName)) {
+  // No file name holds a NUL: the file opened would be another one than
+  // the name typed.
+  if (bulletinName->find('\0') != std::string::npos ||
+      !IsReadableBulletin(*bulletinName)) {
     PrintLine(console.err,
               "You entered a file name wich does not exist in the directory.");
     return false;
   }
-  if (bulletinName->size() < 3) {
+  if (LastPartLength(*bulletinName) < 3) {
     PrintLine(console.err,
               "The file name must be at least three characters long.");
     return false;
@@ -71,7 +97,8 @@ bool WriteReport(const std::string& bulletinName, Console& console,
                  std::string_view successMessage,
                  const std::function<void(std::ostream&)>& write) {
   const std::string reportName = ReportFileName(bulletinName);
-  std::ofstream report(reportName);
+  std::ofstream report;
+  if (!ReportPathIsSpecial(reportName)) report.open(reportName);
   if (!report.is_open()) {
     PrintLine(console.err,
               Fill("The report file {} could not be created.", {reportName}));

@@ -1,6 +1,7 @@
 #include "common/run_frame.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -155,6 +156,64 @@ TEST(ReportFileNameTest, KeepsTheFolders) {
 TEST(ReportFileNameTest, LongNamesAreNotCut) {
   const std::string name(200, 'a');
   EXPECT_EQ(ReportFileName(name + ".txt"), name + ".out");
+}
+
+}  // namespace
+
+namespace {
+
+// Names and report paths a careless or hostile user may hand the run frame:
+// each is refused with its one line and leaves every file as it was, or is
+// accepted and writes its report next to the bulletin.
+TEST(RunFrameTest, NamesWithNulsShortLastPartsAndSpecialReportPaths) {
+  TempDir dir;
+  WorkingFolder inside(dir.path);
+  std::filesystem::create_directory("d.x");
+  std::filesystem::create_directory("a");
+  for (const char* name :
+       {"ab", "s.txt", "t.txt", "d.x/b", "a/b", "x", "a/abc"})
+    WriteFile(name, "bulletin");
+  WriteFile("target.txt", "older");
+  mkfifo("fifo.out", 0644);
+  std::filesystem::create_symlink("/dev/null", "null.out");
+  std::filesystem::create_symlink("target.txt", "linked.out");
+  for (const char* name : {"fifo.txt", "null.txt", "linked.txt"})
+    WriteFile(name, "bulletin");
+  const std::string missing =
+      "You entered a file name wich does not exist in the directory.\n";
+  const std::string tooShort =
+      "The file name must be at least three characters long.\n";
+  const struct {
+    std::string typed;
+    std::string printed;
+  } cases[] = {
+      {std::string("ab\0\n", 4), missing},
+      {std::string("s.txt\0zz\n", 9), missing},
+      {std::string("t.txt\0xyz\n", 10), missing},
+      {"d.x/b\n", tooShort},
+      {"a/b\n", tooShort},
+      {"./x\n", tooShort},
+      {"fifo.txt\n", "The report file fifo.out could not be created.\n"},
+      {"null.txt\n", "The report file null.out could not be created.\n"},
+      {"a/abc\n", "done\n"},
+      {"linked.txt\n", "done\n"},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in(c.typed);
+    std::ostringstream out;
+    Console console{in, out, out};
+    std::string name;
+    if (AskForBulletin(console, RunRequest{}, &name))
+      WriteReport(name, console, "done", WriteHello);
+    EXPECT_EQ(out.str(), kFilePrompt + c.printed) << c.typed;
+  }
+  // Only the two accepted names wrote, each its own report.
+  EXPECT_EQ(ReadFile("a/abc"), "bulletin");
+  EXPECT_EQ(ReadFile("a/out"), "hello\n");
+  EXPECT_EQ(ReadFile("target.txt"), "hello\n");
+  for (const char* name : {"out", "s.txtout", "d.out", "d.x/out", "a/out.txt"})
+    EXPECT_FALSE(FileExists(name)) << name;
+  EXPECT_TRUE(std::filesystem::is_fifo("fifo.out"));
 }
 
 }  // namespace
