@@ -1,9 +1,17 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/menu.h"
 #include "app/screen.h"
 
-int main() {
-  return RunMenu(std::cin, std::cout, ProgramRuns(),
-                 Screen{ClearScreen, PauseForKey});
+// With no argument the program is its menu; with arguments, a command.
+int main(int argc, char** argv) {
+  if (argc <= 1)
+    return RunMenu(std::cin, std::cout, ProgramRuns(),
+                   Screen{ClearScreen, PauseForKey});
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  Console console{std::cin, std::cout, std::cerr};
+  return RunCommand(args, ProgramRuns(), console);
 }

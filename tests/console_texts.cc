@@ -24,6 +24,16 @@ FinishedProgram RunProgram(const TempDir& dir, const std::string& typed) {
           ReadFile(dir.Path("console.out"))};
 }
 
+FinishedCommand RunWithArguments(const TempDir& dir,
+                                 const std::vector<std::string>& args) {
+  std::string command = "cd '" + dir.path + "' && '" ORVANNE_BINARY "'";
+  for (const std::string& arg : args) command += " '" + arg + "'";
+  command += " < /dev/null > command.out 2> command.err";
+  const int result = std::system(command.c_str());
+  return {WIFEXITED(result) ? WEXITSTATUS(result) : -1,
+          ReadFile(dir.Path("command.out")), ReadFile(dir.Path("command.err"))};
+}
+
 std::string Written(double value) {
   std::ostringstream out;
   out << value;

@@ -68,4 +68,14 @@ struct FinishedProgram {
 // Runs the built program in `dir` with `typed` as its standard input.
 FinishedProgram RunProgram(const TempDir& dir, const std::string& typed);
 
+struct FinishedCommand {
+  int status;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// Runs the built program in `dir` with `args` as its arguments and no input.
+FinishedCommand RunWithArguments(const TempDir& dir,
+                                 const std::vector<std::string>& args);
+
 #endif  // ORVANNE_TESTS_CONSOLE_TEXTS_H_

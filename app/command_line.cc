@@ -1,0 +1,204 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+#include "common/bulletin_reads.h"
+#include "common/message.h"
+
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
+       orvanne-forecast blend [--units U] --ratio R BULLETIN
+       orvanne-forecast table [--units U] [--rows N] BULLETIN
+       orvanne-forecast severe [--units U] BULLETIN
+       orvanne-forecast --help | -h | help
+       orvanne-forecast --version
+
+Turns station guidance bulletins into forecast reports. With no argument
+the program shows its menu. A command does what the menu's run does with
+the same answers, without asking anything, and writes the report next to
+the bulletin, its name's last three characters replaced by "out".
+
+Commands:
+  blend     the 1200 Model: the seven-day forecast for the city of Orvanne
+            from a bulletin of twelve station tables
+  table     one model's hourly table, with the temperature adjustment
+  severe    the severe weather table (29 rows)
+
+Options:
+  --units U   standard (the default) or metric
+  --ratio R   the weight of the primary short-range guidance, a decimal
+              number; the secondary guidance gets 1 - R
+  --rows N    the rows of the model table, 1 to 48 (default 48)
+  --          ends the options; options may stand before or after the
+              bulletin's name
+  -h, --help  show this text and exit
+  --version   show the version and exit
+
+Exit status:
+  0  the report was written
+  1  the run stopped on a problem of the bulletin or the report file
+  2  the arguments make no command
+)";
+
+// The options each command takes; every one takes a value.
+std::vector<std::string_view> OptionsOf(std::string_view command) {
+  if (command == "blend") return {"--units", "--ratio"};
+  if (command == "table") return {"--units", "--rows"};
+  return {"--units"};
+}
+
+// The whole of `text` as one number, read as the ratio question reads it.
+bool ParseWhole(const std::string& text, double* value) {
+  std::istringstream in(text);
+  return ReadDouble(in, *value) && in.peek() == std::char_traits<char>::eof();
+}
+
+bool ParseWhole(const std::string& text, int* value) {
+  std::istringstream in(text);
+  std::int32_t read;
+  if (!ReadInt(in, read) || in.peek() != std::char_traits<char>::eof())
+    return false;
+  *value = read;
+  return true;
+}
+
+// Splits the arguments after the command into options and operands.
+bool SplitArguments(const std::vector<std::string>& args,
+                    const std::vector<std::string_view>& allowed,
+                    std::vector<std::pair<std::string, std::string>>* options,
+                    std::vector<std::string>* operands, std::string* err) {
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      operands->push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+      *err = Fill("unknown option '{}' for {}", {name, args[0]});
+      return false;
+    }
+    for (const auto& [given, value] : *options) {
+      if (given == name) {
+        *err = Fill("option {} is given twice", {name});
+        return false;
+      }
+    }
+    if (equals != std::string::npos) {
+      options->emplace_back(name, arg.substr(equals + 1));
+    } else if (i + 1 < args.size()) {
+      options->emplace_back(name, args[++i]);
+    } else {
+      *err = Fill("option {} needs a value", {name});
+      return false;
+    }
+  }
+  return true;
+}
+
+// Sets the request from one option's value.
+bool TakeOption(const std::string& name, const std::string& value,
+                RunRequest* request, std::string* err) {
+  if (name == "--units") {
+    if (value == "standard") {
+      request->units = UnitSystem::kStandard;
+    } else if (value == "metric") {
+      request->units = UnitSystem::kMetric;
+    } else {
+      *err = Fill("units must be standard or metric, not '{}'", {value});
+      return false;
+    }
+  } else if (name == "--ratio") {
+    double ratio;
+    if (!ParseWhole(value, &ratio)) {
+      *err = Fill("the ratio must be a decimal number, not '{}'", {value});
+      return false;
+    }
+    request->etaRatio = ratio;
+  } else if (name == "--rows") {
+    if (!ParseWhole(value, &request->rows) || request->rows < 1 ||
+        request->rows > 48) {
+      *err =
+          Fill("rows must be a whole number from 1 to 48, not '{}'", {value});
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string_view UsageText() { return kUsage; }
+
+bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
+                  Command* command, std::string* err) {
+  const std::string& name = args[0];
+  if (name == "--help" || name == "-h" || name == "help" ||
+      name == "--version") {
+    if (args.size() > 1) {
+      *err = Fill("{} takes no arguments", {name});
+      return false;
+    }
+    command->name = name == "--version" ? "version" : "help";
+    return true;
+  }
+  const RunEntry* entry = FindCommand(runs, name);
+  if (!entry) {
+    *err = Fill("unknown command '{}'", {name});
+    return false;
+  }
+  command->name = name;
+  command->request.rows = entry->rows;
+  std::vector<std::pair<std::string, std::string>> options;
+  std::vector<std::string> operands;
+  if (!SplitArguments(args, OptionsOf(name), &options, &operands, err))
+    return false;
+  for (const auto& [option, value] : options)
+    if (!TakeOption(option, value, &command->request, err)) return false;
+  if (name == "blend" && !command->request.etaRatio) {
+    *err = "blend needs the option --ratio";
+    return false;
+  }
+  if (operands.empty()) {
+    *err = Fill("{} needs the name of a bulletin", {name});
+    return false;
+  }
+  if (operands.size() > 1) {
+    *err = Fill("{} takes one bulletin, not {}",
+                {name, std::to_string(operands.size())});
+    return false;
+  }
+  command->request.bulletinName = operands[0];
+  return true;
+}
+
+int RunCommand(const std::vector<std::string>& args, RunTable runs,
+               Console& console) {
+  Command command;
+  std::string err;
+  if (!ParseCommand(args, runs, &command, &err)) {
+    PrintLine(
+        console.err,
+        Fill("orvanne-forecast: {}; see 'orvanne-forecast --help'.", {err}));
+    return kExitUsage;
+  }
+  if (command.name == "help") {
+    console.out << kUsage << std::flush;
+    return kExitWritten;
+  }
+  if (command.name == "version") {
+    PrintLine(console.out, "orvanne-forecast " ORVANNE_VERSION);
+    return kExitWritten;
+  }
+  const RunEntry* entry = FindCommand(runs, command.name);
+  return entry->run(console, command.request) ? kExitWritten : kExitRefused;
+}

@@ -1,0 +1,206 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/console_texts.h"
+#include "tests/temp_dir.h"
+
+namespace {
+
+TEST(CommandLineTest, WhatTheArgumentsAsk) {
+  Command c;
+  std::string err;
+  ASSERT_TRUE(ParseCommand({"blend", "x.txt", "--ratio", "-0.5"}, ProgramRuns(),
+                           &c, &err));
+  EXPECT_EQ(c.name, "blend");
+  EXPECT_EQ(c.request.units, UnitSystem::kStandard);
+  EXPECT_EQ(c.request.etaRatio, -0.5);
+  EXPECT_EQ(c.request.bulletinName, "x.txt");
+  c = {};
+  ASSERT_TRUE(ParseCommand({"table", "--units=metric", "--", "-x.txt"},
+                           ProgramRuns(), &c, &err));
+  EXPECT_EQ(c.request.units, UnitSystem::kMetric);
+  EXPECT_EQ(c.request.rows, 48);
+  EXPECT_EQ(c.request.bulletinName, "-x.txt");
+  c = {};
+  ASSERT_TRUE(ParseCommand({"table", "--rows", "15", "t", "--units", "metric"},
+                           ProgramRuns(), &c, &err));
+  EXPECT_EQ(c.request.rows, 15);
+  EXPECT_EQ(c.request.units, UnitSystem::kMetric);
+}
+
+TEST(CommandLineTest, UsageProblems) {
+  const struct {
+    std::vector<std::string> args;
+    std::string problem;
+  } cases[] = {
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"blend", "x.txt"}, "blend needs the option --ratio"},
+      {{"blend", "--ratio", "0.5x", "x.txt"},
+       "the ratio must be a decimal number, not '0.5x'"},
+      {{"blend", "--ratio=0.5", "x", "--ratio", "0.6"},
+       "option --ratio is given twice"},
+      {{"table", "--units", "kelvin", "x"},
+       "units must be standard or metric, not 'kelvin'"},
+      {{"table", "--rows", "49", "x"},
+       "rows must be a whole number from 1 to 48, not '49'"},
+      {{"table", "--rows=0", "x"},
+       "rows must be a whole number from 1 to 48, not '0'"},
+      {{"severe", "--rows", "5", "x"}, "unknown option '--rows' for severe"},
+      {{"severe", "-u", "x"}, "unknown option '-u' for severe"},
+      {{"severe"}, "severe needs the name of a bulletin"},
+      {{"severe", "a", "b"}, "severe takes one bulletin, not 2"},
+      {{"severe", "a", "--units"}, "option --units needs a value"},
+      {{"--version", "x"}, "--version takes no arguments"},
+  };
+  for (const auto& c : cases) {
+    Command command;
+    std::string err;
+    EXPECT_FALSE(ParseCommand(c.args, ProgramRuns(), &command, &err))
+        << c.problem;
+    EXPECT_EQ(err, c.problem);
+  }
+}
+
+// The menu's session for `typed` with what only the menu prints taken out:
+// the menu, the echoed choice, the unit question and the prompts.
+std::string MenuRunLines(const TempDir& dir, const std::string& typed,
+                         const std::string& choice) {
+  std::string printed = RunProgram(dir, typed + " 8\n").printed;
+  const std::string start = kMenuText + choice + "\n" + kUnitQuestion;
+  EXPECT_TRUE(printed.starts_with(start)) << printed;
+  EXPECT_TRUE(printed.ends_with(kMenuText)) << printed;
+  printed = printed.substr(start.size(),
+                           printed.size() - start.size() - kMenuText.size());
+  for (const std::string& prompt :
+       {kFilePrompt, std::string("Please enter in a decimal ratio you would "
+                                 "like for the ETA model weight: ")}) {
+    const std::size_t at = printed.find(prompt);
+    if (at != std::string::npos) printed.erase(at, prompt.size());
+  }
+  return printed;
+}
+
+// Each command writes the report the menu writes for the same answers, and
+// prints the menu run's lines less the prompts.
+TEST(CommandLineTest, EachCommandDoesWhatItsMenuEntryDoes) {
+  const struct {
+    std::vector<std::string> args;
+    std::string typed, choice, bulletin;
+  } cases[] = {
+      {{"blend", "--ratio", "0.6", "orvanne_1200.txt"},
+       "1 1 orvanne_1200.txt 0.6",
+       "1",
+       "orvanne_1200"},
+      {{"table", "gfs_long.txt", "--units=metric", "--rows", "15"},
+       "5 2 gfs_long.txt",
+       "5",
+       "gfs_long"},
+      {{"severe", "--units", "standard", "eta_severe.txt"},
+       "6 1 eta_severe.txt",
+       "6",
+       "eta_severe"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    std::filesystem::copy_file(
+        std::string(ORVANNE_SAMPLES) + "/" + c.bulletin + ".txt",
+        dir.Path(c.bulletin + ".txt"));
+    const std::string expected = MenuRunLines(dir, c.typed, c.choice);
+    const std::string menuReport = ReadFile(dir.Path(c.bulletin + ".out"));
+    std::filesystem::remove(dir.Path(c.bulletin + ".out"));
+    FinishedCommand run = RunWithArguments(dir, c.args);
+    EXPECT_EQ(run.status, 0) << c.choice;
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFile(dir.Path(c.bulletin + ".out")), menuReport);
+  }
+}
+
+TEST(CommandLineTest, AProblemGoesToStandardErrorWithStatusOne) {
+  TempDir dir;
+  WriteFile(dir.Path("table.txt"), "FHR |0| 1\n");
+  FinishedCommand missing = RunWithArguments(dir, {"table", "gone.txt"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "Running long-term model.\n");
+  EXPECT_EQ(missing.err,
+            "You entered a file name wich does not exist in the directory.\n");
+  FinishedCommand invalid =
+      RunWithArguments(dir, {"blend", "--ratio", "1", "table.txt"});
+  EXPECT_EQ(invalid.status, 1);
+  EXPECT_EQ(invalid.out, "");
+  EXPECT_EQ(invalid.err, "Your input file is invalid.\n");
+  FinishedCommand unread = RunWithArguments(dir, {"severe", "table.txt"});
+  EXPECT_EQ(unread.status, 1);
+  EXPECT_EQ(unread.out,
+            "Running ETA Severe Weather Model.\nYou have a valid file.\n");
+  EXPECT_EQ(unread.err,
+            "The table after \"FHR\" could not be read at row 1 of 29.\n");
+  EXPECT_FALSE(FileExists(dir.Path("table.out")));
+}
+
+TEST(CommandLineTest, AUsageErrorReadsAndWritesNothing) {
+  TempDir dir;
+  WriteFile(dir.Path("table.txt"), "FHR |0| 1\n");
+  FinishedCommand run =
+      RunWithArguments(dir, {"table", "--rows", "100", "table.txt"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "orvanne-forecast: rows must be a whole number from 1 to 48, not "
+            "'100'; see 'orvanne-forecast --help'.\n");
+  EXPECT_FALSE(FileExists(dir.Path("table.out")));
+}
+
+TEST(CommandLineTest, HelpAndVersionWordForWord) {
+  TempDir dir;
+  const std::string help =
+      R"(Usage: orvanne-forecast
+       orvanne-forecast blend [--units U] --ratio R BULLETIN
+       orvanne-forecast table [--units U] [--rows N] BULLETIN
+       orvanne-forecast severe [--units U] BULLETIN
+       orvanne-forecast --help | -h | help
+       orvanne-forecast --version
+
+Turns station guidance bulletins into forecast reports. With no argument
+the program shows its menu. A command does what the menu's run does with
+the same answers, without asking anything, and writes the report next to
+the bulletin, its name's last three characters replaced by "out".
+
+Commands:
+  blend     the 1200 Model: the seven-day forecast for the city of Orvanne
+            from a bulletin of twelve station tables
+  table     one model's hourly table, with the temperature adjustment
+  severe    the severe weather table (29 rows)
+
+Options:
+  --units U   standard (the default) or metric
+  --ratio R   the weight of the primary short-range guidance, a decimal
+              number; the secondary guidance gets 1 - R
+  --rows N    the rows of the model table, 1 to 48 (default 48)
+  --          ends the options; options may stand before or after the
+              bulletin's name
+  -h, --help  show this text and exit
+  --version   show the version and exit
+
+Exit status:
+  0  the report was written
+  1  the run stopped on a problem of the bulletin or the report file
+  2  the arguments make no command
+)";
+  for (const char* word : {"--help", "-h", "help"}) {
+    FinishedCommand run = RunWithArguments(dir, {word});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, help) << word;
+    EXPECT_EQ(run.err, "");
+  }
+  FinishedCommand version = RunWithArguments(dir, {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "orvanne-forecast 1.1.0\n");
+}
+
+}  // namespace
