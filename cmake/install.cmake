@@ -1,0 +1,43 @@
+# Where the program, its manual page, the README and the sample bulletins
+# are installed, and the packages made of them: a .deb on Linux
+# (cpack -G DEB), a zip on Windows (cpack -G ZIP).
+include(GNUInstallDirs)
+
+# The manual page carries the project's version.
+configure_file(doc/orvanne-forecast.1.in orvanne-forecast.1 @ONLY)
+
+if(WIN32)
+  # The zip holds the program with the README and the samples beside it.
+  install(TARGETS orvanne-forecast RUNTIME DESTINATION .)
+  install(FILES README.md DESTINATION .)
+  install(DIRECTORY samples/ DESTINATION samples PATTERN "*.out" EXCLUDE)
+else()
+  set(ORVANNE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvanne-forecast)
+  install(TARGETS orvanne-forecast RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES README.md DESTINATION ${ORVANNE_DOC_DIR})
+  install(DIRECTORY samples/ DESTINATION ${ORVANNE_DOC_DIR}/samples
+          PATTERN "*.out" EXCLUDE)
+endif()
+
+set(CPACK_PACKAGE_NAME orvanne-forecast)
+set(CPACK_PACKAGE_VENDOR "Orvanne Forecast")
+set(CPACK_PACKAGE_CONTACT "Orvanne Forecast developers <forecast@orvanne.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "turns station guidance bulletins into forecast reports")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Orvanne Forecast turns plain-text station guidance bulletins (tables of
+forecast values by forecast hour, as issued for numerical weather models)
+into fixed-width forecast reports: a seven-day forecast for the city of
+Orvanne weighted from four stations and two mixed short-range models, one
+model's hourly table in Standard or Metric units with a temperature
+adjustment, and the severe weather table. It runs as an interactive menu,
+or as commands for scripts with an exit status.")
+set(CPACK_PACKAGE_FILE_NAME
+    "orvanne-forecast-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
