@@ -2,6 +2,7 @@
 
 #include <array>
 #include <fstream>
+#include <span>
 #include <string_view>
 
 #include "blend/station_records.h"
@@ -10,20 +11,28 @@
 namespace {
 
 struct ModelGroup {
-  std::array<std::string_view, 2> models;
+  std::span<const std::string_view> models;
   std::string_view cycle;
 };
 
-// Sections 1-4, 5-8 and 9-12. "NAM" is today's name of the "ETA" guidance,
-// as "GFS" and "GFSX" are of "AVN" and "MRF".
+// "NAM" is the later name of the "ETA" guidance, as "GFS" and "GFSX" are of
+// "AVN" and "MRF"; "NBM" is the blend of models' short-range guidance that
+// stands in for the retired NAM, translated into the same rows.
+constexpr std::string_view kPrimaryModels[] = {"ETA", "NAM", "NBM"};
+constexpr std::string_view kSecondaryModels[] = {"AVN", "GFS"};
+constexpr std::string_view kExtendedModels[] = {"MRF", "GFSX"};
+
+// Sections 1-4, 5-8 and 9-12.
 constexpr std::array<ModelGroup, 3> kGroups{{
-    {{"ETA", "NAM"}, "1200"},
-    {{"AVN", "GFS"}, "1200"},
-    {{"MRF", "GFSX"}, "0000"},
+    {kPrimaryModels, "1200"},
+    {kSecondaryModels, "1200"},
+    {kExtendedModels, "0000"},
 }};
 
 bool NamesGroupModel(const ModelGroup& group, const std::string& model) {
-  return model == group.models[0] || model == group.models[1];
+  for (std::string_view name : group.models)
+    if (model == name) return true;
+  return false;
 }
 
 // The five header words after the station word. A word that cannot be read

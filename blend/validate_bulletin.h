@@ -5,7 +5,7 @@
 
 // Checks the twelve section headers of a "1200 Model" bulletin: the first
 // six words of the file are the first header, and then each station's header
-// follows in the fixed order (short-range primary "ETA"/"NAM" at 1200,
+// follows in the fixed order (short-range primary "ETA"/"NAM"/"NBM" at 1200,
 // short-range secondary "AVN"/"GFS" at 1200, extended "MRF"/"GFSX" at 0000,
 // each group KBKX, KHON, KMHE, KFSD), all with the first header's issue date.
 // Rows are not examined. A file that cannot be opened is invalid. On false

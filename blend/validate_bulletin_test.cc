@@ -33,16 +33,20 @@ TEST_F(ValidateBulletinTest, AcceptsTheTwelveHeadersInOrder) {
 TEST_F(ValidateBulletinTest, EachSectionNamesEitherModelOfItsGroup) {
   TestBulletin bulletin;
   bulletin.Short(1).model = "ETA";
-  bulletin.Short(3).model = "ETA";
+  bulletin.Short(3).model = "NBM";
   bulletin.Short(5).model = "AVN";
   bulletin.Short(8).model = "AVN";
   bulletin.Extended(10).model = "MRF";
+  EXPECT_TRUE(Valid(bulletin));
+  bulletin.Short(1).model = "NBM";
   EXPECT_TRUE(Valid(bulletin));
 }
 
 TEST_F(ValidateBulletinTest, RefusesAWrongModelOrCycle) {
   const std::pair<const char*, void (*)(TestBulletin&)> faults[] = {
       {"AVN in group 1", [](TestBulletin& b) { b.Short(2).model = "AVN"; }},
+      {"NBM in group 2", [](TestBulletin& b) { b.Short(7).model = "NBM"; }},
+      {"NBM in group 3", [](TestBulletin& b) { b.Extended(9).model = "NBM"; }},
       {"GFS first", [](TestBulletin& b) { b.Short(1).model = "GFS"; }},
       {"0000 in group 2", [](TestBulletin& b) { b.Short(6).cycle = "0000"; }},
       {"1200 in group 3",
