@@ -22,8 +22,10 @@ bool ReadWord(std::istream& in, std::string& word) {
   int c = StartRead(in);
   if (c == kEnd) return false;
   word.clear();
-  for (; IsWordCharacter(c); c = Advance(in))
+  std::streambuf* buf = in.rdbuf();
+  for (; IsWordCharacter(c); c = buf->snextc())
     if (word.size() < kMaxWordKept) word.push_back(Traits::to_char_type(c));
+  if (c == kEnd) in.setstate(std::ios::eofbit);
   return true;
 }
 
