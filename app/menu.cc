@@ -51,18 +51,18 @@ void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
 // longer word is echoed as it is read, so a word of any length costs no
 // memory. False when the console input has ended.
 bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
-  if (StartRead(in) == kEnd) return false;
+  int c = StartRead(in);
+  if (c == kEnd) return false;
   choice.clear();
-  TakeWord(in, [&](const char* first, const char* last) {
-    for (const char* c = first; c != last; ++c) {
-      if (choice.size() == 2) {
-        out.put(*c);
-        continue;
-      }
-      choice.push_back(*c);
+  for (; IsWordCharacter(c); c = Advance(in)) {
+    const char typed = std::char_traits<char>::to_char_type(c);
+    if (choice.size() == 2) {
+      out.put(typed);
+    } else {
+      choice.push_back(typed);
       if (choice.size() == 2) out << choice;
     }
-  });
+  }
   if (choice == "8") return true;
   if (choice.size() == 1) out << choice;
   out << std::endl;

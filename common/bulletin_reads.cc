@@ -12,14 +12,6 @@ using Traits = std::char_traits<char>;
 
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 
-// Takes the next character, which the caller has seen with sgetc, and
-// returns the one after it; marks the end of input when there is none.
-int Advance(std::istream& in) {
-  const int c = in.rdbuf()->snextc();
-  if (c == kEnd) in.setstate(std::ios::eofbit);
-  return c;
-}
-
 // Longest number text a numeric read holds. No bulletin value comes near
 // it; a longer one is refused rather than held or cut.
 constexpr std::size_t kMaxNumberLength = 128;
@@ -27,13 +19,13 @@ constexpr std::size_t kMaxNumberLength = 128;
 }  // namespace
 
 bool ReadWord(std::istream& in, std::string& word) {
-  if (StartRead(in) == kEnd) return false;
+  int c = StartRead(in);
+  if (c == kEnd) return false;
   word.clear();
-  TakeWord(in, [&word](const char* first, const char* last) {
-    const std::size_t room = kMaxWordKept - word.size();
-    const std::size_t count = static_cast<std::size_t>(last - first);
-    word.append(first, count < room ? count : room);
-  });
+  std::streambuf* buf = in.rdbuf();
+  for (; IsWordCharacter(c); c = buf->snextc())
+    if (word.size() < kMaxWordKept) word.push_back(Traits::to_char_type(c));
+  if (c == kEnd) in.setstate(std::ios::eofbit);
   return true;
 }
 

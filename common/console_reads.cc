@@ -10,7 +10,9 @@ namespace {
 // Drops what is left of the current word: the characters up to the next
 // blank. The read that failed has already taken the part it could.
 void DropRestOfWord(std::istream& in) {
-  TakeWord(in, [](const char*, const char*) {});
+  int c = in.rdbuf()->sgetc();
+  while (IsWordCharacter(c)) c = Advance(in);
+  if (c == kEnd) in.setstate(std::ios::eofbit);
 }
 
 // The numbers are read as the bulletins' are, which is how the stream's own

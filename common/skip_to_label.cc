@@ -1,65 +1,32 @@
 #include "common/skip_to_label.h"
 
 #include <cstddef>
+#include <streambuf>
 
 #include "common/read_ahead.h"
 
 namespace {
 
-// The search's state between runs of characters: whether it is inside a
-// word, how long the word is so far, and whether it still agrees with each
-// label. Words are compared as they are read, never held, so a word of any
-// length costs no memory.
-struct Search {
-  std::string_view labels[2];
-  bool inWord = false;
+// Takes the word that starts with `c`, leaving `c` at the character after
+// it, and tells whether the word equals either label. The word is compared
+// as it is read and never held, so a word of any length costs no memory.
+bool TakeWordIsLabel(std::streambuf* buf, int& c, std::string_view label,
+                     std::string_view otherLabel) {
   std::size_t length = 0;
-  bool agrees[2] = {false, false};
-
-  void StartWord() {
-    inWord = true;
-    length = 0;
-    agrees[0] = agrees[1] = true;
+  bool agrees = true;
+  bool agreesOther = true;
+  for (; IsWordCharacter(c) && (agrees || agreesOther);
+       c = buf->snextc(), ++length) {
+    const char typed = std::char_traits<char>::to_char_type(c);
+    agrees = agrees && length < label.size() && label[length] == typed;
+    agreesOther = agreesOther && length < otherLabel.size() &&
+                  otherLabel[length] == typed;
   }
-
-  // Compares the word's characters [first, last) with both labels.
-  void Extend(const char* first, const char* last) {
-    for (int i = 0; i < 2; ++i) {
-      if (!agrees[i]) continue;
-      const std::string_view label = labels[i];
-      for (const char* c = first; c != last && agrees[i]; ++c) {
-        const std::size_t at = length + static_cast<std::size_t>(c - first);
-        agrees[i] = at < label.size() && label[at] == *c;
-      }
-    }
-    length += static_cast<std::size_t>(last - first);
-  }
-
-  bool WordIsLabel() const {
-    return (agrees[0] && length == labels[0].size()) ||
-           (agrees[1] && length == labels[1].size());
-  }
-
-  // Scans [begin, end) and returns where the first word equal to a label
-  // ends, or nullptr when none ends inside the run.
-  const char* Scan(const char* begin, const char* end) {
-    const char* c = begin;
-    while (c != end) {
-      if (!inWord) {
-        while (c != end && IsBlank(*c)) ++c;
-        if (c == end) break;
-        StartWord();
-      }
-      const char* wordStart = c;
-      while (c != end && !IsBlank(*c)) ++c;
-      Extend(wordStart, c);
-      if (c == end) break;
-      inWord = false;
-      if (WordIsLabel()) return c;
-    }
-    return nullptr;
-  }
-};
+  // Once the word is unlike both labels, the rest of it is only passed over.
+  while (IsWordCharacter(c)) c = buf->snextc();
+  return (agrees && length == label.size()) ||
+         (agreesOther && length == otherLabel.size());
+}
 
 }  // namespace
 
@@ -73,17 +40,17 @@ bool SkipToLabel(std::istream& in, std::string_view label,
     in.setstate(std::ios::failbit);
     return false;
   }
-  Search search{{label, otherLabel}};
-  const bool found =
-      ScanRuns(in.rdbuf(), [&search](const char* begin, const char* end) {
-        const char* wordEnd = search.Scan(begin, end);
-        return wordEnd ? wordEnd
-                       : end;  // the blank after the label stays unread
-      });
-  if (found) return true;
-  // The input ends: the last word may still be the label.
-  in.setstate(std::ios::eofbit);
-  if (search.inWord && search.WordIsLabel()) return true;
-  in.setstate(std::ios::failbit);
+  std::streambuf* buf = in.rdbuf();
+  int c = buf->sgetc();
+  for (;;) {
+    while (IsBlank(c)) c = buf->snextc();
+    if (c == kEnd) break;
+    if (TakeWordIsLabel(buf, c, label, otherLabel)) {
+      // The blank after the label stays unread.
+      if (c == kEnd) in.setstate(std::ios::eofbit);
+      return true;
+    }
+  }
+  in.setstate(std::ios::eofbit | std::ios::failbit);
   return false;
 }
