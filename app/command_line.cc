@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <sstream>
 
-#include "common/bulletin_reads.h"
-#include "common/message.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 
 namespace {
 

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "common/console_reads.h"
-#include "common/message.h"
-#include "common/read_ahead.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 
 namespace {
 

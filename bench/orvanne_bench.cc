@@ -16,7 +16,7 @@
 #include "blend/bulletin_rows.h"
 #include "blend/run_station_blend.h"
 #include "blend/validate_bulletin.h"
-#include "common/skip_to_label.h"
+#include "common/token_reads.h"
 #include "tables/model_table.h"
 #include "tables/severe_weather.h"
 #include "tests/temp_dir.h"

@@ -3,9 +3,8 @@
 #include <array>
 #include <fstream>
 
-#include "common/bulletin_reads.h"
-#include "common/message.h"
-#include "common/skip_to_label.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 
 namespace {
 

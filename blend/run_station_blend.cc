@@ -6,8 +6,7 @@
 #include "blend/bulletin_rows.h"
 #include "blend/city_forecast.h"
 #include "blend/validate_bulletin.h"
-#include "common/console_reads.h"
-#include "common/message.h"
+#include "common/console.h"
 
 namespace {
 

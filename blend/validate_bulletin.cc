@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "blend/station_records.h"
-#include "common/bulletin_reads.h"
+#include "common/token_reads.h"
 
 namespace {
 

@@ -4,8 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "common/console_reads.h"
-#include "common/message.h"
+#include "common/console.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/bulletin_reads.h"
-#include "common/message.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 #include "tables/table_frame.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "common/message.h"
-#include "common/skip_to_label.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 
 bool ReadTableRows(const std::string& bulletinName, int rows,
                    const std::function<bool(std::istream&, int)>& readRow,

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/bulletin_reads.h"
+#include "common/token_reads.h"
 #include "tests/temp_dir.h"
 
 namespace {

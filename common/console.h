@@ -1,8 +1,11 @@
-#ifndef ORVANNE_COMMON_CONSOLE_READS_H_
-#define ORVANNE_COMMON_CONSOLE_READS_H_
+#ifndef ORVANNE_COMMON_CONSOLE_H_
+#define ORVANNE_COMMON_CONSOLE_H_
 
+#include <initializer_list>
 #include <istream>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 // Console answers are read token by token from one shared stream, so what
 // the user typed ahead on a line answers the next question. Each read skips
@@ -23,4 +26,13 @@ bool ReadConsoleWord(std::istream& in, std::string& word);
 bool ReadConsoleInt(std::istream& in, int& value);
 bool ReadConsoleDouble(std::istream& in, double& value);
 
-#endif  // ORVANNE_COMMON_CONSOLE_READS_H_
+// Prints `line` and ends it (newline and flush): every console message is
+// one such line.
+void PrintLine(std::ostream& out, std::string_view line);
+
+// `text` with each "{}" replaced by the next of `values`, in order, so that
+// every message the user can see stands whole in one string literal.
+std::string Fill(std::string_view text,
+                 std::initializer_list<std::string_view> values);
+
+#endif  // ORVANNE_COMMON_CONSOLE_H_

@@ -1,9 +1,8 @@
-#include "common/console_reads.h"
+#include "common/console.h"
 
 #include <cstdint>
 
-#include "common/bulletin_reads.h"
-#include "common/read_ahead.h"
+#include "common/token_reads.h"
 
 namespace {
 
@@ -56,4 +55,25 @@ bool ReadConsoleInt(std::istream& in, int& value) {
 
 bool ReadConsoleDouble(std::istream& in, double& value) {
   return ReadConsoleNumber(in, value);
+}
+
+void PrintLine(std::ostream& out, std::string_view line) {
+  out << line << std::endl;
+}
+
+std::string Fill(std::string_view text,
+                 std::initializer_list<std::string_view> values) {
+  std::string filled;
+  auto value = values.begin();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t hole = text.find("{}", at);
+    if (hole == std::string_view::npos || value == values.end()) {
+      filled += text.substr(at);
+      break;
+    }
+    filled += text.substr(at, hole - at);
+    filled += *value++;
+    at = hole + 2;
+  }
+  return filled;
 }

@@ -1,4 +1,4 @@
-#include "common/console_reads.h"
+#include "common/console.h"
 
 #include <gtest/gtest.h>
 
