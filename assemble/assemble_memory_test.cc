@@ -108,15 +108,25 @@ TEST_F(AssembleMemoryTest, ThousandsOfStations) {
 }
 
 TEST_F(AssembleMemoryTest, ThousandsOfDates) {
-  const std::string last = WriteManyDates(dir_.Path("dates.txt"), kLargeSize);
+  const std::string dates = dir_.Path("dates.txt");
+  const std::string last = WriteManyDates({dates}, kLargeSize);
   // Years of products, one day after the other: the newest date, and one
   // asked for.
-  ExpectFlat(
-      {{dir_.Path("dates.txt")}, dir_.Path("out.txt"), ""},
-      "section 1: KBKX NAM " + last + " 1200 from " + dir_.Path("dates.txt"));
-  ExpectFlat(
-      {{dir_.Path("dates.txt")}, dir_.Path("out.txt"), "2/29/2004"},
-      "section 1: KBKX NAM 2/29/2004 1200 from " + dir_.Path("dates.txt"));
+  ExpectFlat({{dates}, dir_.Path("out.txt"), ""},
+             "section 1: KBKX NAM " + last + " 1200 from " + dates);
+  ExpectFlat({{dates}, dir_.Path("out.txt"), "2/29/2004"},
+             "section 1: KBKX NAM 2/29/2004 1200 from " + dates);
+}
+
+TEST_F(AssembleMemoryTest, ThousandsOfDatesInAFileForEachGuidance) {
+  const std::vector<std::string> files = {dir_.Path("nam_dates.txt"),
+                                          dir_.Path("gfs_dates.txt"),
+                                          dir_.Path("gfsx_dates.txt")};
+  const std::string last = WriteManyDates(files, kLargeSize);
+  ExpectFlat({files, dir_.Path("out.txt"), ""},
+             "section 1: KBKX NAM " + last + " 1200 from " + files[0]);
+  ExpectFlat({files, dir_.Path("out.txt"), "2/29/2004"},
+             "section 1: KBKX NAM 2/29/2004 1200 from " + files[0]);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void KeepLine(ScannedBlock& block, std::string_view line) {
 
 std::size_t ScanBlocks(LineReader& reader,
                        const std::function<bool(const BlockHeader&)>& keep,
-                       const std::function<void(ScannedBlock&)>& found) {
+                       const std::function<void(const ScannedBlock&)>& found) {
   std::size_t count = 0;
   bool inBlock = false;
   ScannedBlock block;

@@ -40,10 +40,10 @@ struct ScannedBlock {
 
 // Reads every line of `reader`. At each block's header, `keep(header)` says
 // whether its lines are wanted (only wanted lines are held, one block at a
-// time); at the block's end `found(block)` gets it and may move its text
-// out. Returns how many blocks were found.
+// time); at the block's end `found(block)` gets it. Returns how many blocks
+// were found.
 std::size_t ScanBlocks(LineReader& reader,
                        const std::function<bool(const BlockHeader&)>& keep,
-                       const std::function<void(ScannedBlock&)>& found);
+                       const std::function<void(const ScannedBlock&)>& found);
 
 #endif  // ORVANNE_ASSEMBLE_BLOCK_SCANNER_H_

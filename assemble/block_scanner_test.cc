@@ -19,7 +19,7 @@ std::vector<std::string> Blocks(const std::string& contents) {
   std::vector<std::string> blocks;
   const std::size_t count = ScanBlocks(
       reader, [](const BlockHeader&) { return true; },
-      [&](ScannedBlock& block) {
+      [&](const ScannedBlock& block) {
         blocks.push_back(block.header.station + ": " + block.text +
                          (block.tooLong ? "<cut>" : ""));
       });
@@ -71,7 +71,7 @@ TEST(BlockScannerTest, OnlyWhatIsWantedIsKeptAndABlockIsBounded) {
   std::vector<ScannedBlock> blocks;
   ScanBlocks(
       reader, [](const BlockHeader& h) { return h.station == "KBKX"; },
-      [&](ScannedBlock& block) { blocks.push_back(block); });
+      [&](const ScannedBlock& block) { blocks.push_back(block); });
   std::fclose(file);
 
   ASSERT_EQ(blocks.size(), 2u);

@@ -16,7 +16,7 @@ bool CollectProductFile(const std::string& name, int file,
   const std::size_t blocks = ScanBlocks(
       reader,
       [&](const BlockHeader& header) { return collector.Wants(header); },
-      [&](ScannedBlock& block) { collector.Add(block, file); });
+      [&](const ScannedBlock& block) { collector.Add(block, file); });
   std::fclose(stream);
   // A folder opens on some systems, and then fails at its first read.
   if (reader.failed()) {

@@ -1,6 +1,7 @@
 #include "assemble/section_choice.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "assemble/needed_rows.h"
@@ -57,12 +58,15 @@ std::string BlockName(const FoundBlock& block, std::string_view station,
 
 }  // namespace
 
-SectionCollector::SectionCollector(std::optional<IssueDate> wanted)
-    : wanted_(wanted) {}
+SectionCollector::SectionCollector(std::optional<IssueDate> wanted,
+                                   std::size_t heldBudget)
+    : wanted_(wanted), heldBudget_(heldBudget) {}
 
 bool SectionCollector::Keeps(const IssueDate& date) const {
   if (wanted_) return date == *wanted_;
-  return !newestComplete_ || date >= *newestComplete_;
+  if (newestComplete_ && date == *newestComplete_) return true;
+  if (newestComplete_ && date < *newestComplete_) return false;
+  return !droppedUpTo_ || date > *droppedUpTo_;
 }
 
 bool SectionCollector::Wants(const BlockHeader& header) const {
@@ -70,13 +74,44 @@ bool SectionCollector::Wants(const BlockHeader& header) const {
          header.cycle == GuidanceCycle(header.guidance) && Keeps(header.date);
 }
 
-void SectionCollector::Add(ScannedBlock& scanned, int file) {
+SectionCollector::DateSections& SectionCollector::SectionsOf(
+    const IssueDate& date) {
+  const auto [at, added] = dates_.try_emplace(date);
+  constexpr std::size_t kMapNode = 64;
+  if (added) Hold(at->second, sizeof(DateSections) + kMapNode);
+  return at->second;
+}
+
+void SectionCollector::Hold(DateSections& sections, std::size_t bytes) {
+  sections.held += bytes;
+  held_ += bytes;
+}
+
+void SectionCollector::Drop(Dates::iterator first, Dates::iterator last) {
+  for (auto at = first; at != last; ++at) held_ -= at->second.held;
+  dates_.erase(first, last);
+}
+
+void SectionCollector::DropOldestWhileOverBudget() {
+  while (held_ > heldBudget_) {
+    auto oldest = dates_.begin();
+    if (oldest != dates_.end() && newestComplete_ &&
+        oldest->first == *newestComplete_)
+      ++oldest;
+    if (oldest == dates_.end()) return;
+    if (!droppedUpTo_ || oldest->first > *droppedUpTo_)
+      droppedUpTo_ = oldest->first;
+    Drop(oldest, std::next(oldest));
+  }
+}
+
+void SectionCollector::Add(const ScannedBlock& scanned, int file) {
   const BlockHeader& header = scanned.header;
   if (!newestSeen_ || header.date > *newestSeen_) newestSeen_ = header.date;
   const int station = StationIndex(header.station);
   if (station < 0 || !Keeps(header.date)) return;
 
-  DateSections& sections = dates_[header.date];
+  DateSections& sections = SectionsOf(header.date);
   Place& place = sections.places[GuidanceIndex(header.guidance)][station];
   if (header.cycle != GuidanceCycle(header.guidance)) {
     auto& cycles = place.otherCycles;
@@ -86,26 +121,24 @@ void SectionCollector::Add(ScannedBlock& scanned, int file) {
       cycles.push_back(header.cycle);
       std::sort(cycles.begin(), cycles.end());
     }
-    return;
-  }
-
-  if (place.block) {
+  } else if (place.block) {
     FoundBlock& first = *place.block;
     if (first.differingFile < 0 && (first.tooLong != scanned.tooLong ||
                                     !SameLines(first.text, scanned.text)))
       first.differingFile = file;
-    return;
+  } else {
+    // A copy of exactly the text's size; the scanner keeps its buffer.
+    place.block = FoundBlock{header.model, header.dateWord, header.cycle,
+                             scanned.text, scanned.tooLong, file};
+    Hold(sections, place.block->text.capacity());
+    // Complete: what is older can no longer be chosen.
+    if (++sections.found == kSectionCount && !wanted_ &&
+        (!newestComplete_ || header.date > *newestComplete_)) {
+      newestComplete_ = header.date;
+      Drop(dates_.begin(), dates_.lower_bound(header.date));
+    }
   }
-  place.block = FoundBlock{header.model,    header.dateWord,
-                           header.cycle,    std::move(scanned.text),
-                           scanned.tooLong, file};
-  if (++sections.found < kSectionCount) return;
-
-  // Complete: what is older can no longer be chosen.
-  if (!wanted_ && (!newestComplete_ || header.date > *newestComplete_)) {
-    newestComplete_ = header.date;
-    dates_.erase(dates_.begin(), dates_.lower_bound(header.date));
-  }
+  DropOldestWhileOverBudget();
 }
 
 void SectionCollector::CheckDate(const IssueDate& date,
@@ -191,6 +224,14 @@ bool SectionCollector::Choose(const std::vector<std::string>& fileNames,
         "No issue date has all twelve sections; the newest date seen is " +
         FormatIssueDate(date) + ".");
   }
+
+  // A dropped date newer than the one chosen might have been complete.
+  if (!wanted_ && droppedUpTo_ &&
+      (!newestComplete_ || *newestComplete_ < *droppedUpTo_))
+    refusals.push_back(
+        "The products hold too many dates to weigh them all, and dates up to " +
+        FormatIssueDate(*droppedUpTo_) +
+        " were passed over; name the date wanted with --date.");
 
   const auto found = dates_.find(date);
   const DateSections* sections =

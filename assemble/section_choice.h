@@ -16,14 +16,18 @@
 // bulletin, date by date, and chooses the date and its twelve blocks.
 //
 // Section k (1 to 12) is station (k - 1) % 4 of BulletinStations under
-// guidance (k - 1) / 4 (primary, secondary, extended short-range order of
-// Guidance), at the cycle GuidanceCycle gives.
+// guidance (k - 1) / 4, in the order of Guidance (short-range primary,
+// short-range secondary, extended), at the cycle GuidanceCycle gives.
 //
-// Only the four stations' blocks of that cycle are kept. Without a wanted
-// date, every date newer than the newest complete one is kept (a date is
-// complete when all twelve sections are found); older dates are dropped as
-// soon as a newer one completes, so products read in date order, either
-// way, hold at most two dates at a time.
+// Only the four stations' blocks of that cycle are kept, and of the other
+// cycles only which were seen. With a wanted date, only its blocks are kept.
+// Without one, every date newer than the newest complete one (a date is
+// complete when all twelve sections are found) is kept: older dates are
+// dropped as soon as a newer one completes, so products read in date order,
+// either way, hold about two dates at a time. What is held is bounded all
+// the same: past `heldBudget` bytes, the oldest incomplete dates are
+// dropped, and Choose refuses when one of them might have been the newest
+// complete date.
 
 // A block found for a section.
 struct FoundBlock {
@@ -45,14 +49,17 @@ struct ChosenSections {
 class SectionCollector {
  public:
   // Collects only blocks of `wanted` when it is given.
-  explicit SectionCollector(std::optional<IssueDate> wanted);
+  explicit SectionCollector(std::optional<IssueDate> wanted,
+                            std::size_t heldBudget = kMostHeld);
+
+  // About 150 dates of eight blocks.
+  static constexpr std::size_t kMostHeld = std::size_t{2} << 20;
 
   // Whether the lines of the block under `header` are wanted.
   bool Wants(const BlockHeader& header) const;
 
-  // Takes a block that file number `file` holds; moves its text out when
-  // it is kept.
-  void Add(ScannedBlock& block, int file);
+  // Takes a block that file number `file` holds.
+  void Add(const ScannedBlock& block, int file);
 
   // Picks the wanted date, or else the newest complete one, and checks its
   // twelve sections: each found, once (identical copies aside), with every
@@ -77,17 +84,26 @@ class SectionCollector {
   struct DateSections {
     std::array<std::array<Place, kStationCount>, kGuidanceCount> places;
     int found = 0;
+    std::size_t held = 0;  // bytes, roughly
   };
+  using Dates = std::map<IssueDate, DateSections>;
 
   bool Keeps(const IssueDate& date) const;
+  DateSections& SectionsOf(const IssueDate& date);
+  void Hold(DateSections& sections, std::size_t bytes);
+  void Drop(Dates::iterator first, Dates::iterator last);
+  void DropOldestWhileOverBudget();
   void CheckDate(const IssueDate& date, const DateSections* sections,
                  const std::vector<std::string>& fileNames,
                  std::vector<std::string>& refusals) const;
 
   std::optional<IssueDate> wanted_;
+  std::size_t heldBudget_;
+  std::size_t held_ = 0;
   std::optional<IssueDate> newestComplete_;
-  std::optional<IssueDate> newestSeen_;  // of any block, any station
-  std::map<IssueDate, DateSections> dates_;
+  std::optional<IssueDate> newestSeen_;   // of any block, any station
+  std::optional<IssueDate> droppedUpTo_;  // dropped over the budget
+  Dates dates_;
 };
 
 #endif  // ORVANNE_ASSEMBLE_SECTION_CHOICE_H_

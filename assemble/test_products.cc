@@ -239,8 +239,11 @@ std::size_t WriteLargeProduct(const std::string& path, const std::string& model,
   return written;
 }
 
-std::string WriteManyDates(const std::string& path, std::size_t bytes) {
-  std::ofstream file(path, std::ios::binary);
+std::string WriteManyDates(const std::vector<std::string>& paths,
+                           std::size_t bytes) {
+  std::vector<std::ofstream> files;
+  for (const std::string& path : paths)
+    files.emplace_back(path, std::ios::binary);
   std::size_t written = 0;
   int year = 2000, month = 1, day = 1;
   std::string date;
@@ -248,11 +251,13 @@ std::string WriteManyDates(const std::string& path, std::size_t bytes) {
     date = std::to_string(month) + "/" + Field(day, "%02d") + "/" +
            std::to_string(year);
     const TestProducts products = MakeTestProducts(date);
+    std::size_t file = 0;
     for (const auto* blocks :
          {&products.primary, &products.secondary, &products.extended}) {
       const std::string text = Product(*blocks);
-      file << text;
+      files[file] << text;
       written += text.size();
+      file = (file + 1) % files.size();
     }
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30,
                                     31, 31, 30, 31, 30, 31};
@@ -265,7 +270,9 @@ std::string WriteManyDates(const std::string& path, std::size_t bytes) {
       }
     }
   }
-  file.close();
-  if (file.fail()) throw std::runtime_error("could not write " + path);
+  for (std::ofstream& file : files) {
+    file.close();
+    if (file.fail()) throw std::runtime_error("could not write the products");
+  }
   return date;
 }

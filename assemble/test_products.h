@@ -66,9 +66,11 @@ std::size_t WriteLargeProduct(const std::string& path, const std::string& model,
                               const std::string& cycle, std::size_t bytes,
                               const std::string& date = "12/08/2026");
 
-// Writes about `bytes` of products to `path`: for one date after another
-// from 1/01/2000 on, the three products of the four stations (NAM, GFS,
-// GFSX). Returns the last date written.
-std::string WriteManyDates(const std::string& path, std::size_t bytes);
+// Writes about `bytes` of products: for one date after another from
+// 1/01/2000 on, the three products of the four stations (NAM, GFS, GFSX),
+// all to `paths[0]`, or, given three paths, each guidance's to its own
+// file. Returns the last date written.
+std::string WriteManyDates(const std::vector<std::string>& paths,
+                           std::size_t bytes);
 
 #endif  // ORVANNE_ASSEMBLE_TEST_PRODUCTS_H_
