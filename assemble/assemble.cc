@@ -39,8 +39,8 @@ std::vector<std::string> SectionLines(const ChosenSections& chosen,
     const FoundBlock& block = *chosen.blocks[section - 1];
     lines.push_back("section " + std::to_string(section) + ": " +
                     std::string(SectionStation(section)) + " " + block.model +
-                    " " + FormatIssueDate(chosen.date) + " " + block.cycle +
-                    " from " + files[block.file]);
+                    " " + block.dateWord + " " + block.cycle + " from " +
+                    files[block.file]);
   }
   return lines;
 }

@@ -120,6 +120,7 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
         std::find(cycles.begin(), cycles.end(), header.cycle) == cycles.end()) {
       cycles.push_back(header.cycle);
       std::sort(cycles.begin(), cycles.end());
+      Hold(sections, sizeof(std::string));
     }
   } else if (place.block) {
     FoundBlock& first = *place.block;

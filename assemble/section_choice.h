@@ -68,7 +68,8 @@ class SectionCollector {
   // failure `refusals` gets one line per problem, in section order;
   // `fileNames` names the files by number. Without a wanted date and
   // without a complete date, the newest date seen is checked, after a line
-  // that says so.
+  // that says so; and when a date dropped over the budget might have been
+  // newer than the one chosen, a line says that instead of choosing it.
   bool Choose(const std::vector<std::string>& fileNames, ChosenSections& chosen,
               std::vector<std::string>& refusals) const;
 
