@@ -170,7 +170,11 @@ const std::vector<std::string> kProductStations{"KAAB", "KBKX", "KCRL", "KFSD",
 std::string Product(const std::vector<TestBlock>& blocks,
                     const std::string& lineEnd) {
   std::string text = "\x01\n849 \nFOUS45 KORV 081200\nTESTPR\n";
-  for (const TestBlock& block : blocks) text += "\x1e" + block.Text() + "\n";
+  for (const TestBlock& block : blocks) {
+    text += '\x1e';
+    text += block.Text();
+    text += '\n';
+  }
   text += " \x03\n";
   return WithLineEnds(text, lineEnd);
 }
@@ -209,7 +213,10 @@ std::size_t WriteLargeProduct(const std::string& path, const std::string& model,
     b.cycle = cycle;
     b.date = date;
     b.base = base;
-    write(WithLineEnds("\x1e" + b.Text() + "\n", "\r\r\n"));
+    std::string text(1, '\x1e');
+    text += b.Text();
+    text += '\n';
+    write(WithLineEnds(text, "\r\r\n"));
   };
   write(WithLineEnds("\x01\n849 \nFOUS45 KORV 081200\nTESTPR\n", "\r\r\n"));
 

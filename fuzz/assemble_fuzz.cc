@@ -1,7 +1,7 @@
 // The assemble command on any products. The input is split at NUL bytes
-// into up to four product files; when it starts with "@", its first line
-// (after the "@") is the date asked for. An input of odd length sends the
-// bulletin to standard output, any other to a file.
+// into up to four product files, 0.txt, 1.txt and so on; when it starts
+// with "@", its first line (after the "@") is the date asked for. An input
+// of odd length sends the bulletin to standard output, any other to a file.
 //
 // Whatever the products hold, the command either refuses and writes
 // nothing, or writes exactly twelve blocks, each the lines of one block of
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   TempDir dir;
   for (std::size_t i = 0; i < products.size(); ++i) {
-    const std::string name = "p" + std::to_string(i) + ".txt";
+    const std::string name = std::to_string(i) + ".txt";
     request.files.push_back(WriteInput(
         dir, name, reinterpret_cast<const std::uint8_t*>(products[i].data()),
         products[i].size()));
