@@ -406,4 +406,17 @@ TEST_F(AssembleTest, TheBulletinNeverReplacesAnInputFile) {
   EXPECT_EQ(ReadFile(files[1]), before);
 }
 
+TEST_F(AssembleTest, WhatTheCommandLineShouldHaveRefusedAndAFailedOutput) {
+  const std::vector<std::string> files = WriteProducts(MakeTestProducts());
+  std::ostringstream out, err;
+  EXPECT_EQ(RunAssemble({files, "", "2/30/2026"}, out, err), 2);
+  EXPECT_EQ(RunAssemble({{}, "", ""}, out, err), 2);
+  out.setstate(std::ios::badbit);
+  EXPECT_EQ(RunAssemble({files, "", ""}, out, err), 1);
+  EXPECT_EQ(err.str(),
+            "The date 2/30/2026 is not a month/day/year date.\n"
+            "No product file was named.\n"
+            "The bulletin could not be written to standard output.\n");
+}
+
 }  // namespace

@@ -63,13 +63,4 @@ TEST(BlockHeaderTest, AnythingElseIsNoHeader) {
   }
 }
 
-TEST(BlockHeaderTest, NamesAndCyclesOfTheGuidance) {
-  EXPECT_EQ(GuidanceName(Guidance::kShortPrimary), "NAM (or ETA)");
-  EXPECT_EQ(GuidanceName(Guidance::kShortSecondary), "GFS (or AVN)");
-  EXPECT_EQ(GuidanceName(Guidance::kExtended), "GFSX (or MRF)");
-  EXPECT_EQ(GuidanceCycle(Guidance::kShortPrimary), "1200");
-  EXPECT_EQ(GuidanceCycle(Guidance::kShortSecondary), "1200");
-  EXPECT_EQ(GuidanceCycle(Guidance::kExtended), "0000");
-}
-
 }  // namespace
