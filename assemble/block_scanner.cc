@@ -1,0 +1,103 @@
+#include "assemble/block_scanner.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "common/read_ahead.h"
+
+namespace {
+
+constexpr char kStartOfHeading = '\x01';
+constexpr char kEndOfText = '\x03';
+constexpr char kRecordSeparator = '\x1e';
+
+enum class LineKind { kHeader, kRow, kBoundary };
+
+bool Holds(std::string_view text, char byte) {
+  return std::memchr(text.data(), byte, text.size()) != nullptr;
+}
+
+// What `line` is to the blocks. For a header, fills `header` and
+// `separatorAt`, the position of a record separator to drop (or npos).
+LineKind ClassifyLine(const Line& line, BlockHeader& header,
+                      std::size_t& separatorAt) {
+  if (line.overlong) return LineKind::kBoundary;
+  const std::string_view text = line.text;
+  std::size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  if (first == text.size()) return LineKind::kBoundary;
+  if (text[first] == kRecordSeparator) {
+    if (!RecognizeHeader(text.substr(first + 1), header))
+      return LineKind::kBoundary;
+    separatorAt = first;
+    return LineKind::kHeader;
+  }
+  if (RecognizeHeader(text.substr(first), header)) {
+    separatorAt = std::string_view::npos;
+    return LineKind::kHeader;
+  }
+  if (Holds(text, kStartOfHeading) || Holds(text, kEndOfText))
+    return LineKind::kBoundary;
+  return LineKind::kRow;
+}
+
+// Adds `line` and its line end to the kept text, unless the block would
+// grow past its bound.
+void KeepLine(ScannedBlock& block, std::string_view line) {
+  if (block.tooLong) return;
+  if (block.text.size() + line.size() + 1 > kMaxBlockLength) {
+    block.tooLong = true;
+    return;
+  }
+  block.text.append(line);
+  block.text += '\n';
+}
+
+}  // namespace
+
+std::size_t ScanBlocks(LineReader& reader,
+                       const std::function<bool(const BlockHeader&)>& keep,
+                       const std::function<void(const ScannedBlock&)>& found) {
+  std::size_t count = 0;
+  bool inBlock = false;
+  ScannedBlock block;
+  BlockHeader header;
+  auto endBlock = [&] {
+    if (!inBlock) return;
+    inBlock = false;
+    ++count;
+    found(block);
+  };
+
+  Line line;
+  while (reader.Next(line)) {
+    std::size_t separatorAt = std::string_view::npos;
+    switch (ClassifyLine(line, header, separatorAt)) {
+      case LineKind::kHeader:
+        endBlock();
+        inBlock = true;
+        block.header = header;
+        block.kept = keep(block.header);
+        block.tooLong = false;
+        block.text.clear();
+        if (block.kept) {
+          if (separatorAt == std::string_view::npos) {
+            KeepLine(block, line.text);
+          } else {
+            std::string unmarked(line.text);
+            unmarked.erase(separatorAt, 1);
+            KeepLine(block, unmarked);
+          }
+        }
+        break;
+      case LineKind::kRow:
+        if (inBlock && block.kept) KeepLine(block, line.text);
+        break;
+      case LineKind::kBoundary:
+        endBlock();
+        break;
+    }
+  }
+  endBlock();
+  return count;
+}

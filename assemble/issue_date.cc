@@ -1,0 +1,52 @@
+#include "assemble/issue_date.h"
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Takes `least` to `most` digits from the front of `text` as a number.
+bool TakeNumber(std::string_view& text, std::size_t least, std::size_t most,
+                int& number) {
+  std::size_t count = 0;
+  number = 0;
+  while (count < text.size() && count < most && IsDigit(text[count]))
+    number = number * 10 + (text[count++] - '0');
+  text.remove_prefix(count);
+  return count >= least;
+}
+
+bool TakeSlash(std::string_view& text) {
+  if (text.empty() || text.front() != '/') return false;
+  text.remove_prefix(1);
+  return true;
+}
+
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+bool ParseIssueDate(std::string_view text, IssueDate& date) {
+  IssueDate read;
+  if (!TakeNumber(text, 1, 2, read.month) || !TakeSlash(text) ||
+      !TakeNumber(text, 1, 2, read.day) || !TakeSlash(text) ||
+      !TakeNumber(text, 4, 4, read.year) || !text.empty())
+    return false;
+  if (read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
+      read.day > DaysInMonth(read.year, read.month))
+    return false;
+  date = read;
+  return true;
+}
+
+std::string FormatIssueDate(const IssueDate& date) {
+  std::string text = std::to_string(date.month) + "/";
+  if (date.day < 10) text += '0';
+  text += std::to_string(date.day) + "/";
+  const std::string year = std::to_string(date.year);
+  text += std::string(4 - year.size(), '0') + year;
+  return text;
+}

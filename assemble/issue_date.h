@@ -1,0 +1,28 @@
+#ifndef ORVANNE_ASSEMBLE_ISSUE_DATE_H_
+#define ORVANNE_ASSEMBLE_ISSUE_DATE_H_
+
+#include <compare>
+#include <string>
+#include <string_view>
+
+// The issue date of a guidance block, compared as a date: "9/01/2020" and
+// "09/01/2020" are the same day.
+struct IssueDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+
+  // Year first, so dates order by time.
+  auto operator<=>(const IssueDate&) const = default;
+};
+
+// Reads "month/day/year": a month of one or two digits (1 to 12), a day of
+// one or two digits that the month has (29 February in leap years only), and
+// a year of four digits (0001 to 9999). Nothing else may stand in `text`.
+bool ParseIssueDate(std::string_view text, IssueDate& date);
+
+// The date as the guidance headers write it: the month without a leading
+// zero, the day with two digits ("9/01/2020", "12/08/2026").
+std::string FormatIssueDate(const IssueDate& date);
+
+#endif  // ORVANNE_ASSEMBLE_ISSUE_DATE_H_

@@ -1,0 +1,75 @@
+#include "assemble/line_reader.h"
+
+#include <cstring>
+
+namespace {
+
+// Large reads keep the cost per byte low; the buffer is the reader's whole
+// memory.
+constexpr std::size_t kBufferSize = std::size_t{256} << 10;
+static_assert(kBufferSize > 2 * kMaxLineLength);
+
+std::string_view WithoutCarriageReturns(const char* begin, const char* end) {
+  while (end != begin && end[-1] == '\r') --end;
+  return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+}  // namespace
+
+LineReader::LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
+
+bool LineReader::Refill() {
+  if (ended_) return false;
+  std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+  end_ -= begin_;
+  begin_ = 0;
+  const std::size_t got =
+      std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+  end_ += got;
+  if (got == 0) {
+    ended_ = true;
+    failed_ = std::ferror(file_) != 0;
+  }
+  return got != 0;
+}
+
+bool LineReader::Next(Line& line) {
+  line = Line{};
+  for (;;) {
+    const char* begin = buffer_.data() + begin_;
+    const char* end = buffer_.data() + end_;
+    const void* feed = std::memchr(begin, '\n', end - begin);
+    if (feed != nullptr) {
+      const char* lineEnd = static_cast<const char*>(feed);
+      begin_ += lineEnd - begin + 1;
+      if (static_cast<std::size_t>(lineEnd - begin) > kMaxLineLength) {
+        line.overlong = true;
+        return true;
+      }
+      line.text = WithoutCarriageReturns(begin, lineEnd);
+      return true;
+    }
+    if (end_ - begin_ > kMaxLineLength) {
+      // No line end within reach: pass over the rest of this line.
+      line.overlong = true;
+      for (;;) {
+        begin_ = end_;
+        if (!Refill()) return !failed_;
+        const char* from = buffer_.data();
+        const void* next = std::memchr(from, '\n', end_);
+        if (next != nullptr) {
+          begin_ = static_cast<const char*>(next) - from + 1;
+          return true;
+        }
+      }
+    }
+    if (!Refill()) {
+      if (failed_ || begin_ == end_) return false;
+      // The last line, without a line feed.
+      line.text = WithoutCarriageReturns(buffer_.data() + begin_,
+                                         buffer_.data() + end_);
+      begin_ = end_;
+      return true;
+    }
+  }
+}

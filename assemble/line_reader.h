@@ -1,0 +1,51 @@
+#ifndef ORVANNE_ASSEMBLE_LINE_READER_H_
+#define ORVANNE_ASSEMBLE_LINE_READER_H_
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+// Reads a file line by line in large reads, holding at most one buffer of
+// it, whatever its size or its line lengths.
+
+// No line of an issued product comes near this; a longer line is handed out
+// as overlong, without its text.
+inline constexpr std::size_t kMaxLineLength = 4096;
+
+struct Line {
+  // The line without its end: a line feed and every carriage return before
+  // it (CR CR LF, CR LF and LF ends alike, mixed too). Empty when overlong.
+  std::string_view text;
+  // More than kMaxLineLength bytes (carriage returns included) before its
+  // line feed.
+  bool overlong = false;
+};
+
+class LineReader {
+ public:
+  // Reads `file`, which the caller opened in binary mode and closes.
+  explicit LineReader(std::FILE* file);
+
+  // The next line; false at the end of the file or on a read error. A last
+  // line without a line feed is a line. `line.text` stays valid until the
+  // next call.
+  bool Next(Line& line);
+
+  // Whether reading stopped on an error rather than at the end.
+  bool failed() const { return failed_; }
+
+ private:
+  // Moves what is left to the front and reads more after it; false when
+  // nothing more could be read.
+  bool Refill();
+
+  std::FILE* file_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;  // first byte not yet handed out
+  std::size_t end_ = 0;    // end of the bytes read
+  bool ended_ = false;     // the file has no more bytes
+  bool failed_ = false;
+};
+
+#endif  // ORVANNE_ASSEMBLE_LINE_READER_H_

@@ -1,0 +1,22 @@
+#ifndef ORVANNE_ASSEMBLE_REPLACE_FILE_H_
+#define ORVANNE_ASSEMBLE_REPLACE_FILE_H_
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+// Writes the file `path` whole or not at all: `write` fills a temporary
+// file in the same folder (a text stream, so "\n" becomes the platform's
+// line end), which is then renamed to `path`. Until the rename, a file
+// already at `path` stays as it was; a failed write leaves no temporary
+// file behind (a process killed while writing may, under a name of the
+// form "NAME.partial-XXXXXXXX", but never a half-written `path`).
+//
+// `write` returns false when it could not write everything; a failed
+// stream counts as such too. On false, `error` holds one line naming
+// `what` (for example "The bulletin today.txt") and saying what failed.
+bool ReplaceFile(const std::string& path, const std::string& what,
+                 const std::function<bool(std::ostream&)>& write,
+                 std::string& error);
+
+#endif  // ORVANNE_ASSEMBLE_REPLACE_FILE_H_
