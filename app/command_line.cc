@@ -13,6 +13,7 @@ constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
+       orvanne-forecast assemble [-o OUT] [--date DATE] FILE...
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -26,12 +27,17 @@ Commands:
             from a bulletin of twelve station tables
   table     one model's hourly table, with the temperature adjustment
   severe    the severe weather table (29 rows)
+  assemble  the 1200 Model's bulletin, cut from the guidance products as
+            issued (FILE...), written to OUT or to standard output
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R
   --rows N    the rows of the model table, 1 to 48 (default 48)
+  -o OUT      where assemble writes the bulletin
+  --date DATE the issue date assemble takes (month/day/year); without it,
+              the newest date for which all twelve sections are found
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
@@ -47,6 +53,7 @@ Exit status:
 std::vector<std::string_view> OptionsOf(std::string_view command) {
   if (command == "blend") return {"--units", "--ratio"};
   if (command == "table") return {"--units", "--rows"};
+  if (command == "assemble") return {"-o", "--date"};
   return {"--units"};
 }
 
@@ -105,6 +112,34 @@ bool SplitArguments(const std::vector<std::string>& args,
   return true;
 }
 
+// The assemble command's request from its options and files.
+bool ParseAssemble(
+    const std::vector<std::pair<std::string, std::string>>& options,
+    const std::vector<std::string>& operands, AssembleRequest* request,
+    std::string* err) {
+  for (const auto& [name, value] : options) {
+    if (name == "-o") {
+      if (value.empty()) {
+        *err = "option -o needs a file name";
+        return false;
+      }
+      request->output = value;
+    } else if (name == "--date") {
+      if (!IsIssueDate(value)) {
+        *err = Fill("the date must be month/day/year, not '{}'", {value});
+        return false;
+      }
+      request->date = value;
+    }
+  }
+  if (operands.empty()) {
+    *err = "assemble needs the names of the product files";
+    return false;
+  }
+  request->files = operands;
+  return true;
+}
+
 // Sets the request from one option's value.
 bool TakeOption(const std::string& name, const std::string& value,
                 RunRequest* request, std::string* err) {
@@ -152,16 +187,17 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     return true;
   }
   const RunEntry* entry = FindCommand(runs, name);
-  if (!entry) {
+  if (!entry && name != "assemble") {
     *err = Fill("unknown command '{}'", {name});
     return false;
   }
   command->name = name;
-  command->request.rows = entry->rows;
   std::vector<std::pair<std::string, std::string>> options;
   std::vector<std::string> operands;
   if (!SplitArguments(args, OptionsOf(name), &options, &operands, err))
     return false;
+  if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
+  command->request.rows = entry->rows;
   for (const auto& [option, value] : options)
     if (!TakeOption(option, value, &command->request, err)) return false;
   if (name == "blend" && !command->request.etaRatio) {
@@ -199,6 +235,8 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
     PrintLine(console.out, "orvanne-forecast " ORVANNE_VERSION);
     return kExitWritten;
   }
+  if (command.name == "assemble")
+    return RunAssemble(command.assemble, console.out, console.err);
   const RunEntry* entry = FindCommand(runs, command.name);
   return entry->run(console, command.request) ? kExitWritten : kExitRefused;
 }

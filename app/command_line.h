@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/run_table.h"
+#include "assemble/assemble.h"
 #include "common/run_frame.h"
 
 // The command line, for scripts: a run started by its arguments instead of
@@ -19,8 +20,9 @@ inline constexpr int kExitUsage = 2;    // the arguments make no command
 
 // What the arguments ask for.
 struct Command {
-  std::string name;  // "help", "version", or a command of the run table
+  std::string name;  // "help", "version", "assemble", or a run's command
   RunRequest request;
+  AssembleRequest assemble;
 };
 
 // Reads the arguments after the program's name (at least one). False, with
@@ -29,8 +31,8 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
                   Command* command, std::string* err);
 
 // Parses and carries out the command: help and version on `console.out`,
-// a run through its entry in `runs`. A usage problem is one line on
-// `console.err`. Returns the exit status.
+// a run through its entry in `runs`, assemble through the assembler. A usage
+// problem is one line on `console.err`. Returns the exit status.
 int RunCommand(const std::vector<std::string>& args, RunTable runs,
                Console& console);
 

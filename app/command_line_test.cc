@@ -56,6 +56,13 @@ TEST(CommandLineTest, UsageProblems) {
       {{"severe", "a", "b"}, "severe takes one bulletin, not 2"},
       {{"severe", "a", "--units"}, "option --units needs a value"},
       {{"--version", "x"}, "--version takes no arguments"},
+      {{"assemble"}, "assemble needs the names of the product files"},
+      {{"assemble", "-o", "a.txt", "--date=12/32/2026", "f"},
+       "the date must be month/day/year, not '12/32/2026'"},
+      {{"assemble", "-o", "a.txt", "f", "-o", "b.txt"},
+       "option -o is given twice"},
+      {{"assemble", "--units", "metric", "f"},
+       "unknown option '--units' for assemble"},
   };
   for (const auto& c : cases) {
     Command command;
@@ -121,6 +128,42 @@ TEST(CommandLineTest, EachCommandDoesWhatItsMenuEntryDoes) {
   }
 }
 
+// The sample products hold the four stations' blocks of the sample
+// bulletin: assembled, they give the same forecast, byte for byte.
+TEST(CommandLineTest, AssembleThenBlendGivesTheSampleBulletinsForecast) {
+  TempDir dir;
+  const std::string products = std::string(ORVANNE_SAMPLES) + "/products/";
+  FinishedCommand assembled = RunWithArguments(
+      dir, {"assemble", "--date", "12/8/2026", products + "gfsx_0000.txt",
+            products + "nam_1200.txt", "-o", "today.txt",
+            products + "gfs_1200.txt"});
+  EXPECT_EQ(assembled.status, 0);
+  EXPECT_EQ(assembled.out, "");
+  EXPECT_EQ(
+      Lines(assembled.err)[4],
+      "section 5: KBKX GFS 12/08/2026 1200 from " + products + "gfs_1200.txt");
+  EXPECT_EQ(Lines(assembled.err).size(), 12u);
+  std::filesystem::copy_file(std::string(ORVANNE_SAMPLES) + "/orvanne_1200.txt",
+                             dir.Path("sample.txt"));
+  for (const char* bulletin : {"today.txt", "sample.txt"})
+    EXPECT_EQ(
+        RunWithArguments(dir, {"blend", "--ratio", "0.6", bulletin}).status, 0);
+  EXPECT_EQ(ReadFile(dir.Path("today.out")), ReadFile(dir.Path("sample.out")));
+  // Without the NAM and GFSX products no date is complete: the newest
+  // seen is named, then its eight missing sections.
+  FinishedCommand none = RunWithArguments(
+      dir, {"assemble", "-o", "again.txt", products + "gfs_1200.txt"});
+  EXPECT_EQ(none.status, 1);
+  ASSERT_EQ(Lines(none.err).size(), 9u) << none.err;
+  EXPECT_EQ(
+      Lines(none.err)[0],
+      "No issue date has all twelve sections; the newest date seen is 12/08/2026.");
+  EXPECT_EQ(
+      Lines(none.err)[1],
+      "No NAM (or ETA) guidance for KBKX issued 12/08/2026 at 1200 was found.");
+  EXPECT_FALSE(FileExists(dir.Path("again.txt")));
+}
+
 TEST(CommandLineTest, AProblemGoesToStandardErrorWithStatusOne) {
   TempDir dir;
   WriteFile(dir.Path("table.txt"), "FHR |0| 1\n");
@@ -163,6 +206,7 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast blend [--units U] --ratio R BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
+       orvanne-forecast assemble [-o OUT] [--date DATE] FILE...
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -176,12 +220,17 @@ Commands:
             from a bulletin of twelve station tables
   table     one model's hourly table, with the temperature adjustment
   severe    the severe weather table (29 rows)
+  assemble  the 1200 Model's bulletin, cut from the guidance products as
+            issued (FILE...), written to OUT or to standard output
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R
   --rows N    the rows of the model table, 1 to 48 (default 48)
+  -o OUT      where assemble writes the bulletin
+  --date DATE the issue date assemble takes (month/day/year); without it,
+              the newest date for which all twelve sections are found
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit

@@ -8,6 +8,7 @@
 #include "assemble/product_file.h"
 #include "assemble/replace_file.h"
 #include "assemble/section_choice.h"
+#include "common/console.h"
 
 namespace {
 
@@ -37,10 +38,10 @@ std::vector<std::string> SectionLines(const ChosenSections& chosen,
   std::vector<std::string> lines;
   for (int section = 1; section <= kSectionCount; ++section) {
     const FoundBlock& block = *chosen.blocks[section - 1];
-    lines.push_back("section " + std::to_string(section) + ": " +
-                    std::string(SectionStation(section)) + " " + block.model +
-                    " " + block.dateWord + " " + block.cycle + " from " +
-                    files[block.file]);
+    lines.push_back(
+        Fill("section {}: {} {} {} {} from {}",
+             {std::to_string(section), SectionStation(section), block.model,
+              block.dateWord, block.cycle, files[block.file]}));
   }
   return lines;
 }
@@ -58,8 +59,8 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
   if (!request.date.empty()) {
     IssueDate date;
     if (!ParseIssueDate(request.date, date)) {
-      PrintLines(
-          err, {"The date " + request.date + " is not a month/day/year date."});
+      PrintLines(err, {Fill("The date {} is not a month/day/year date.",
+                            {request.date})});
       return 2;
     }
     wanted = date;
@@ -71,9 +72,11 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
   if (!request.output.empty()) {
     const std::string input = InputAtOutput(request);
     if (!input.empty()) {
-      PrintLines(err,
-                 {"The output file " + request.output + " is the input file " +
-                  input + "; the bulletin would replace it."});
+      PrintLines(
+          err,
+          {Fill(
+              "The output file {} is the input file {}; the bulletin would replace it.",
+              {request.output, input})});
       return 1;
     }
   }
@@ -83,7 +86,7 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
   for (std::size_t file = 0; file < request.files.size(); ++file) {
     std::string error;
     if (!CollectProductFile(request.files[file], static_cast<int>(file),
-                            collector, error))
+                            collector, &error))
       refusals.push_back(error);
   }
   // A file missing or unreadable would make every later line about missing
@@ -104,8 +107,7 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
     }
   } else {
     std::string error;
-    if (!ReplaceFile(request.output, "The bulletin " + request.output, write,
-                     error)) {
+    if (!ReplaceFile(request.output, write, &error)) {
       PrintLines(err, {error});
       return 1;
     }

@@ -1,6 +1,6 @@
 #include "assemble/block_header.h"
 
-#include "common/read_ahead.h"
+#include "common/token_reads.h"
 
 namespace {
 

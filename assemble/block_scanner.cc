@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/read_ahead.h"
+#include "common/token_reads.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/read_ahead.h"
+#include "common/token_reads.h"
 
 namespace {
 

@@ -4,12 +4,13 @@
 
 #include "assemble/block_scanner.h"
 #include "assemble/line_reader.h"
+#include "common/console.h"
 
 bool CollectProductFile(const std::string& name, int file,
-                        SectionCollector& collector, std::string& error) {
+                        SectionCollector& collector, std::string* err) {
   std::FILE* stream = std::fopen(name.c_str(), "rb");
   if (stream == nullptr) {
-    error = "The file " + name + " could not be read.";
+    *err = Fill("The file {} could not be read.", {name});
     return false;
   }
   LineReader reader(stream);
@@ -20,11 +21,11 @@ bool CollectProductFile(const std::string& name, int file,
   std::fclose(stream);
   // A folder opens on some systems, and then fails at its first read.
   if (reader.failed()) {
-    error = "The file " + name + " could not be read.";
+    *err = Fill("The file {} could not be read.", {name});
     return false;
   }
   if (blocks == 0) {
-    error = "The file " + name + " holds no station block.";
+    *err = Fill("The file {} holds no station block.", {name});
     return false;
   }
   return true;

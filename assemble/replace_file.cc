@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "common/console.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,13 +34,13 @@ fs::path UnusedTemporaryName(const fs::path& path) {
 
 }  // namespace
 
-bool ReplaceFile(const std::string& path, const std::string& what,
+bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 std::string& error) {
+                 std::string* err) {
   const fs::path temporary = UnusedTemporaryName(fs::path(path));
   std::ofstream file(temporary);
   if (!file.is_open()) {
-    error = what + " could not be created.";
+    *err = Fill("The bulletin {} could not be created.", {path});
     return false;
   }
   const bool written = write(file);
@@ -48,7 +50,7 @@ bool ReplaceFile(const std::string& path, const std::string& what,
   if (!written || file.fail() || renameError) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    error = what + " could not be written.";
+    *err = Fill("The bulletin {} could not be written.", {path});
     return false;
   }
   return true;

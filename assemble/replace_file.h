@@ -13,10 +13,10 @@
 // form "NAME.partial-XXXXXXXX", but never a half-written `path`).
 //
 // `write` returns false when it could not write everything; a failed
-// stream counts as such too. On false, `error` holds one line naming
-// `what` (for example "The bulletin today.txt") and saying what failed.
-bool ReplaceFile(const std::string& path, const std::string& what,
+// stream counts as such too. On false, `err` holds one line naming the
+// bulletin `path` and saying what failed.
+bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 std::string& error);
+                 std::string* err);
 
 #endif  // ORVANNE_ASSEMBLE_REPLACE_FILE_H_

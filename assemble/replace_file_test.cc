@@ -28,9 +28,9 @@ TEST(ReplaceFileTest, ReplacesTheFileWhole) {
   WriteFile(dir.Path("today.txt"), "old\n");
   std::string error;
   EXPECT_TRUE(ReplaceFile(
-      dir.Path("today.txt"), "The bulletin",
+      dir.Path("today.txt"),
       [](std::ostream& out) { return static_cast<bool>(out << "new\n"); },
-      error));
+      &error));
   EXPECT_EQ(ReadFile(dir.Path("today.txt")), "new\n");
   EXPECT_EQ(FilesIn(dir.path), std::set<std::string>{"today.txt"});
 }
@@ -44,27 +44,27 @@ TEST(ReplaceFileTest, AFailedWriteLeavesNoFileAndTheOlderOneAsItWas) {
     return false;
   };
   std::string error;
-  EXPECT_FALSE(
-      ReplaceFile(dir.Path("old.txt"), "The bulletin old.txt", halfWay, error));
-  EXPECT_EQ(error, "The bulletin old.txt could not be written.");
-  EXPECT_FALSE(
-      ReplaceFile(dir.Path("new.txt"), "The bulletin new.txt", halfWay, error));
+  EXPECT_FALSE(ReplaceFile(dir.Path("old.txt"), halfWay, &error));
+  EXPECT_EQ(error,
+            "The bulletin " + dir.Path("old.txt") + " could not be written.");
+  EXPECT_FALSE(ReplaceFile(dir.Path("new.txt"), halfWay, &error));
   EXPECT_EQ(ReadFile(dir.Path("old.txt")), "old\n");
   EXPECT_EQ(FilesIn(dir.path), std::set<std::string>{"old.txt"});
 
   // A folder in the way of the rename.
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_FALSE(ReplaceFile(
-      dir.Path("folder"), "The bulletin folder",
-      [](std::ostream& out) { return static_cast<bool>(out << "x"); }, error));
-  EXPECT_EQ(error, "The bulletin folder could not be written.");
+      dir.Path("folder"),
+      [](std::ostream& out) { return static_cast<bool>(out << "x"); }, &error));
+  EXPECT_EQ(error,
+            "The bulletin " + dir.Path("folder") + " could not be written.");
   EXPECT_EQ(FilesIn(dir.path), (std::set<std::string>{"folder", "old.txt"}));
 
   // A folder that is not there.
   EXPECT_FALSE(ReplaceFile(
-      dir.Path("gone/today.txt"), "The bulletin gone/today.txt",
-      [](std::ostream&) { return true; }, error));
-  EXPECT_EQ(error, "The bulletin gone/today.txt could not be created.");
+      dir.Path("gone/today.txt"), [](std::ostream&) { return true; }, &error));
+  EXPECT_EQ(error, "The bulletin " + dir.Path("gone/today.txt") +
+                       " could not be created.");
 }
 
 // The whole command, its output cut off by a file size limit as a full

@@ -8,13 +8,18 @@
 #include <sstream>
 
 #include "assemble/assemble.h"
-#include "blend/sky_rows.h"
-#include "blend/temperature_rows.h"
+#include "blend/bulletin_rows.h"
 #include "blend/validate_bulletin.h"
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
+
+// Whether the 1200 Model's header check accepts the file.
+bool IsValidBulletin(const std::string& path) {
+  std::string err;
+  return ValidateBulletin(path, &err);
+}
 
 using Ints4 = std::array<std::int32_t, 4>;
 using Ints5 = std::array<std::int32_t, 5>;
@@ -42,15 +47,15 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   EXPECT_EQ(lines[5], "section 6: KHON GFS 12/08/2026 1200 from " + gfs);
   EXPECT_EQ(lines[11], "section 12: KFSD GFSX 12/08/2026 0000 from " + gfsx);
 
-  EXPECT_TRUE(ValidateBulletin(today));
+  EXPECT_TRUE(IsValidBulletin(today));
   StationRecords<ShortTempRecord> etaTemp, avnTemp;
   StationRecords<ExtendedTempRecord> extTemp;
   StationRecords<ShortSkyRecord> etaSky, avnSky;
   StationRecords<ExtendedSkyRecord> extSky;
   std::string error;
-  ASSERT_TRUE(ReadTemperatureRows(etaTemp, avnTemp, extTemp, today, error))
+  ASSERT_TRUE(ReadTemperatureRows(etaTemp, avnTemp, extTemp, today, &error))
       << error;
-  ASSERT_TRUE(ReadSkyRows(etaSky, avnSky, extSky, today, error)) << error;
+  ASSERT_TRUE(ReadSkyRows(etaSky, avnSky, extSky, today, &error)) << error;
 
   // Values read off the products by hand. KBKX under NAM: its "N/X" row,
   // the 7th, 11th, 15th and 19th of its "DPT" row, its "P12" row.
@@ -80,8 +85,8 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   StationRecords<ExtendedTempRecord> ext2;
   StationRecords<ShortSkyRecord> etaSky2, avnSky2;
   StationRecords<ExtendedSkyRecord> extSky2;
-  ASSERT_TRUE(ReadTemperatureRows(eta2, avn2, ext2, sample, error));
-  ASSERT_TRUE(ReadSkyRows(etaSky2, avnSky2, extSky2, sample, error));
+  ASSERT_TRUE(ReadTemperatureRows(eta2, avn2, ext2, sample, &error));
+  ASSERT_TRUE(ReadSkyRows(etaSky2, avnSky2, extSky2, sample, &error));
   EXPECT_TRUE(SameBytes(etaTemp, eta2) && SameBytes(avnTemp, avn2) &&
               SameBytes(extTemp, ext2));
   EXPECT_TRUE(SameBytes(etaSky, etaSky2) && SameBytes(avnSky, avnSky2) &&

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "assemble/needed_rows.h"
-#include "common/read_ahead.h"
+#include "common/console.h"
+#include "common/token_reads.h"
 
 namespace {
 
@@ -46,14 +47,6 @@ std::string ListCycles(const std::vector<std::string>& cycles) {
     list += cycles[i];
   }
   return list;
-}
-
-// "The GFS guidance for KMHE issued 12/08/2026 at 1200", the beginning of
-// every problem with a block that was found.
-std::string BlockName(const FoundBlock& block, std::string_view station,
-                      const IssueDate& date) {
-  return "The " + block.model + " guidance for " + std::string(station) +
-         " issued " + FormatIssueDate(date) + " at " + block.cycle;
 }
 
 }  // namespace
@@ -158,45 +151,49 @@ void SectionCollector::CheckDate(const IssueDate& date,
                              : &sections->places[GuidanceIndex(guidance)]
                                                 [(section - 1) % kStationCount];
     if (place == nullptr || !place->block) {
-      std::string line = "No " + std::string(GuidanceName(guidance)) +
-                         " guidance for " + std::string(station) + " issued " +
-                         dateText + " at " + std::string(cycle) + " was found";
-      if (place != nullptr && !place->otherCycles.empty()) {
-        const bool one = place->otherCycles.size() == 1;
-        line += "; only the " + ListCycles(place->otherCycles) +
-                (one ? " cycle of the " : " cycles of the ") +
-                place->otherModel +
-                (one ? " guidance was found" : " guidance were found") +
-                "; the 1200 Model takes its " + std::string(cycle) + " cycle";
-      }
-      refusals.push_back(line + ".");
+      const std::string_view name = GuidanceName(guidance);
+      if (place == nullptr || place->otherCycles.empty())
+        refusals.push_back(
+            Fill("No {} guidance for {} issued {} at {} was found.",
+                 {name, station, dateText, cycle}));
+      else if (place->otherCycles.size() == 1)
+        refusals.push_back(Fill(
+            "No {} guidance for {} issued {} at {} was found; only the {} cycle of the {} guidance was found; the 1200 Model takes its {} cycle.",
+            {name, station, dateText, cycle, place->otherCycles[0],
+             place->otherModel, cycle}));
+      else
+        refusals.push_back(Fill(
+            "No {} guidance for {} issued {} at {} was found; only the {} cycles of the {} guidance were found; the 1200 Model takes its {} cycle.",
+            {name, station, dateText, cycle, ListCycles(place->otherCycles),
+             place->otherModel, cycle}));
       continue;
     }
 
     const FoundBlock& block = *place->block;
-    const std::string name = BlockName(block, station, date);
-    if (block.differingFile >= 0) {
-      refusals.push_back(
-          name + " was found twice, in " + fileNames[block.file] + " and in " +
-          fileNames[block.differingFile] + ", and the two blocks differ.");
-    }
+    if (block.differingFile >= 0)
+      refusals.push_back(Fill(
+          "The {} guidance for {} issued {} at {} was found twice, in {} and in {}, and the two blocks differ.",
+          {block.model, station, dateText, block.cycle, fileNames[block.file],
+           fileNames[block.differingFile]}));
     if (block.tooLong) {
-      refusals.push_back(name + " in " + fileNames[block.file] +
-                         " runs on past " + std::to_string(kMaxBlockLength) +
-                         " bytes; no station block is that long.");
+      refusals.push_back(Fill(
+          "The {} guidance for {} issued {} at {} in {} runs on past {} bytes; no station block is that long.",
+          {block.model, station, dateText, block.cycle, fileNames[block.file],
+           std::to_string(kMaxBlockLength)}));
       continue;
     }
     for (std::string_view row : MissingRows(guidance, block.text))
-      refusals.push_back(name + " has no " + std::string(row) + " row.");
+      refusals.push_back(
+          Fill("The {} guidance for {} issued {} at {} has no {} row.",
+               {block.model, station, dateText, block.cycle, row}));
 
     // The bulletin's header check compares date words as text.
     if (firstFound == nullptr) {
       firstFound = &block;
     } else if (!spellingTold && block.dateWord != firstFound->dateWord) {
-      refusals.push_back(
-          "The sections for " + dateText + " write that date in two ways, " +
-          firstFound->dateWord + " and " + block.dateWord +
-          "; the 1200 Model needs one date word in all twelve headers.");
+      refusals.push_back(Fill(
+          "The sections for {} write that date in two ways, {} and {}; the 1200 Model needs one date word in all twelve headers.",
+          {dateText, firstFound->dateWord, block.dateWord}));
       spellingTold = true;
     }
   }
@@ -221,18 +218,17 @@ bool SectionCollector::Choose(const std::vector<std::string>& fileNames,
       refusals.push_back("No station block was found.");
       return false;
     }
-    refusals.push_back(
-        "No issue date has all twelve sections; the newest date seen is " +
-        FormatIssueDate(date) + ".");
+    refusals.push_back(Fill(
+        "No issue date has all twelve sections; the newest date seen is {}.",
+        {FormatIssueDate(date)}));
   }
 
   // A dropped date newer than the one chosen might have been complete.
   if (!wanted_ && droppedUpTo_ &&
       (!newestComplete_ || *newestComplete_ < *droppedUpTo_))
-    refusals.push_back(
-        "The products hold too many dates to weigh them all, and dates up to " +
-        FormatIssueDate(*droppedUpTo_) +
-        " were passed over; name the date wanted with --date.");
+    refusals.push_back(Fill(
+        "The products hold too many dates to weigh them all, and dates up to {} were passed over; name the date wanted with --date.",
+        {FormatIssueDate(*droppedUpTo_)}));
 
   const auto found = dates_.find(date);
   const DateSections* sections =

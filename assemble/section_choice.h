@@ -10,7 +10,7 @@
 #include "assemble/block_header.h"
 #include "assemble/block_scanner.h"
 #include "assemble/issue_date.h"
-#include "blend/bulletin_stations.h"
+#include "blend/station_records.h"
 
 // Collects the blocks that can fill the twelve sections of the 1200 Model
 // bulletin, date by date, and chooses the date and its twelve blocks.

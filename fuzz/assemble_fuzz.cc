@@ -23,6 +23,12 @@
 
 namespace {
 
+// Whether the 1200 Model's header check accepts the file.
+bool IsValidBulletin(const std::string& path) {
+  std::string err;
+  return ValidateBulletin(path, &err);
+}
+
 constexpr std::size_t kMostFiles = 4;
 
 // The lines of a product as the assembler copies them: without their line
@@ -123,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     WriteFile(dir.Path("out.txt"), bulletin);
     request.output = dir.Path("out.txt");
   }
-  FUZZ_CHECK(ValidateBulletin(request.output));
+  FUZZ_CHECK(IsValidBulletin(request.output));
   // One line for each section.
   std::size_t lines = 0;
   for (char c : err.str()) lines += c == '\n';
