@@ -160,7 +160,7 @@ TEST(CommandLineTest, AssembleThenBlendGivesTheSampleBulletinsForecast) {
       "No issue date has all twelve sections; the newest date seen is 12/08/2026.");
   EXPECT_EQ(
       Lines(none.err)[1],
-      "No NAM (or ETA) guidance for KBKX issued 12/08/2026 at 1200 was found.");
+      "No NAM (or ETA) or NBM guidance for KBKX issued 12/08/2026 at 1200 was found.");
   EXPECT_FALSE(FileExists(dir.Path("again.txt")));
 }
 

@@ -27,7 +27,10 @@ std::string InputAtOutput(const AssembleRequest& request) {
 
 // Each section's lines, then an empty line; nothing else.
 bool WriteSections(std::ostream& to, const ChosenSections& chosen) {
-  for (const FoundBlock* block : chosen.blocks) to << block->text << '\n';
+  for (int i = 0; i < kSectionCount; ++i)
+    to << (chosen.translated[i].empty() ? chosen.blocks[i]->text
+                                        : chosen.translated[i])
+       << '\n';
   to.flush();
   return to.good();
 }
@@ -38,10 +41,16 @@ std::vector<std::string> SectionLines(const ChosenSections& chosen,
   std::vector<std::string> lines;
   for (int section = 1; section <= kSectionCount; ++section) {
     const FoundBlock& block = *chosen.blocks[section - 1];
-    lines.push_back(
-        Fill("section {}: {} {} {} {} from {}",
-             {std::to_string(section), SectionStation(section), block.model,
-              block.dateWord, block.cycle, files[block.file]}));
+    if (chosen.translated[section - 1].empty())
+      lines.push_back(
+          Fill("section {}: {} {} {} {} from {}",
+               {std::to_string(section), SectionStation(section), block.model,
+                block.dateWord, block.cycle, files[block.file]}));
+    else
+      lines.push_back(
+          Fill("section {}: {} {} {} {} from {}, translated",
+               {std::to_string(section), SectionStation(section), block.model,
+                block.dateWord, block.cycle, files[block.file]}));
   }
   return lines;
 }
@@ -81,7 +90,7 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
     }
   }
 
-  SectionCollector collector(wanted);
+  SectionCollector collector(wanted, request.primaryBlend);
   std::vector<std::string> refusals;
   for (std::size_t file = 0; file < request.files.size(); ++file) {
     std::string error;

@@ -14,6 +14,9 @@ struct AssembleRequest {
   std::vector<std::string> files;  // FILE..., at least one
   std::string output;              // -o OUT; empty: the bulletin goes to `out`
   std::string date;  // --date DATE as typed; empty: newest complete date
+  // --primary nbm: sections 1 to 4 from the blend of models' short-range
+  // text even where NAM guidance is found.
+  bool primaryBlend = false;
 };
 
 // Runs the assemble command: reads every file, writes the bulletin (to

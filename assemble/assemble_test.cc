@@ -261,7 +261,7 @@ const Refusal kRefusals[] = {
      },
      {"No issue date has all twelve sections; the newest date seen is "
       "12/08/2026.",
-      "No NAM (or ETA) guidance for KFSD issued 12/08/2026 at 1200 was "
+      "No NAM (or ETA) or NBM guidance for KFSD issued 12/08/2026 at 1200 was "
       "found; only the 0600 and 1800 cycles of the NAM guidance were found; "
       "the 1200 Model takes its 1200 cycle."}},
     {"a row missing",

@@ -9,13 +9,14 @@ struct ModelWord {
   Guidance guidance;
 };
 
-constexpr std::array<ModelWord, 6> kModelWords{{
+constexpr std::array<ModelWord, 7> kModelWords{{
     {"NAM", Guidance::kShortPrimary},
     {"ETA", Guidance::kShortPrimary},
     {"GFS", Guidance::kShortSecondary},
     {"AVN", Guidance::kShortSecondary},
     {"GFSX", Guidance::kExtended},
     {"MRF", Guidance::kExtended},
+    {"NBM", Guidance::kBlendShort},
 }};
 
 // Cuts the next word off the front of `rest`; empty when none is left.
@@ -67,6 +68,8 @@ std::string_view GuidanceName(Guidance guidance) {
       return "GFS (or AVN)";
     case Guidance::kExtended:
       return "GFSX (or MRF)";
+    case Guidance::kBlendShort:
+      return "NBM";
   }
   return "";
 }
@@ -83,7 +86,14 @@ bool RecognizeHeader(std::string_view line, BlockHeader& header) {
   const std::string_view model = NextWord(rest);
   Guidance guidance;
   if (!LookUpModel(model, guidance) || !IsStation(station)) return false;
-  if (NextWord(rest) != "MOS" || NextWord(rest) != "GUIDANCE") return false;
+  // The blend of models' header carries a version word before its product.
+  if (guidance == Guidance::kBlendShort) {
+    const std::string_view version = NextWord(rest);
+    if (version.empty() || NextWord(rest) != "NBS") return false;
+  } else if (NextWord(rest) != "MOS") {
+    return false;
+  }
+  if (NextWord(rest) != "GUIDANCE") return false;
   const std::string_view dateWord = NextWord(rest);
   const std::string_view cycle = NextWord(rest);
   IssueDate date;

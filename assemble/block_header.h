@@ -12,15 +12,19 @@
 // header the assembler knows is recognised here, so a further kind is added
 // in this one place.
 
-// The guidance a block belongs to, by its model word. Each fills one group
-// of four sections of the bulletin, in this order.
+// The guidance a block belongs to, by its model word. The first three each
+// fill one group of four sections of the bulletin, in this order; the
+// blend of models' short-range text (NBS, model word "NBM") stands in for
+// the short-range primary guidance, translated.
 enum class Guidance {
   kShortPrimary,    // "NAM", older "ETA"
   kShortSecondary,  // "GFS", older "AVN"
   kExtended,        // "GFSX", older "MRF"
+  kBlendShort,      // "NBM"
 };
-inline constexpr int kGuidanceCount = 3;
-inline constexpr std::array<Guidance, kGuidanceCount> kAllGuidance{
+inline constexpr int kGuidanceCount = 4;
+inline constexpr int kSectionGroupCount = 3;
+inline constexpr std::array<Guidance, kSectionGroupCount> kSectionGroups{
     Guidance::kShortPrimary, Guidance::kShortSecondary, Guidance::kExtended};
 
 inline int GuidanceIndex(Guidance guidance) {
@@ -45,10 +49,12 @@ struct BlockHeader {
 
 // Recognises a header line, `line` being the line without its end and
 // without the blanks and the record separator byte before its first word:
-// seven words, "STATION MODEL MOS GUIDANCE M/DD/YYYY CYCLE UTC", the station
-// of two to eight capitals and digits, the model word one of the six above,
-// the date as ParseIssueDate takes it, the cycle four digits. Any blanks
-// between and after the words. Fills `header` only when it is one.
+// seven words, "STATION MODEL MOS GUIDANCE M/DD/YYYY CYCLE UTC", the model
+// word one of the six above, or eight words of the blend of models' text,
+// "STATION NBM VERSION NBS GUIDANCE M/DD/YYYY CYCLE UTC"; the station of two
+// to eight capitals and digits, the date as ParseIssueDate takes it, the
+// cycle four digits. Any blanks between and after the words. Fills `header`
+// only when it is one.
 bool RecognizeHeader(std::string_view line, BlockHeader& header);
 
 #endif  // ORVANNE_ASSEMBLE_BLOCK_HEADER_H_

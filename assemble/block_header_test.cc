@@ -26,6 +26,8 @@ TEST(BlockHeaderTest, RecognisesTheSevenWordHeaderOfEachModelWord) {
        Guidance::kExtended, "9/01/2020", "0000"},
       {"K1V4 MRF MOS GUIDANCE 9/01/2020 1200 UTC", "K1V4", "MRF",
        Guidance::kExtended, "9/01/2020", "1200"},
+      {"KBKX   NBM V4.0 NBS GUIDANCE   12/08/2026  1200 UTC", "KBKX", "NBM",
+       Guidance::kBlendShort, "12/08/2026", "1200"},
   };
   for (const Case& c : cases) {
     BlockHeader header;
@@ -55,7 +57,9 @@ TEST(BlockHeaderTest, AnythingElseIsNoHeader) {
            "KBKX   NAM MOS GUIDANCE   12/08/2026  1200 GMT",
            "\x1e"
            "KBKX   NAM MOS GUIDANCE   12/08/2026  1200 UTC",
-           "KBKX NBM V4.0 NBS GUIDANCE 12/08/2026 1200 UTC",
+           "KBKX NBM NBS GUIDANCE 12/08/2026 1200 UTC",  // no version
+           "KBKX NBM V4.0 MOS GUIDANCE 12/08/2026 1200 UTC",
+           "KBKX NBM V4.0 NBS GUIDANCE 12/08/2026 1200 UTC X",
            " N/X                  18          31          16",
        }) {
     BlockHeader header;

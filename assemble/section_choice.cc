@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "assemble/nbs_translation.h"
 #include "assemble/needed_rows.h"
 #include "common/console.h"
 #include "common/token_reads.h"
@@ -39,6 +40,17 @@ bool SameLines(std::string_view a, std::string_view b) {
   return a.empty() && b.empty();
 }
 
+// The lines of a block's text, each without its "\n".
+std::vector<std::string> LinesOf(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    lines.emplace_back(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
 // "0600", "0600 and 1200", "0600, 1200 and 1800".
 std::string ListCycles(const std::vector<std::string>& cycles) {
   std::string list;
@@ -52,8 +64,8 @@ std::string ListCycles(const std::vector<std::string>& cycles) {
 }  // namespace
 
 SectionCollector::SectionCollector(std::optional<IssueDate> wanted,
-                                   std::size_t heldBudget)
-    : wanted_(wanted), heldBudget_(heldBudget) {}
+                                   bool preferBlend, std::size_t heldBudget)
+    : wanted_(wanted), preferBlend_(preferBlend), heldBudget_(heldBudget) {}
 
 bool SectionCollector::Keeps(const IssueDate& date) const {
   if (wanted_) return date == *wanted_;
@@ -126,7 +138,7 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
                              scanned.text, scanned.tooLong, file};
     Hold(sections, place.block->text.capacity());
     // Complete: what is older can no longer be chosen.
-    if (++sections.found == kSectionCount && !wanted_ &&
+    if (IsComplete(sections) && !wanted_ &&
         (!newestComplete_ || header.date > *newestComplete_)) {
       newestComplete_ = header.date;
       Drop(dates_.begin(), dates_.lower_bound(header.date));
@@ -135,23 +147,53 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
   DropOldestWhileOverBudget();
 }
 
+const SectionCollector::Place* SectionCollector::PrimaryPlace(
+    const DateSections& sections, int station) const {
+  const Place& nam =
+      sections.places[GuidanceIndex(Guidance::kShortPrimary)][station];
+  const Place& nbm =
+      sections.places[GuidanceIndex(Guidance::kBlendShort)][station];
+  if (preferBlend_ || !nam.block) return &nbm;
+  return &nam;
+}
+
+bool SectionCollector::IsComplete(const DateSections& sections) const {
+  for (int station = 0; station < kStationCount; ++station) {
+    if (!PrimaryPlace(sections, station)->block) return false;
+    for (Guidance guidance : {Guidance::kShortSecondary, Guidance::kExtended})
+      if (!sections.places[GuidanceIndex(guidance)][station].block)
+        return false;
+  }
+  return true;
+}
+
 void SectionCollector::CheckDate(const IssueDate& date,
                                  const DateSections* sections,
                                  const std::vector<std::string>& fileNames,
+                                 ChosenSections& chosen,
                                  std::vector<std::string>& refusals) const {
   const std::string dateText = FormatIssueDate(date);
   const FoundBlock* firstFound = nullptr;
   bool spellingTold = false;
   for (int section = 1; section <= kSectionCount; ++section) {
-    const Guidance guidance = kAllGuidance[(section - 1) / kStationCount];
+    const int group = (section - 1) / kStationCount;
+    const int stationIndex = (section - 1) % kStationCount;
+    const Guidance guidance = kSectionGroups[group];
     const std::string_view station = SectionStation(section);
     const std::string_view cycle = GuidanceCycle(guidance);
-    const Place* place = sections == nullptr
-                             ? nullptr
-                             : &sections->places[GuidanceIndex(guidance)]
-                                                [(section - 1) % kStationCount];
+    const Place* place = nullptr;
+    if (sections != nullptr)
+      place = group == 0
+                  ? PrimaryPlace(*sections, stationIndex)
+                  : &sections->places[GuidanceIndex(guidance)][stationIndex];
     if (place == nullptr || !place->block) {
-      const std::string_view name = GuidanceName(guidance);
+      // Of the primary group, the NAM place tells of other cycles first.
+      if (place != nullptr && group == 0 && place->otherCycles.empty())
+        place =
+            &sections
+                 ->places[GuidanceIndex(Guidance::kShortPrimary)][stationIndex];
+      std::string_view name = GuidanceName(guidance);
+      if (group == 0) name = preferBlend_ ? "NBM" : "NAM (or ETA) or NBM";
       if (place == nullptr || place->otherCycles.empty())
         refusals.push_back(
             Fill("No {} guidance for {} issued {} at {} was found.",
@@ -170,6 +212,7 @@ void SectionCollector::CheckDate(const IssueDate& date,
     }
 
     const FoundBlock& block = *place->block;
+    chosen.blocks[section - 1] = &block;
     if (block.differingFile >= 0)
       refusals.push_back(Fill(
           "The {} guidance for {} issued {} at {} was found twice, in {} and in {}, and the two blocks differ.",
@@ -182,10 +225,17 @@ void SectionCollector::CheckDate(const IssueDate& date,
            std::to_string(kMaxBlockLength)}));
       continue;
     }
-    for (std::string_view row : MissingRows(guidance, block.text))
-      refusals.push_back(
-          Fill("The {} guidance for {} issued {} at {} has no {} row.",
-               {block.model, station, dateText, block.cycle, row}));
+    if (block.model == GuidanceName(Guidance::kBlendShort)) {
+      std::string err;
+      if (!TranslateNbsBlock(LinesOf(block.text),
+                             &chosen.translated[section - 1], &err))
+        refusals.push_back(err);
+    } else {
+      for (std::string_view row : MissingRows(guidance, block.text))
+        refusals.push_back(
+            Fill("The {} guidance for {} issued {} at {} has no {} row.",
+                 {block.model, station, dateText, block.cycle, row}));
+    }
 
     // The bulletin's header check compares date words as text.
     if (firstFound == nullptr) {
@@ -233,15 +283,12 @@ bool SectionCollector::Choose(const std::vector<std::string>& fileNames,
   const auto found = dates_.find(date);
   const DateSections* sections =
       found == dates_.end() ? nullptr : &found->second;
-  CheckDate(date, sections, fileNames, refusals);
+  ChosenSections checked;
+  CheckDate(date, sections, fileNames, checked, refusals);
   if (refusals.size() != before) return false;
 
   // No refusal: all twelve were found.
+  chosen = std::move(checked);
   chosen.date = date;
-  for (int section = 1; section <= kSectionCount; ++section) {
-    const Place& place = sections->places[(section - 1) / kStationCount]
-                                         [(section - 1) % kStationCount];
-    chosen.blocks[section - 1] = &*place.block;
-  }
   return true;
 }

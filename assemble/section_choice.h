@@ -16,8 +16,10 @@
 // bulletin, date by date, and chooses the date and its twelve blocks.
 //
 // Section k (1 to 12) is station (k - 1) % 4 of BulletinStations under
-// guidance (k - 1) / 4, in the order of Guidance (short-range primary,
-// short-range secondary, extended), at the cycle GuidanceCycle gives.
+// the section group (k - 1) / 4 of kSectionGroups (short-range primary,
+// short-range secondary, extended), at the cycle GuidanceCycle gives; the
+// short-range primary sections come from the NAM guidance or, translated,
+// from the blend of models' short-range text.
 //
 // Only the four stations' blocks of that cycle are kept, and of the other
 // cycles only which were seen. With a wanted date, only its blocks are kept.
@@ -44,12 +46,18 @@ struct FoundBlock {
 struct ChosenSections {
   IssueDate date;
   std::array<const FoundBlock*, kSectionCount> blocks{};
+  // A block of the blend of models' text, translated into the section the
+  // 1200 Model reads; empty for a block taken as issued.
+  std::array<std::string, kSectionCount> translated;
 };
 
 class SectionCollector {
  public:
-  // Collects only blocks of `wanted` when it is given.
+  // Collects only blocks of `wanted` when it is given. Sections 1 to 4 take
+  // the NAM guidance where it is found and the blend of models' otherwise,
+  // or, with `preferBlend`, the blend of models' always.
   explicit SectionCollector(std::optional<IssueDate> wanted,
+                            bool preferBlend,
                             std::size_t heldBudget = kMostHeld);
 
   // About 150 dates of eight blocks.
@@ -84,7 +92,6 @@ class SectionCollector {
   };
   struct DateSections {
     std::array<std::array<Place, kStationCount>, kGuidanceCount> places;
-    int found = 0;
     std::size_t held = 0;  // bytes, roughly
   };
   using Dates = std::map<IssueDate, DateSections>;
@@ -94,11 +101,18 @@ class SectionCollector {
   void Hold(DateSections& sections, std::size_t bytes);
   void Drop(Dates::iterator first, Dates::iterator last);
   void DropOldestWhileOverBudget();
+  // Where a station's section 1 to 4 comes from.
+  const Place* PrimaryPlace(const DateSections& sections, int station) const;
+  bool IsComplete(const DateSections& sections) const;
+  // Checks the date's twelve sections into `chosen`, translating blocks of
+  // the blend of models'.
   void CheckDate(const IssueDate& date, const DateSections* sections,
                  const std::vector<std::string>& fileNames,
+                 ChosenSections& chosen,
                  std::vector<std::string>& refusals) const;
 
   std::optional<IssueDate> wanted_;
+  bool preferBlend_;
   std::size_t heldBudget_;
   std::size_t held_ = 0;
   std::optional<IssueDate> newestComplete_;

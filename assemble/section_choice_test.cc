@@ -52,7 +52,7 @@ const std::vector<std::string> kFiles = {"nam.txt", "gfs.txt", "gfsx.txt"};
 TEST(SectionChoiceTest, AnArchiveOfManyDatesIsHeldWithinItsBudget) {
   // Each day held is about 10 KB: a budget of 64 KB holds a few days only.
   // The newest complete day is among them.
-  SectionCollector collector(std::nullopt, 64 << 10);
+  SectionCollector collector(std::nullopt, false, 64 << 10);
   CollectArchive(collector, [](int day) { return day < 299; });
   ChosenSections chosen;
   std::vector<std::string> refusals;
@@ -64,7 +64,8 @@ TEST(SectionChoiceTest, AnArchiveOfManyDatesIsHeldWithinItsBudget) {
 TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
   auto onlyTheFirstDay = [](int day) { return day == 0; };
   // With room for everything, the only complete day is taken.
-  SectionCollector roomy(std::nullopt, std::numeric_limits<std::size_t>::max());
+  SectionCollector roomy(std::nullopt, false,
+                         std::numeric_limits<std::size_t>::max());
   CollectArchive(roomy, onlyTheFirstDay);
   ChosenSections chosen;
   std::vector<std::string> refusals;
@@ -72,7 +73,7 @@ TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
   EXPECT_EQ(FormatIssueDate(chosen.date), "1/01/2000");
 
   // Within a small budget, it was dropped before it was complete.
-  SectionCollector tight(std::nullopt, 64 << 10);
+  SectionCollector tight(std::nullopt, false, 64 << 10);
   CollectArchive(tight, onlyTheFirstDay);
   EXPECT_FALSE(tight.Choose(kFiles, chosen, refusals));
   ASSERT_GE(refusals.size(), 3u);
@@ -91,7 +92,7 @@ TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
   // Asked for, the day is found whatever the budget.
   IssueDate first;
   ASSERT_TRUE(ParseIssueDate("1/01/2000", first));
-  SectionCollector asked(first, 64 << 10);
+  SectionCollector asked(first, false, 64 << 10);
   CollectArchive(asked, onlyTheFirstDay);
   refusals.clear();
   EXPECT_TRUE(asked.Choose(kFiles, chosen, refusals));
