@@ -13,7 +13,7 @@ constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
-       orvanne-forecast assemble [-o OUT] [--date DATE] FILE...
+       orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -38,6 +38,9 @@ Options:
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
               the newest date for which all twelve sections are found
+  --primary P nam (the default): the short-range primary guidance is the
+              NAM's where it is found, else the blend of models' (NBM),
+              translated; nbm: always the blend of models'
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
@@ -53,7 +56,7 @@ Exit status:
 std::vector<std::string_view> OptionsOf(std::string_view command) {
   if (command == "blend") return {"--units", "--ratio"};
   if (command == "table") return {"--units", "--rows"};
-  if (command == "assemble") return {"-o", "--date"};
+  if (command == "assemble") return {"-o", "--date", "--primary"};
   return {"--units"};
 }
 
@@ -130,6 +133,13 @@ bool ParseAssemble(
         return false;
       }
       request->date = value;
+    } else if (name == "--primary") {
+      if (value != "nam" && value != "nbm") {
+        *err =
+            Fill("the primary guidance must be nam or nbm, not '{}'", {value});
+        return false;
+      }
+      request->primaryBlend = value == "nbm";
     }
   }
   if (operands.empty()) {

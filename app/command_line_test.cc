@@ -63,6 +63,8 @@ TEST(CommandLineTest, UsageProblems) {
        "option -o is given twice"},
       {{"assemble", "--units", "metric", "f"},
        "unknown option '--units' for assemble"},
+      {{"assemble", "--primary=gfs", "f"},
+       "the primary guidance must be nam or nbm, not 'gfs'"},
   };
   for (const auto& c : cases) {
     Command command;
@@ -206,7 +208,7 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast blend [--units U] --ratio R BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
-       orvanne-forecast assemble [-o OUT] [--date DATE] FILE...
+       orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -231,6 +233,9 @@ Options:
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
               the newest date for which all twelve sections are found
+  --primary P nam (the default): the short-range primary guidance is the
+              NAM's where it is found, else the blend of models' (NBM),
+              translated; nbm: always the blend of models'
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit

@@ -3,11 +3,17 @@
 // with "@", its first line (after the "@") is the date asked for. An input
 // of odd length sends the bulletin to standard output, any other to a file.
 //
+// A first line "!" (before the date line) asks for the blend of models'
+// short-range guidance in sections 1 to 4.
+//
 // Whatever the products hold, the command either refuses and writes
 // nothing, or writes exactly twelve blocks, each the lines of one block of
 // one input file (line ends and a record separator before the header
-// aside), which the bulletin's header check accepts.
+// aside) or, where its section line says so, the eight lines translated
+// from a block of the blend of models', which the bulletin's header check
+// accepts.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -68,6 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   AssembleRequest request;
+  if (input.starts_with("!\n")) {
+    request.primaryBlend = true;
+    input.remove_prefix(2);
+  }
   if (input.starts_with("@")) {
     const std::size_t feed = input.find('\n');
     const std::string_view date = input.substr(1, feed - 1);
@@ -119,7 +129,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   std::vector<std::string> copied;
   for (const std::string& product : products)
     copied.push_back(CopiedLines(product));
-  for (const std::string& block : blocks) {
+  std::vector<std::string> sectionLines;
+  std::istringstream told(err.str());
+  for (std::string line; std::getline(told, line);)
+    sectionLines.push_back(line);
+  FUZZ_CHECK(sectionLines.size() == 12);
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const std::string& block = blocks[i];
+    if (sectionLines[i].ends_with(", translated")) {
+      // Only sections 1 to 4, from a block of the blend of models'.
+      FUZZ_CHECK(i < 4 && sectionLines[i].find(" NBM ") != std::string::npos);
+      FUZZ_CHECK(std::count(block.begin(), block.end(), '\n') == 8);
+      FUZZ_CHECK(block.find(" NBM NBS GUIDANCE ") != std::string::npos);
+      continue;
+    }
+    FUZZ_CHECK(!request.primaryBlend || i >= 4);
     bool found = false;
     for (const std::string& lines : copied)
       found = found || lines.find("\n" + block) != std::string::npos;
