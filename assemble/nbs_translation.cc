@@ -193,7 +193,8 @@ bool FindRows(const std::vector<std::string>& lines, Block& block,
 // The 1200 cycle's UTC row: 18 21 00 03 ... 12, and nothing after.
 bool IsTwelveHundredLayout(std::string_view utcRow) {
   for (int column = 1; column <= kBlockColumns; ++column)
-    if (Field(utcRow, column) != " " + HourText(column)) return false;
+    if (Field(utcRow, column) != std::string(" ").append(HourText(column)))
+      return false;
   const std::size_t end = kBlockLabelWidth + kFieldWidth * kBlockColumns;
   return utcRow.size() <= end || utcRow.find_first_not_of(' ', end) == kNone;
 }
