@@ -60,13 +60,16 @@ std::vector<std::string_view> OptionsOf(std::string_view command) {
   return {"--units"};
 }
 
-// The whole of `text` as one number, read as the ratio question reads it.
+// The whole of `text` as one number, read as the ratio question reads it;
+// nothing may stand before or after it, blanks included.
 bool ParseWhole(const std::string& text, double* value) {
+  if (text.empty() || IsBlank(text[0])) return false;
   std::istringstream in(text);
   return ReadDouble(in, *value) && in.peek() == std::char_traits<char>::eof();
 }
 
 bool ParseWhole(const std::string& text, int* value) {
+  if (text.empty() || IsBlank(text[0])) return false;
   std::istringstream in(text);
   std::int32_t read;
   if (!ReadInt(in, read) || in.peek() != std::char_traits<char>::eof())

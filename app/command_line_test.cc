@@ -42,6 +42,8 @@ TEST(CommandLineTest, UsageProblems) {
       {{"blend", "x.txt"}, "blend needs the option --ratio"},
       {{"blend", "--ratio", "0.5x", "x.txt"},
        "the ratio must be a decimal number, not '0.5x'"},
+      {{"blend", "--ratio", " 0.5", "x.txt"},
+       "the ratio must be a decimal number, not ' 0.5'"},
       {{"blend", "--ratio=0.5", "x", "--ratio", "0.6"},
        "option --ratio is given twice"},
       {{"table", "--units", "kelvin", "x"},

@@ -126,10 +126,13 @@ constexpr std::size_t kHeaderWords = 8;
 bool HeaderWords(std::string_view line,
                  std::array<std::string_view, kHeaderWords>& words) {
   std::size_t count = 0;
-  for (std::size_t start = line.find_first_not_of(' '); start != kNone;
-       start = line.find_first_not_of(' ', start)) {
+  // The header's words may stand apart by any blanks, as the assembler
+  // finds them.
+  constexpr std::string_view kHeaderBlanks = " \t\v\f\r";
+  for (std::size_t start = line.find_first_not_of(kHeaderBlanks);
+       start != kNone; start = line.find_first_not_of(kHeaderBlanks, start)) {
     if (count == kHeaderWords) return false;
-    std::size_t end = line.find(' ', start);
+    std::size_t end = line.find_first_of(kHeaderBlanks, start);
     if (end == kNone) end = line.size();
     words[count++] = line.substr(start, end - start);
     start = end;
@@ -226,8 +229,19 @@ bool ReadValue(const Block& block, Row r, int column, ValueRange range,
   return false;
 }
 
+// A row with values at 00 and 12 UTC only (columns 3, 7, 11, ...) is blank
+// at every other column. A value found there means the row stands out of
+// place, and the fields read would be cut from its neighbours' digits.
 bool ReadTwelveHourValues(const Block& block, Row r, ValueRange range,
                           std::array<int, 4>& values, std::string* err) {
+  for (int column = 1; column <= kBlockColumns; ++column) {
+    if ((column - 3) % 4 == 0 || Field(block.rows[r], column) == "   ")
+      continue;
+    *err = Fill(
+        "The NBM guidance for {} issued {} at 1200 has a {} value at {} UTC, where that row has none: the row is out of place.",
+        {block.station, block.date, kRowLabels[r], HourText(column)});
+    return false;
+  }
   for (std::size_t i = 0; i < values.size(); ++i)
     if (!ReadValue(block, r, kTwelveHourColumns[i], range, values[i], err))
       return false;

@@ -110,6 +110,8 @@ TEST(TranslateNbsBlockTest, NeedsEveryUsedValueAndOnlyThose) {
       {"DPT", 2, "100", kAbout + "has a DPT value of 100 at 21 UTC, too wide for the 1200 Model's rows (at most 99)."},
       {"P12", 11, "101", kAbout + "has a P12 value of 101 at 00 UTC, outside 0 to 100."},
       {"P12", 19, " -9", kAbout + "has a P12 value of -9 at 00 UTC, outside 0 to 100."},
+      {"TXN", 8, "  4", kAbout + "has a TXN value at 15 UTC, where that row has none: the row is out of place."},
+      {"P12", 22, "  0", kAbout + "has a P12 value at 09 UTC, where that row has none: the row is out of place."},
       // Columns the section does not take.
       {"TXN", 3, "   ", ""},
       {"P12", 3, "-99", ""},

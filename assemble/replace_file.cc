@@ -37,8 +37,23 @@ fs::path UnusedTemporaryName(const fs::path& path) {
 bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
                  std::string* err) {
-  const fs::path temporary = UnusedTemporaryName(fs::path(path));
-  std::ofstream file(temporary);
+  // A pipe or a device at `path` is never replaced by a file: whatever
+  // reads it would miss the bulletin, and a device replaced is gone for
+  // every other program. A link to a file is followed, so the file it leads
+  // to is replaced and the link stays.
+  fs::path target(path);
+  std::error_code ignored;
+  const fs::file_status status = fs::status(target, ignored);
+  bool usable = !fs::exists(status) || fs::is_regular_file(status) ||
+                fs::is_directory(status);
+  if (usable && fs::is_symlink(fs::symlink_status(target, ignored))) {
+    std::error_code linkError;
+    target = fs::canonical(target, linkError);
+    usable = !linkError;
+  }
+  const fs::path temporary = UnusedTemporaryName(target);
+  std::ofstream file;
+  if (usable) file.open(temporary);
   if (!file.is_open()) {
     *err = Fill("The bulletin {} could not be created.", {path});
     return false;
@@ -46,9 +61,8 @@ bool ReplaceFile(const std::string& path,
   const bool written = write(file);
   file.close();
   std::error_code renameError;
-  if (written && !file.fail()) fs::rename(temporary, path, renameError);
+  if (written && !file.fail()) fs::rename(temporary, target, renameError);
   if (!written || file.fail() || renameError) {
-    std::error_code ignored;
     fs::remove(temporary, ignored);
     *err = Fill("The bulletin {} could not be written.", {path});
     return false;

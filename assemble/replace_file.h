@@ -10,7 +10,9 @@
 // line end), which is then renamed to `path`. Until the rename, a file
 // already at `path` stays as it was; a failed write leaves no temporary
 // file behind (a process killed while writing may, under a name of the
-// form "NAME.partial-XXXXXXXX", but never a half-written `path`).
+// form "NAME.partial-XXXXXXXX", but never a half-written `path`). A `path`
+// that is a pipe or a device is refused as one that cannot be created; a
+// link to a file is followed.
 //
 // `write` returns false when it could not write everything; a failed
 // stream counts as such too. On false, `err` holds one line naming the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +60,21 @@ TEST(ReplaceFileTest, AFailedWriteLeavesNoFileAndTheOlderOneAsItWas) {
   EXPECT_EQ(error,
             "The bulletin " + dir.Path("folder") + " could not be written.");
   EXPECT_EQ(FilesIn(dir.path), (std::set<std::string>{"folder", "old.txt"}));
+
+  // A pipe is never replaced; a link to a file is written through.
+  mkfifo(dir.Path("pipe.txt").c_str(), 0644);
+  EXPECT_FALSE(ReplaceFile(
+      dir.Path("pipe.txt"), [](std::ostream&) { return true; }, &error));
+  EXPECT_EQ(error,
+            "The bulletin " + dir.Path("pipe.txt") + " could not be created.");
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.Path("pipe.txt")));
+  std::filesystem::create_symlink(dir.Path("old.txt"), dir.Path("link.txt"));
+  EXPECT_TRUE(ReplaceFile(
+      dir.Path("link.txt"),
+      [](std::ostream& out) { return static_cast<bool>(out << "new\n"); },
+      &error));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.txt")));
+  EXPECT_EQ(ReadFile(dir.Path("old.txt")), "new\n");
 
   // A folder that is not there.
   EXPECT_FALSE(ReplaceFile(

@@ -188,7 +188,8 @@ void SectionCollector::CheckDate(const IssueDate& date,
                   : &sections->places[GuidanceIndex(guidance)][stationIndex];
     if (place == nullptr || !place->block) {
       // Of the primary group, the NAM place tells of other cycles first.
-      if (place != nullptr && group == 0 && place->otherCycles.empty())
+      if (place != nullptr && group == 0 && !preferBlend_ &&
+          place->otherCycles.empty())
         place =
             &sections
                  ->places[GuidanceIndex(Guidance::kShortPrimary)][stationIndex];
