@@ -87,9 +87,11 @@ std::string MenuRunLines(const TempDir& dir, const std::string& typed,
   EXPECT_TRUE(printed.ends_with(kMenuText)) << printed;
   printed = printed.substr(start.size(),
                            printed.size() - start.size() - kMenuText.size());
-  for (const std::string& prompt :
-       {kFilePrompt, std::string("Please enter in a decimal ratio you would "
-                                 "like for the ETA model weight: ")}) {
+  for (
+      const std::string& prompt :
+      {kFilePrompt,
+       std::string(
+           "Please enter in a decimal ratio you would like for the ETA model weight: ")}) {
     const std::size_t at = printed.find(prompt);
     if (at != std::string::npos) printed.erase(at, prompt.size());
   }
@@ -197,9 +199,9 @@ TEST(CommandLineTest, AUsageErrorReadsAndWritesNothing) {
       RunWithArguments(dir, {"table", "--rows", "100", "table.txt"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            "orvanne-forecast: rows must be a whole number from 1 to 48, not "
-            "'100'; see 'orvanne-forecast --help'.\n");
+  EXPECT_EQ(
+      run.err,
+      "orvanne-forecast: rows must be a whole number from 1 to 48, not '100'; see 'orvanne-forecast --help'.\n");
   EXPECT_FALSE(FileExists(dir.Path("table.out")));
 }
 

@@ -60,8 +60,8 @@ class AssembleMemoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!ORVANNE_PEAKS_MEASURABLE)
-      GTEST_SKIP() << "peak memory is not the program's own under "
-                      "AddressSanitizer";
+      GTEST_SKIP()
+          << "peak memory is not the program's own under AddressSanitizer";
     const TestProducts products = MakeTestProducts();
     WriteFile(dir_.Path("nam.txt"), Product(products.primary));
     WriteFile(dir_.Path("gfs.txt"), Product(products.secondary));

@@ -207,9 +207,10 @@ TEST_F(AssembleTest, TakesTheNewestCompleteDateOrTheOneAskedFor) {
   // Asked for, the incomplete date is refused.
   run = Run({file}, "12/9/2026");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.lines,
-            std::vector<std::string>{"No GFSX (or MRF) guidance for KHON "
-                                     "issued 12/09/2026 at 0000 was found."});
+  EXPECT_EQ(
+      run.lines,
+      std::vector<std::string>{
+          "No GFSX (or MRF) guidance for KHON issued 12/09/2026 at 0000 was found."});
 }
 
 }  // namespace
@@ -240,17 +241,12 @@ void Replace(std::string& text, const std::string& from,
 const Refusal kRefusals[] = {
     {"a station left out",
      [](TestProducts& p) { p.secondary.erase(p.secondary.begin() + 4); },
-     {"No issue date has all twelve sections; the newest date seen is "
-      "12/08/2026.",
-      "No GFS (or AVN) guidance for KHON issued 12/08/2026 at 1200 was "
-      "found."}},
+     {"No issue date has all twelve sections; the newest date seen is 12/08/2026.",
+      "No GFS (or AVN) guidance for KHON issued 12/08/2026 at 1200 was found."}},
     {"the extended guidance of another cycle",
      [](TestProducts& p) { Block(p.extended, "KHON").cycle = "1200"; },
-     {"No issue date has all twelve sections; the newest date seen is "
-      "12/08/2026.",
-      "No GFSX (or MRF) guidance for KHON issued 12/08/2026 at 0000 was "
-      "found; only the 1200 cycle of the GFSX guidance was found; the 1200 "
-      "Model takes its 0000 cycle."}},
+     {"No issue date has all twelve sections; the newest date seen is 12/08/2026.",
+      "No GFSX (or MRF) guidance for KHON issued 12/08/2026 at 0000 was found; only the 1200 cycle of the GFSX guidance was found; the 1200 Model takes its 0000 cycle."}},
     {"two other cycles, older words",
      [](TestProducts& p) {
        TestBlock block = Block(p.primary, "KFSD");
@@ -259,11 +255,8 @@ const Refusal kRefusals[] = {
        Block(p.primary, "KFSD").cycle = "1800";
        p.primary.push_back(block);
      },
-     {"No issue date has all twelve sections; the newest date seen is "
-      "12/08/2026.",
-      "No NAM (or ETA) or NBM guidance for KFSD issued 12/08/2026 at 1200 was "
-      "found; only the 0600 and 1800 cycles of the NAM guidance were found; "
-      "the 1200 Model takes its 1200 cycle."}},
+     {"No issue date has all twelve sections; the newest date seen is 12/08/2026.",
+      "No NAM (or ETA) or NBM guidance for KFSD issued 12/08/2026 at 1200 was found; only the 0600 and 1800 cycles of the NAM guidance were found; the 1200 Model takes its 1200 cycle."}},
     {"a row missing",
      [](TestProducts& p) { Block(p.secondary, "KMHE").leftOut = {"P12"}; },
      {"The GFS guidance for KMHE issued 12/08/2026 at 1200 has no P12 row."}},
@@ -291,31 +284,23 @@ const Refusal kRefusals[] = {
        Block(p.primary, "KMHE").leftOut = {"CLD"};
      },
      {"The NAM guidance for KMHE issued 12/08/2026 at 1200 has no CLD row.",
-      "The GFSX guidance for KBKX issued 12/08/2026 at 0000 has no P24 "
-      "row."}},
+      "The GFSX guidance for KBKX issued 12/08/2026 at 0000 has no P24 row."}},
     {"the date written two ways",
      [](TestProducts& p) { Block(p.secondary, "KFSD").date = "12/8/2026"; },
-     {"The sections for 12/08/2026 write that date in two ways, 12/08/2026 "
-      "and 12/8/2026; the 1200 Model needs one date word in all twelve "
-      "headers."}},
+     {"The sections for 12/08/2026 write that date in two ways, 12/08/2026 and 12/8/2026; the 1200 Model needs one date word in all twelve headers."}},
     {"no date complete",
      [](TestProducts& p) {
        for (TestBlock& block : p.primary) block.date = "12/09/2026";
      },
-     {"No issue date has all twelve sections; the newest date seen is "
-      "12/09/2026.",
+     {"No issue date has all twelve sections; the newest date seen is 12/09/2026.",
       "No GFS (or AVN) guidance for KBKX issued 12/09/2026 at 1200 was found.",
       "No GFS (or AVN) guidance for KHON issued 12/09/2026 at 1200 was found.",
       "No GFS (or AVN) guidance for KMHE issued 12/09/2026 at 1200 was found.",
       "No GFS (or AVN) guidance for KFSD issued 12/09/2026 at 1200 was found.",
-      "No GFSX (or MRF) guidance for KBKX issued 12/09/2026 at 0000 was "
-      "found.",
-      "No GFSX (or MRF) guidance for KHON issued 12/09/2026 at 0000 was "
-      "found.",
-      "No GFSX (or MRF) guidance for KMHE issued 12/09/2026 at 0000 was "
-      "found.",
-      "No GFSX (or MRF) guidance for KFSD issued 12/09/2026 at 0000 was "
-      "found."}},
+      "No GFSX (or MRF) guidance for KBKX issued 12/09/2026 at 0000 was found.",
+      "No GFSX (or MRF) guidance for KHON issued 12/09/2026 at 0000 was found.",
+      "No GFSX (or MRF) guidance for KMHE issued 12/09/2026 at 0000 was found.",
+      "No GFSX (or MRF) guidance for KFSD issued 12/09/2026 at 0000 was found."}},
 };
 
 TEST_F(AssembleTest, RefusesWithOneLineForEachProblem) {
@@ -341,18 +326,18 @@ TEST_F(AssembleTest, RefusesTwoDifferentBlocksForOneSection) {
   Block(changed.secondary, "KHON").base += 1;
   std::vector<std::string> files = WriteProducts(products);
   files.push_back(Write("gfs2.txt", Product(changed.secondary)));
-  ExpectRefused(files, {"The GFS guidance for KHON issued 12/08/2026 at 1200 "
-                        "was found twice, in " +
-                        files[1] + " and in " + files[3] +
-                        ", and the two blocks differ."});
+  ExpectRefused(
+      files,
+      {"The GFS guidance for KHON issued 12/08/2026 at 1200 was found twice, in " +
+       files[1] + " and in " + files[3] + ", and the two blocks differ."});
   // An older word makes another block too.
   changed = products;
   Block(changed.secondary, "KHON").model = "AVN";
   Write("gfs2.txt", Product(changed.secondary));
-  ExpectRefused(files, {"The GFS guidance for KHON issued 12/08/2026 at 1200 "
-                        "was found twice, in " +
-                        files[1] + " and in " + files[3] +
-                        ", and the two blocks differ."});
+  ExpectRefused(
+      files,
+      {"The GFS guidance for KHON issued 12/08/2026 at 1200 was found twice, in " +
+       files[1] + " and in " + files[3] + ", and the two blocks differ."});
 }
 
 TEST_F(AssembleTest, RefusesFilesThatCannotBeReadOrHoldNoBlock) {
@@ -378,11 +363,10 @@ TEST_F(AssembleTest, ABlockThatRunsOnIsRefused) {
   const std::string header = "KHON   NAM MOS GUIDANCE   12/08/2026  1200 UTC";
   text.insert(text.find(header) + header.size() + 3, rows);
   Write("nam.txt", text);
-  ExpectRefused(files, {"The NAM guidance for KHON issued 12/08/2026 at 1200 "
-                        "in " +
-                        files[0] +
-                        " runs on past 32768 bytes; no station block is that "
-                        "long."});
+  ExpectRefused(
+      files,
+      {"The NAM guidance for KHON issued 12/08/2026 at 1200 in " + files[0] +
+       " runs on past 32768 bytes; no station block is that long."});
 }
 
 TEST_F(AssembleTest, OlderModelWordsAndEitherTemperatureLabel) {

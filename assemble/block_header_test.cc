@@ -55,8 +55,7 @@ TEST(BlockHeaderTest, AnythingElseIsNoHeader) {
            "KBKX   NAM MOS GUIDANCE   12/08/2026  120 UTC",
            "KBKX   NAM MOS GUIDANCE   12/08/2026  12:00 UTC",
            "KBKX   NAM MOS GUIDANCE   12/08/2026  1200 GMT",
-           "\x1e"
-           "KBKX   NAM MOS GUIDANCE   12/08/2026  1200 UTC",
+           "\x1eKBKX   NAM MOS GUIDANCE   12/08/2026  1200 UTC",
            "KBKX NBM NBS GUIDANCE 12/08/2026 1200 UTC",  // no version
            "KBKX NBM V4.0 MOS GUIDANCE 12/08/2026 1200 UTC",
            "KBKX NBM V4.0 NBS GUIDANCE 12/08/2026 1200 UTC X",

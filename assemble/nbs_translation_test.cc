@@ -45,9 +45,6 @@ const char* kSection =
     "WSP   14 13 12 11  9  6  7  8 10 11  8  6  5  7  6  5 10 10  7\n"
     "P12                      5           0         100          37\n";
 
-const std::string kAbout =
-    "The NBM guidance for KHON issued 12/08/2026 at 1200 ";
-
 std::vector<std::string> WithLine(std::size_t index, const std::string& line) {
   std::vector<std::string> lines = kBlock;
   lines[index] = line;
@@ -95,23 +92,23 @@ TEST(TranslateNbsBlockTest, NeedsEveryUsedValueAndOnlyThose) {
   };
   // clang-format off
   const Case cases[] = {
-      {"SKY", 2, "   ", kAbout + "has no SKY value at 21 UTC."},
-      {"DPT", 1, "-99", kAbout + "has no DPT value at 18 UTC."},
-      {"WSP", 19, "-88", kAbout + "has no WSP value at 00 UTC."},
-      {"WDR", 3, " x5", kAbout + "has no WDR value at 00 UTC."},
-      {"DPT", 4, "14 ", kAbout + "has no DPT value at 03 UTC."},
-      {"TXN", 7, "   ", kAbout + "has no TXN value at 12 UTC."},
-      {"P12", 15, "-99", kAbout + "has no P12 value at 12 UTC."},
-      {"SKY", 2, "101", kAbout + "has a SKY value of 101 at 21 UTC, outside 0 to 100."},
-      {"SKY", 5, " -1", kAbout + "has a SKY value of -1 at 06 UTC, outside 0 to 100."},
-      {"WDR", 6, " 37", kAbout + "has a WDR value of 37 at 09 UTC, outside 0 to 36."},
-      {"WSP", 8, " -3", kAbout + "has a WSP value of -3 at 15 UTC, below 0."},
-      {"WSP", 9, "100", kAbout + "has a WSP value of 100 at 18 UTC, too wide for the 1200 Model's rows (at most 99)."},
-      {"DPT", 2, "100", kAbout + "has a DPT value of 100 at 21 UTC, too wide for the 1200 Model's rows (at most 99)."},
-      {"P12", 11, "101", kAbout + "has a P12 value of 101 at 00 UTC, outside 0 to 100."},
-      {"P12", 19, " -9", kAbout + "has a P12 value of -9 at 00 UTC, outside 0 to 100."},
-      {"TXN", 8, "  4", kAbout + "has a TXN value at 15 UTC, where that row has none: the row is out of place."},
-      {"P12", 22, "  0", kAbout + "has a P12 value at 09 UTC, where that row has none: the row is out of place."},
+      {"SKY", 2, "   ", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no SKY value at 21 UTC."},
+      {"DPT", 1, "-99", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no DPT value at 18 UTC."},
+      {"WSP", 19, "-88", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no WSP value at 00 UTC."},
+      {"WDR", 3, " x5", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no WDR value at 00 UTC."},
+      {"DPT", 4, "14 ", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no DPT value at 03 UTC."},
+      {"TXN", 7, "   ", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no TXN value at 12 UTC."},
+      {"P12", 15, "-99", "The NBM guidance for KHON issued 12/08/2026 at 1200 has no P12 value at 12 UTC."},
+      {"SKY", 2, "101", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a SKY value of 101 at 21 UTC, outside 0 to 100."},
+      {"SKY", 5, " -1", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a SKY value of -1 at 06 UTC, outside 0 to 100."},
+      {"WDR", 6, " 37", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a WDR value of 37 at 09 UTC, outside 0 to 36."},
+      {"WSP", 8, " -3", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a WSP value of -3 at 15 UTC, below 0."},
+      {"WSP", 9, "100", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a WSP value of 100 at 18 UTC, too wide for the 1200 Model's rows (at most 99)."},
+      {"DPT", 2, "100", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a DPT value of 100 at 21 UTC, too wide for the 1200 Model's rows (at most 99)."},
+      {"P12", 11, "101", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a P12 value of 101 at 00 UTC, outside 0 to 100."},
+      {"P12", 19, " -9", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a P12 value of -9 at 00 UTC, outside 0 to 100."},
+      {"TXN", 8, "  4", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a TXN value at 15 UTC, where that row has none: the row is out of place."},
+      {"P12", 22, "  0", "The NBM guidance for KHON issued 12/08/2026 at 1200 has a P12 value at 09 UTC, where that row has none: the row is out of place."},
       // Columns the section does not take.
       {"TXN", 3, "   ", ""},
       {"P12", 3, "-99", ""},
@@ -135,7 +132,7 @@ TEST(TranslateNbsBlockTest, NeedsEveryUsedValueAndOnlyThose) {
 TEST(TranslateNbsBlockTest, RefusesBlocksOfAnotherShape) {
   // clang-format off
   const std::string notHeader = "A block given as NBS guidance does not start with an NBS header: station, NBM, version, NBS, GUIDANCE, date, cycle and UTC.";
-  const std::string notUtc = kAbout + "has a UTC row other than the 1200 cycle's: 23 columns from 18 UTC to 12 UTC, every 3 hours.";
+  const std::string notUtc = "The NBM guidance for KHON issued 12/08/2026 at 1200 has a UTC row other than the 1200 cycle's: 23 columns from 18 UTC to 12 UTC, every 3 hours.";
   // clang-format on
   std::vector<std::string> twoDpt = kBlock;
   twoDpt.push_back(kBlock[7]);
@@ -154,10 +151,10 @@ TEST(TranslateNbsBlockTest, RefusesBlocksOfAnotherShape) {
       {WithLine(2, "UTC " + utc.substr(3)), notUtc},  // one column to the right
       {WithLine(2, utc + " 15"), notUtc},
       {WithLine(2, utc.substr(0, utc.size() - 3)), notUtc},
-      {WithLine(2, "FHR"), kAbout + "has no UTC row."},
-      {noSky, kAbout + "has no SKY row."},
-      {WithLine(9, "SKYX  0"), kAbout + "has no SKY row."},
-      {twoDpt, kAbout + "has two DPT rows."},
+      {WithLine(2, "FHR"), "The NBM guidance for KHON issued 12/08/2026 at 1200 has no UTC row."},
+      {noSky, "The NBM guidance for KHON issued 12/08/2026 at 1200 has no SKY row."},
+      {WithLine(9, "SKYX  0"), "The NBM guidance for KHON issued 12/08/2026 at 1200 has no SKY row."},
+      {twoDpt, "The NBM guidance for KHON issued 12/08/2026 at 1200 has two DPT rows."},
   };
   // clang-format on
   for (const auto& [lines, refusal] : cases)

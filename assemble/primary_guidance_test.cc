@@ -72,9 +72,10 @@ TEST(PrimaryGuidanceTest, FromTheGfsGfsxAndNbsProductsToTheForecast) {
   request.bulletinName = today;
   request.etaRatio = 1;
   ASSERT_TRUE(RunStationBlend(console, request)) << out.str();
-  EXPECT_NE(out.str().find("\n1      17.6402     30.6402     11.4608     "
-                           "12.8195     4.82067     2.3358\n"),
-            std::string::npos)
+  EXPECT_NE(
+      out.str().find(
+          "\n1      17.6402     30.6402     11.4608     12.8195     4.82067     2.3358\n"),
+      std::string::npos)
       << out.str();
 }
 
@@ -115,10 +116,10 @@ TEST(PrimaryGuidanceTest, AValueTheTranslationRefusesStopsTheAssembly) {
   const Assembled run =
       Assemble({{kGfs, kGfsx, dir.Path("nbs.txt")}, dir.Path("today.txt"), ""});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.lines,
-            std::vector<std::string>{"The NBM guidance for KHON issued "
-                                     "12/08/2026 at 1200 has no SKY value at "
-                                     "21 UTC."});
+  EXPECT_EQ(
+      run.lines,
+      std::vector<std::string>{
+          "The NBM guidance for KHON issued 12/08/2026 at 1200 has no SKY value at 21 UTC."});
   EXPECT_FALSE(FileExists(dir.Path("today.txt")));
 }
 

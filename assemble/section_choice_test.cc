@@ -77,17 +77,17 @@ TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
   CollectArchive(tight, onlyTheFirstDay);
   EXPECT_FALSE(tight.Choose(kFiles, chosen, refusals));
   ASSERT_GE(refusals.size(), 3u);
-  EXPECT_EQ(refusals[0],
-            "No issue date has all twelve sections; the newest date seen is "
-            "11/20/2000.");
+  EXPECT_EQ(
+      refusals[0],
+      "No issue date has all twelve sections; the newest date seen is 11/20/2000.");
   EXPECT_TRUE(refusals[1].starts_with(
       "The products hold too many dates to weigh them all, and dates up to "))
       << refusals[1];
   EXPECT_TRUE(refusals[1].ends_with(
       " were passed over; name the date wanted with --date."));
-  EXPECT_EQ(refusals[2],
-            "No GFSX (or MRF) guidance for KBKX issued 11/20/2000 at 0000 was "
-            "found.");
+  EXPECT_EQ(
+      refusals[2],
+      "No GFSX (or MRF) guidance for KBKX issued 11/20/2000 at 0000 was found.");
 
   // Asked for, the day is found whatever the budget.
   IssueDate first;

@@ -65,13 +65,11 @@ TEST(BlendReportTest, TheWorkedExampleOnTheConsole) {
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(
       lines[0],
-      "Day    LowTemp F   HighTemp F  LowDPT F    HighDPT F   LowProbPrec "
-      "HighProbPrec");
+      "Day    LowTemp F   HighTemp F  LowDPT F    HighDPT F   LowProbPrec HighProbPrec");
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(
       lines[2],
-      "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
-      "50.8243");
+      "1      29.5948     46.5948     23.1947     30.7639     20.8242     50.8243");
   // Day 3: four weighted zeros, a blank LowProbPrec, the weighted P24.
   const std::string zero = "0           ";
   EXPECT_EQ(lines[4], "3      " + zero + zero + zero + zero +
@@ -87,8 +85,7 @@ TEST(BlendReportTest, TheWorkedExampleInTheReport) {
   EXPECT_EQ(lines[3], "");
   EXPECT_EQ(
       lines[4],
-      "1      29.5948     46.5948     23.1947     30.7639     20.8242     "
-      "50.8243     ");
+      "1      29.5948     46.5948     23.1947     30.7639     20.8242     50.8243     ");
   EXPECT_EQ(lines[6], Console(WorkedExample(), 1)[4]);
   EXPECT_EQ(lines[11], "");
   EXPECT_EQ(lines[12], "Cloud cover, wind speed, and wind direction data");
@@ -106,8 +103,7 @@ TEST(BlendReportTest, MetricChangesTheTextsAndTheUnitSteps) {
   const auto console = Console(WorkedExample(), 2);
   EXPECT_EQ(
       console[0],
-      "Day    LowTemp C   HighTemp C  LowDPT C    HighDPT C   LowProbPrec "
-      "HighProbPrec");
+      "Day    LowTemp C   HighTemp C  LowDPT C    HighDPT C   LowProbPrec HighProbPrec");
   EXPECT_EQ(console[2].substr(0, 19), "1      -1.33625    ");
   // Probabilities get no unit step.
   EXPECT_EQ(console[2].substr(55), "20.8242     50.8243");

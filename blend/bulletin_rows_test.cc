@@ -14,9 +14,7 @@ using ::testing::ElementsAre;
 
 TEST(ReadShortTempSectionTest, TakesTheRowsWhereverTheyStand) {
   std::istringstream in(
-      "KBKX NAM x x d 1200 TMP 1 2 X/N +5 -3 08 12 99 TMP 7 DPT 1 2 3 4 5 6 70 "
-      "8 9 "
-      "10 71 12 13 14 72 16 17 18 73 20 21 P06 1 P12 5 0 10 20 30");
+      "KBKX NAM x x d 1200 TMP 1 2 X/N +5 -3 08 12 99 TMP 7 DPT 1 2 3 4 5 6 70 8 9 10 71 12 13 14 72 16 17 18 73 20 21 P06 1 P12 5 0 10 20 30");
   ShortTempRecord record;
   std::string error;
   ASSERT_TRUE(ReadShortTempSection(in, record, 1, &error));
@@ -32,18 +30,13 @@ TEST(ReadShortTempSectionTest, AShortRowIsReportedByItsLabel) {
   };
   const Case cases[] = {
       {"N/X 1 2 3",
-       "The bulletin could not be read: row \"N/X\" of section 6 "
-       "(KHON) is missing or incomplete."},
+       "The bulletin could not be read: row \"N/X\" of section 6 (KHON) is missing or incomplete."},
       {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 P12 1",
-       "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is "
-       "missing or incomplete."},
-      {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 P12 1 "
-       "2 x 4",
-       "The bulletin could not be read: row \"P12\" of section 6 (KHON) is "
-       "missing or incomplete."},
+       "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is missing or incomplete."},
+      {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 P12 1 2 x 4",
+       "The bulletin could not be read: row \"P12\" of section 6 (KHON) is missing or incomplete."},
       {"N/X 1 2 3 4 DPT 1 2 3",
-       "The bulletin could not be read: row \"DPT\" "
-       "of section 6 (KHON) is missing or incomplete."},
+       "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is missing or incomplete."},
   };
   for (const Case& c : cases) {
     std::istringstream in(c.text);
@@ -71,8 +64,7 @@ TEST(ReadExtendedTempSectionTest, KeepsColumnsSixToFifteenGluedOrLoose) {
 
 TEST(ReadExtendedTempSectionTest, ALastTemperatureAbove999IsCutBySixDigits) {
   const std::string rest =
-      " DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x P24 | 1| 2| 3| 4| 5| "
-      "6| 7";
+      " DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x P24 | 1| 2| 3| 4| 5| 6| 7";
   const std::pair<std::string, int> cases[] = {
       {"999", 999}, {"1000", 0}, {"25999999", 25}, {"-5000", -5000}};
   for (const auto& [written, kept] : cases) {
@@ -91,9 +83,7 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
   const std::string missing[] = {
       "X/N 1| 2 3| 4 5| 6 7 18 9| 10 11| 12 13| 14 15 x",
       "X/N 1 22 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x",
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x DPT 1| 2 3| 4 5| 6 7| "
-      "8 "
-      "9| 10 11| 12 13| 14 15 x P24 55| 20| 10| 40| 30| 20| 15",
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 x P24 55| 20| 10| 40| 30| 20| 15",
   };
   const std::string rows[] = {"X/N", "X/N", "P24"};
   for (int i = 0; i < 3; ++i) {
@@ -108,33 +98,29 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
 
 TEST(ReadExtendedTempSectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
   std::istringstream in(
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c DPT 1| 2 3| 4 5| 6 7| "
-      "8 9| "
-      "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c DPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
   EXPECT_TRUE(ReadExtendedTempSection(in, record, 12, &error)) << error;
   EXPECT_EQ(record.p24[4], 7);
   std::istringstream cut("X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15");
   EXPECT_FALSE(ReadExtendedTempSection(cut, record, 12, &error));
-  EXPECT_EQ(error,
-            "The bulletin could not be read: row \"DPT\" of section 12 "
-            "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(
+      error,
+      "The bulletin could not be read: row \"DPT\" of section 12 (KFSD) is missing or incomplete.");
 }
 
 TEST(ReadExtendedTempSectionTest, ARowRightAfterAnXNRowLosesItsLabel) {
   // Nothing after column 15: the character read after it is the "D" of
   // "DPT", so the search has to go on to the next section's row.
   std::istringstream in(
-      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15\nDPT 1| 2 3| 4 5| 6 7| 8 "
-      "9| "
-      "10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
+      "X/N 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15\nDPT 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14 15 c P24 | 1| 2| 3| 4| 5| 6| 7");
   ExtendedTempRecord record;
   std::string error;
   EXPECT_FALSE(ReadExtendedTempSection(in, record, 9, &error));
-  EXPECT_EQ(error,
-            "The bulletin could not be read: row \"DPT\" of section 9 "
-            "(KBKX) is missing or incomplete.");
+  EXPECT_EQ(
+      error,
+      "The bulletin could not be read: row \"DPT\" of section 9 (KBKX) is missing or incomplete.");
 }
 
 class ReadTemperatureRowsTest : public ::testing::Test {
@@ -183,9 +169,9 @@ TEST_F(ReadTemperatureRowsTest, AFailureLeavesTheArraysAlone) {
   WriteFile(dir_.Path("b.txt"), text.substr(0, text.rfind("P24")));
   EXPECT_FALSE(
       ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), &error_));
-  EXPECT_EQ(error_,
-            "The bulletin could not be read: row \"P24\" of section 12 "
-            "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(
+      error_,
+      "The bulletin could not be read: row \"P24\" of section 12 (KFSD) is missing or incomplete.");
   EXPECT_EQ(eta_[0].nx[0], 77);
 }
 
@@ -200,9 +186,9 @@ TEST_F(ReadTemperatureRowsTest, AMissingRowIsTakenFromTheNextSection) {
   WriteFile(dir_.Path("b.txt"), text);
   EXPECT_FALSE(
       ReadTemperatureRows(eta_, avn_, ext_, dir_.Path("b.txt"), &error_));
-  EXPECT_EQ(error_,
-            "The bulletin could not be read: row \"N/X\" of section 8 "
-            "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(
+      error_,
+      "The bulletin could not be read: row \"N/X\" of section 8 (KFSD) is missing or incomplete.");
 }
 
 using ::testing::ElementsAre;
@@ -261,27 +247,18 @@ TEST(ReadShortSkySectionTest, ReadsNineteenEntriesOfEachRow) {
 TEST(ReadShortSkySectionTest, ProblemsAreReportedByRowAndWord) {
   const std::pair<std::string, std::string> cases[] = {
       {"CLD CL PC",
-       "The bulletin could not be read: \"PC\" in row \"CLD\" of "
-       "section 7 (KMHE) is not a known cloud cover word."},
+       "The bulletin could not be read: \"PC\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
       {"CLD CL " + std::string(40, 'Z'),
        "The bulletin could not be read: \"" + std::string(32, 'Z') +
-           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud "
-           "cover "
-           "word."},
+           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
       {"CLD CL O\x1b[2JV\x7f",
-       "The bulletin could not be read: \"O?[2JV?\" in row "
-       "\"CLD\" of section 7 (KMHE) is not a known cloud "
-       "cover word."},
+       "The bulletin could not be read: \"O?[2JV?\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
       {"CLD CL CL",
-       "The bulletin could not be read: row \"CLD\" of section 7 "
-       "(KMHE) is missing or incomplete."},
-      {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 "
-       "4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 WSP 1",
-       "The bulletin could not be read: row \"WDR\" of section 7 (KMHE) is "
-       "missing or incomplete."},
+       "The bulletin could not be read: row \"CLD\" of section 7 (KMHE) is missing or incomplete."},
+      {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 WSP 1",
+       "The bulletin could not be read: row \"WDR\" of section 7 (KMHE) is missing or incomplete."},
       {"no rows at all",
-       "The bulletin could not be read: row \"CLD\" of "
-       "section 7 (KMHE) is missing or incomplete."},
+       "The bulletin could not be read: row \"CLD\" of section 7 (KMHE) is missing or incomplete."},
   };
   for (const auto& [text, message] : cases) {
     std::istringstream in(text);
@@ -309,9 +286,9 @@ TEST(ReadExtendedSkySectionTest, ShortRangeWordsAreUnknownThere) {
   ExtendedSkyRecord record;
   std::string error;
   EXPECT_FALSE(ReadExtendedSkySection(in, record, 12, &error));
-  EXPECT_EQ(error,
-            "The bulletin could not be read: \"SC|\" in row \"CLD\" of "
-            "section 12 (KFSD) is not a known cloud cover word.");
+  EXPECT_EQ(
+      error,
+      "The bulletin could not be read: \"SC|\" in row \"CLD\" of section 12 (KFSD) is not a known cloud cover word.");
 }
 
 TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
@@ -326,9 +303,9 @@ TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
       "CLD OV| OV PC| CL CL| PC OV| OV PC| CL CL| PC PC| OV CL\n"
       "WND 1| 2 3| 4 5| 6 7| 8 9| 10 11| 12 13| 14");
   EXPECT_FALSE(ReadExtendedSkySection(cut, record, 12, &error));
-  EXPECT_EQ(error,
-            "The bulletin could not be read: row \"WND\" of section 12 "
-            "(KFSD) is missing or incomplete.");
+  EXPECT_EQ(
+      error,
+      "The bulletin could not be read: row \"WND\" of section 12 (KFSD) is missing or incomplete.");
 }
 
 TEST(ReadSkyRowsTest, FillsEachGroupInStationOrder) {

@@ -42,12 +42,12 @@ TEST_F(RunStationBlendTest, AWholeStandardRun) {
   EXPECT_EQ(lines[0], kFilePrompt + "You have a valid file.");
   EXPECT_EQ(lines[1], kRatioPrompt + "The AVNratio value then has to be: 0.5");
   EXPECT_EQ(lines[2], "");
-  EXPECT_EQ(lines[5],
-            "1      40.0002     40.0002     40.0002     40.0002     "
-            "40.0002     40.0002");
-  EXPECT_EQ(lines[11],
-            "7      40.0002     40.0002     40.0002     40.0002     "
-            "            40.0002");
+  EXPECT_EQ(
+      lines[5],
+      "1      40.0002     40.0002     40.0002     40.0002     40.0002     40.0002");
+  EXPECT_EQ(
+      lines[11],
+      "7      40.0002     40.0002     40.0002     40.0002                 40.0002");
   EXPECT_EQ(lines[12], "Output file successfully created!");
 
   const auto report = Lines(ReadFile(Report()));
@@ -65,9 +65,9 @@ TEST_F(RunStationBlendTest, AWholeMetricRun) {
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[1], kRatioPrompt + "The AVNratio value then has to be: 0");
   // (40.0001658 - 32) / 1.8 = 4.4445366 degrees Celsius.
-  EXPECT_EQ(lines[5],
-            "1      4.44454     4.44454     4.44454     4.44454     "
-            "40.0002     40.0002");
+  EXPECT_EQ(
+      lines[5],
+      "1      4.44454     4.44454     4.44454     4.44454     40.0002     40.0002");
   const auto report = Lines(ReadFile(Report()));
   EXPECT_EQ(report[0], "1200 City of Orvanne Forecast Data (Metric Units)");
   // 40.0001658 knots is 74.0803071 kilometres per hour.
@@ -129,8 +129,7 @@ TEST_F(RunStationBlendTest, AnUnreadableRowStopsTheRunBeforeTheRatio) {
   EXPECT_EQ(
       Run(1, "0.6\n"),
       kFilePrompt + "You have a valid file.\n" +
-          "The bulletin could not be read: row \"WSP\" of section 7 (KMHE) is "
-          "missing or incomplete.\n");
+          "The bulletin could not be read: row \"WSP\" of section 7 (KMHE) is missing or incomplete.\n");
   EXPECT_EQ(ReadFile(Report()), "yesterday's report\n");
 }
 
@@ -144,13 +143,11 @@ TEST_F(RunStationBlendTest, TheTemperatureProblemIsToldBeforeTheSkyProblem) {
   // finds no "X/N" left.
   EXPECT_EQ(
       Lines(Run(1, "0.6\n"))[1],
-      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
-      "missing or incomplete.");
+      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is missing or incomplete.");
   WriteFile(Bulletin(), bulletin.Text());
   EXPECT_EQ(
       Lines(Run(1, "0.6\n"))[1],
-      "The bulletin could not be read: \"PC\" in row \"CLD\" of section 2 "
-      "(KHON) is not a known cloud cover word.");
+      "The bulletin could not be read: \"PC\" in row \"CLD\" of section 2 (KHON) is not a known cloud cover word.");
 }
 
 TEST_F(RunStationBlendTest, ATruncatedLastHeaderIsCaughtByTheReaders) {
@@ -158,8 +155,7 @@ TEST_F(RunStationBlendTest, ATruncatedLastHeaderIsCaughtByTheReaders) {
   WriteFile(Bulletin(), text.substr(0, text.rfind("KFSD") + 5));
   EXPECT_EQ(
       Lines(Run(1, "0.6\n"))[1],
-      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is "
-      "missing or incomplete.");
+      "The bulletin could not be read: row \"X/N\" of section 12 (KFSD) is missing or incomplete.");
 }
 
 TEST_F(RunStationBlendTest, RunningTwiceOverwritesTheReport) {

@@ -85,8 +85,7 @@ TEST(AskForBulletinTest, NeverLetsTheReportReplaceTheBulletin) {
                                   dir.Path("linked.out"));
   const std::string refused =
       kFilePrompt +
-      "The report file would replace the bulletin itself; rename the bulletin "
-      "first.\n";
+      "The report file would replace the bulletin itself; rename the bulletin first.\n";
   EXPECT_EQ(Ask(dir.Path("guidance.out")).printed, refused);
   EXPECT_EQ(Ask(dir.Path("linked.txt")).printed, refused);
   EXPECT_EQ(ReadFile(dir.Path("linked.txt")), "x");

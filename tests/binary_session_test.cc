@@ -46,9 +46,10 @@ TEST(BinarySessionTest, TheStationBlendFromMenuToReport) {
   FinishedProgram run = RunProgram(dir, "1 1 guidance.txt 0.5\n8\n");
   EXPECT_EQ(run.status, 0);
   // Every station at 40 in both models weighs to 40.0001658.
-  EXPECT_NE(run.printed.find("\n1      40.0002     40.0002     40.0002     "
-                             "40.0002     40.0002     40.0002\n"),
-            std::string::npos)
+  EXPECT_NE(
+      run.printed.find(
+          "\n1      40.0002     40.0002     40.0002     40.0002     40.0002     40.0002\n"),
+      std::string::npos)
       << run.printed;
   EXPECT_NE(run.printed.find("\nOutput file successfully created!\n"),
             std::string::npos);

@@ -140,8 +140,7 @@ TEST_F(BoundedInputTest, AnEndlessWordInTheBlendRows) {
   }
   ExpectBounded(
       "1 1 large.txt\n8\n",
-      "The bulletin could not be read: row \"N/X\" of section 1 (KBKX) is "
-      "missing or incomplete.");
+      "The bulletin could not be read: row \"N/X\" of section 1 (KBKX) is missing or incomplete.");
 }
 
 TEST_F(BoundedInputTest, AnEndlessAnswerOnTheConsole) {
