@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "assemble/block_header.h"
 #include "common/console.h"
 
 namespace {
@@ -59,13 +60,6 @@ struct SectionValues {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsDigits(std::string_view text, std::size_t least, std::size_t most) {
-  if (text.size() < least || text.size() > most) return false;
-  for (char c : text)
-    if (!IsDigit(c)) return false;
-  return true;
-}
-
 std::string HourText(int column) {
   const int hour = (18 + 3 * (column - 1)) % 24;
   return {static_cast<char>('0' + hour / 10),
@@ -103,59 +97,22 @@ std::optional<int> FieldValue(std::string_view row, int column) {
   return value;
 }
 
-bool IsStationWord(std::string_view word) {
-  if (word.empty() || word.size() > 8) return false;
-  for (char c : word)
-    if (!IsDigit(c) && !(c >= 'A' && c <= 'Z')) return false;
-  return true;
-}
-
-// Month/day/year: 9/01/2026, 12/08/2026.
-bool IsDateWord(std::string_view word) {
-  const std::size_t first = word.find('/');
-  if (first == kNone) return false;
-  const std::size_t second = word.find('/', first + 1);
-  if (second == kNone) return false;
-  return IsDigits(word.substr(0, first), 1, 2) &&
-         IsDigits(word.substr(first + 1, second - first - 1), 1, 2) &&
-         IsDigits(word.substr(second + 1), 4, 4);
-}
-
-// The header's eight words; false when the line holds any other number.
-constexpr std::size_t kHeaderWords = 8;
-bool HeaderWords(std::string_view line,
-                 std::array<std::string_view, kHeaderWords>& words) {
-  std::size_t count = 0;
-  // The header's words may stand apart by any blanks, as the assembler
-  // finds them.
-  constexpr std::string_view kHeaderBlanks = " \t\v\f\r";
-  for (std::size_t start = line.find_first_not_of(kHeaderBlanks);
-       start != kNone; start = line.find_first_not_of(kHeaderBlanks, start)) {
-    if (count == kHeaderWords) return false;
-    std::size_t end = line.find_first_of(kHeaderBlanks, start);
-    if (end == kNone) end = line.size();
-    words[count++] = line.substr(start, end - start);
-    start = end;
-  }
-  return count == kHeaderWords;
-}
-
-// Header: station, NBM, a version word, NBS, GUIDANCE, date, cycle, UTC.
+// Header: station, NBM, a version word, NBS, GUIDANCE, date, cycle, UTC, as
+// the assembler recognises it.
 bool ReadHeader(std::string_view line, Block& block, std::string* err) {
-  std::array<std::string_view, kHeaderWords> w;
-  if (!HeaderWords(line, w) || !IsStationWord(w[0]) || w[1] != "NBM" ||
-      w[3] != "NBS" || w[4] != "GUIDANCE" || !IsDateWord(w[5]) ||
-      !IsDigits(w[6], 4, 4) || w[7] != "UTC") {
+  BlockHeader header;
+  if (!RecognizeHeader(line, header) ||
+      header.guidance != Guidance::kBlendShort) {
     *err =
         "A block given as NBS guidance does not start with an NBS header: station, NBM, version, NBS, GUIDANCE, date, cycle and UTC.";
     return false;
   }
-  block.station = w[0];
-  block.date = w[5];
-  if (w[6] != "1200") {
+  block.station = header.station;
+  block.date = header.dateWord;
+  if (header.cycle != "1200") {
     *err = Fill(
         "The NBM guidance for {} issued {} at {} is not of the 1200 cycle, the only one that stands in for the NAM guidance.",
-        {block.station, block.date, w[6]});
+        {block.station, block.date, header.cycle});
     return false;
   }
   return true;
