@@ -13,7 +13,7 @@
 namespace {
 
 void PrintLines(std::ostream& err, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) err << line << std::endl;
+  for (const std::string& line : lines) PrintLine(err, line);
 }
 
 // The file an existing OUT would replace, or empty.

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "common/console.h"
+#include "common/run_frame.h"
 
 namespace {
 
@@ -43,9 +44,7 @@ bool ReplaceFile(const std::string& path,
   // to is replaced and the link stays.
   fs::path target(path);
   std::error_code ignored;
-  const fs::file_status status = fs::status(target, ignored);
-  bool usable = !fs::exists(status) || fs::is_regular_file(status) ||
-                fs::is_directory(status);
+  bool usable = !IsPipeOrDevice(path);
   if (usable && fs::is_symlink(fs::symlink_status(target, ignored))) {
     std::error_code linkError;
     target = fs::canonical(target, linkError);

@@ -29,17 +29,6 @@ std::size_t LastPartLength(const std::string& name) {
                                         : name.size() - separator - 1;
 }
 
-// True when the report's path exists and is something a report cannot be
-// written into and read back from: a pipe would block the run, a device
-// would swallow the report. A folder is refused by the opening itself.
-bool ReportPathIsSpecial(const std::string& reportName) {
-  std::error_code error;
-  const auto status = std::filesystem::status(reportName, error);
-  return std::filesystem::exists(status) &&
-         !std::filesystem::is_regular_file(status) &&
-         !std::filesystem::is_directory(status);
-}
-
 bool EndsInOut(const std::string& name) {
   return name.size() >= 3 && name.compare(name.size() - 3, 3, "out") == 0;
 }
@@ -55,6 +44,14 @@ bool ReportWouldReplaceBulletin(const std::string& bulletinName) {
 }
 
 }  // namespace
+
+bool IsPipeOrDevice(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  return std::filesystem::exists(status) &&
+         !std::filesystem::is_regular_file(status) &&
+         !std::filesystem::is_directory(status);
+}
 
 std::string ReportFileName(const std::string& bulletinName) {
   if (bulletinName.size() < 3) return "out";
@@ -97,7 +94,8 @@ bool WriteReport(const std::string& bulletinName, Console& console,
                  const std::function<void(std::ostream&)>& write) {
   const std::string reportName = ReportFileName(bulletinName);
   std::ofstream report;
-  if (!ReportPathIsSpecial(reportName)) report.open(reportName);
+  // A pipe would block the run, a device would swallow the report.
+  if (!IsPipeOrDevice(reportName)) report.open(reportName);
   if (!report.is_open()) {
     PrintLine(console.err,
               Fill("The report file {} could not be created.", {reportName}));

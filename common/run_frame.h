@@ -43,6 +43,11 @@ inline constexpr std::string_view kValidFileMessage = "You have a valid file.";
 // characters gives "out"; the dialogue refuses such names before.
 std::string ReportFileName(const std::string& bulletinName);
 
+// True when `path` exists and, following links, is neither a regular file
+// nor a folder: a named pipe, a device, a socket. No report or bulletin is
+// ever written to one.
+bool IsPipeOrDevice(const std::string& path);
+
 // Takes the bulletin's name (asking for it when the request gives none) and
 // checks that the run may use it: a readable regular file, a name of at
 // least three characters, and a report name that does not lead back to the
