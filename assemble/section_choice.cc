@@ -134,8 +134,13 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
       first.differingFile = file;
   } else {
     // A copy of exactly the text's size; the scanner keeps its buffer.
-    place.block = FoundBlock{header.model, header.dateWord, header.cycle,
-                             scanned.text, scanned.tooLong, file};
+    place.block = FoundBlock{header.guidance,
+                             header.model,
+                             header.dateWord,
+                             header.cycle,
+                             scanned.text,
+                             scanned.tooLong,
+                             file};
     Hold(sections, place.block->text.capacity());
     // Complete: what is older can no longer be chosen.
     if (IsComplete(sections) && !wanted_ &&
@@ -226,7 +231,7 @@ void SectionCollector::CheckDate(const IssueDate& date,
            std::to_string(kMaxBlockLength)}));
       continue;
     }
-    if (block.model == GuidanceName(Guidance::kBlendShort)) {
+    if (block.guidance == Guidance::kBlendShort) {
       std::string err;
       if (!TranslateNbsBlock(LinesOf(block.text),
                              &chosen.translated[section - 1], &err))

@@ -33,6 +33,7 @@
 
 // A block found for a section.
 struct FoundBlock {
+  Guidance guidance = Guidance::kShortPrimary;
   std::string model;     // its model word
   std::string dateWord;  // its date as written
   std::string cycle;
@@ -56,8 +57,7 @@ class SectionCollector {
   // Collects only blocks of `wanted` when it is given. Sections 1 to 4 take
   // the NAM guidance where it is found and the blend of models' otherwise,
   // or, with `preferBlend`, the blend of models' always.
-  explicit SectionCollector(std::optional<IssueDate> wanted,
-                            bool preferBlend,
+  explicit SectionCollector(std::optional<IssueDate> wanted, bool preferBlend,
                             std::size_t heldBudget = kMostHeld);
 
   // About 150 dates of eight blocks.
