@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <sstream>
 
+#include "app/arguments.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 
@@ -60,69 +61,10 @@ std::vector<std::string_view> OptionsOf(std::string_view command) {
   return {"--units"};
 }
 
-// The whole of `text` as one number, read as the ratio question reads it;
-// nothing may stand before or after it, blanks included.
-bool ParseWhole(const std::string& text, double* value) {
-  if (text.empty() || IsBlank(text[0])) return false;
-  std::istringstream in(text);
-  return ReadDouble(in, *value) && in.peek() == std::char_traits<char>::eof();
-}
-
-bool ParseWhole(const std::string& text, int* value) {
-  if (text.empty() || IsBlank(text[0])) return false;
-  std::istringstream in(text);
-  std::int32_t read;
-  if (!ReadInt(in, read) || in.peek() != std::char_traits<char>::eof())
-    return false;
-  *value = read;
-  return true;
-}
-
-// Splits the arguments after the command into options and operands.
-bool SplitArguments(const std::vector<std::string>& args,
-                    const std::vector<std::string_view>& allowed,
-                    std::vector<std::pair<std::string, std::string>>* options,
-                    std::vector<std::string>* operands, std::string* err) {
-  bool optionsEnded = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-      operands->push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    const std::size_t equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-      *err = Fill("unknown option '{}' for {}", {name, args[0]});
-      return false;
-    }
-    for (const auto& [given, value] : *options) {
-      if (given == name) {
-        *err = Fill("option {} is given twice", {name});
-        return false;
-      }
-    }
-    if (equals != std::string::npos) {
-      options->emplace_back(name, arg.substr(equals + 1));
-    } else if (i + 1 < args.size()) {
-      options->emplace_back(name, args[++i]);
-    } else {
-      *err = Fill("option {} needs a value", {name});
-      return false;
-    }
-  }
-  return true;
-}
-
 // The assemble command's request from its options and files.
-bool ParseAssemble(
-    const std::vector<std::pair<std::string, std::string>>& options,
-    const std::vector<std::string>& operands, AssembleRequest* request,
-    std::string* err) {
+bool ParseAssemble(const Options& options,
+                   const std::vector<std::string>& operands,
+                   AssembleRequest* request, std::string* err) {
   for (const auto& [name, value] : options) {
     if (name == "-o") {
       if (value.empty()) {
@@ -205,7 +147,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     return false;
   }
   command->name = name;
-  std::vector<std::pair<std::string, std::string>> options;
+  Options options;
   std::vector<std::string> operands;
   if (!SplitArguments(args, OptionsOf(name), &options, &operands, err))
     return false;

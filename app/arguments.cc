@@ -1,0 +1,63 @@
+#include "app/arguments.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+#include "common/console.h"
+#include "common/token_reads.h"
+
+bool ParseWhole(const std::string& text, double* value) {
+  if (text.empty() || IsBlank(text[0])) return false;
+  std::istringstream in(text);
+  return ReadDouble(in, *value) && in.peek() == std::char_traits<char>::eof();
+}
+
+bool ParseWhole(const std::string& text, int* value) {
+  if (text.empty() || IsBlank(text[0])) return false;
+  std::istringstream in(text);
+  std::int32_t read;
+  if (!ReadInt(in, read) || in.peek() != std::char_traits<char>::eof())
+    return false;
+  *value = read;
+  return true;
+}
+
+bool SplitArguments(const std::vector<std::string>& args,
+                    const std::vector<std::string_view>& allowed,
+                    Options* options, std::vector<std::string>* operands,
+                    std::string* err) {
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      operands->push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+      *err = Fill("unknown option '{}' for {}", {name, args[0]});
+      return false;
+    }
+    for (const auto& [given, value] : *options) {
+      if (given == name) {
+        *err = Fill("option {} is given twice", {name});
+        return false;
+      }
+    }
+    if (equals != std::string::npos) {
+      options->emplace_back(name, arg.substr(equals + 1));
+    } else if (i + 1 < args.size()) {
+      options->emplace_back(name, args[++i]);
+    } else {
+      *err = Fill("option {} needs a value", {name});
+      return false;
+    }
+  }
+  return true;
+}

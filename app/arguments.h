@@ -1,0 +1,28 @@
+#ifndef ORVANNE_APP_ARGUMENTS_H_
+#define ORVANNE_APP_ARGUMENTS_H_
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The command line's words after the command: options and operands.
+
+// Options as given, name and value, in the order given.
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+// Splits `args` (args[0] is the command) into options and operands. Every
+// option in `allowed` takes a value, as "--name value" or "--name=value";
+// "--" ends the options. False, with `err` naming the problem, for an
+// option not in `allowed`, one given twice, or one without its value.
+bool SplitArguments(const std::vector<std::string>& args,
+                    const std::vector<std::string_view>& allowed,
+                    Options* options, std::vector<std::string>* operands,
+                    std::string* err);
+
+// The whole of `text` as one number, read as the ratio question reads it;
+// nothing may stand before or after it, blanks included.
+bool ParseWhole(const std::string& text, double* value);
+bool ParseWhole(const std::string& text, int* value);
+
+#endif  // ORVANNE_APP_ARGUMENTS_H_
