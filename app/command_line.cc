@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/arguments.h"
+#include "products/issue_date.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <system_error>
 
-#include "assemble/issue_date.h"
+#include "products/issue_date.h"
 #include "assemble/product_file.h"
 #include "assemble/replace_file.h"
 #include "assemble/section_choice.h"
@@ -56,11 +56,6 @@ std::vector<std::string> SectionLines(const ChosenSections& chosen,
 }
 
 }  // namespace
-
-bool IsIssueDate(std::string_view text) {
-  IssueDate date;
-  return ParseIssueDate(text, date);
-}
 
 int RunAssemble(const AssembleRequest& request, std::ostream& out,
                 std::ostream& err) {

@@ -27,8 +27,4 @@ struct AssembleRequest {
 int RunAssemble(const AssembleRequest& request, std::ostream& out,
                 std::ostream& err);
 
-// True when `text` is a month/day/year issue date (for the command line's
-// usage check of --date; a DATE that is not a date is a usage error there).
-bool IsIssueDate(std::string_view text);
-
 #endif  // ORVANNE_ASSEMBLE_ASSEMBLE_H_

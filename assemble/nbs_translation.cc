@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "assemble/block_header.h"
+#include "products/block_header.h"
 #include "common/console.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "assemble/block_header.h"
+#include "products/block_header.h"
 
 // The rows the 1200 Model reads from a block of `guidance` that `block`
 // (its lines, header first, each ending in "\n") lacks, in the order they

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "assemble/block_scanner.h"
-#include "assemble/line_reader.h"
+#include "products/block_scanner.h"
+#include "products/line_reader.h"
 #include "common/console.h"
 
 bool CollectProductFile(const std::string& name, int file,

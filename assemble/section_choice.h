@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "assemble/block_header.h"
-#include "assemble/block_scanner.h"
-#include "assemble/issue_date.h"
+#include "products/block_header.h"
+#include "products/block_scanner.h"
+#include "products/issue_date.h"
 #include "blend/station_records.h"
 
 // Collects the blocks that can fill the twelve sections of the 1200 Model

@@ -26,6 +26,7 @@
 #include "blend/validate_bulletin.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
+#include "products/issue_date.h"
 
 namespace {
 

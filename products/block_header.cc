@@ -1,4 +1,4 @@
-#include "assemble/block_header.h"
+#include "products/block_header.h"
 
 #include "common/token_reads.h"
 

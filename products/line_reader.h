@@ -1,5 +1,5 @@
-#ifndef ORVANNE_ASSEMBLE_LINE_READER_H_
-#define ORVANNE_ASSEMBLE_LINE_READER_H_
+#ifndef ORVANNE_PRODUCTS_LINE_READER_H_
+#define ORVANNE_PRODUCTS_LINE_READER_H_
 
 #include <cstddef>
 #include <cstdio>
@@ -48,4 +48,4 @@ class LineReader {
   bool failed_ = false;
 };
 
-#endif  // ORVANNE_ASSEMBLE_LINE_READER_H_
+#endif  // ORVANNE_PRODUCTS_LINE_READER_H_

@@ -1,4 +1,4 @@
-#include "assemble/line_reader.h"
+#include "products/line_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
-#include "assemble/issue_date.h"
+#include "products/issue_date.h"
+
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -42,6 +45,11 @@ bool ParseIssueDate(std::string_view text, IssueDate& date) {
   return true;
 }
 
+bool IsIssueDate(std::string_view text) {
+  IssueDate date;
+  return ParseIssueDate(text, date);
+}
+
 std::string FormatIssueDate(const IssueDate& date) {
   std::string text = std::to_string(date.month) + "/";
   if (date.day < 10) text += '0';
@@ -49,4 +57,41 @@ std::string FormatIssueDate(const IssueDate& date) {
   const std::string year = std::to_string(date.year);
   text += std::string(4 - year.size(), '0') + year;
   return text;
+}
+
+namespace {
+
+namespace chrono = std::chrono;
+
+chrono::sys_days ToDays(const IssueDate& date) {
+  return chrono::year{date.year} / chrono::month(date.month) /
+         chrono::day(date.day);
+}
+
+IssueDate FromDays(chrono::sys_days days) {
+  const chrono::year_month_day ymd(days);
+  return {static_cast<int>(ymd.year()),
+          static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+}  // namespace
+
+IssueDate AddDays(const IssueDate& date, int days) {
+  return FromDays(ToDays(date) + chrono::days(days));
+}
+
+int Weekday(const IssueDate& date) {
+  return static_cast<int>(chrono::weekday(ToDays(date)).c_encoding());
+}
+
+std::string FormatIsoDate(const IssueDate& date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month,
+                date.day);
+  return text;
+}
+
+IssueDate TodayUtc() {
+  return FromDays(chrono::floor<chrono::days>(chrono::system_clock::now()));
 }

@@ -1,8 +1,8 @@
-#include "assemble/issue_date.h"
+#include "products/issue_date.h"
 
 #include <gtest/gtest.h>
 
-#include "assemble/assemble.h"
+#include "products/issue_date.h"
 
 namespace {
 
@@ -43,3 +43,23 @@ TEST(IssueDateTest, OrdersByYearMonthAndDay) {
 }
 
 }  // namespace
+
+TEST(IssueDateTest, CountsDaysAcrossMonthsYearsAndLeapDays) {
+  const struct {
+    const char* date;
+    int days;
+    const char* iso;
+    int weekday;  // of the result, 0 Sunday
+  } cases[] = {
+      {"12/08/2026", 0, "2026-12-08", 2},  {"12/31/2026", 1, "2027-01-01", 5},
+      {"3/01/2028", -1, "2028-02-29", 2},  {"3/01/2026", -1, "2026-02-28", 6},
+      {"12/07/2026", -30, "2026-11-07", 6}, {"1/01/2000", -1, "1999-12-31", 5},
+  };
+  for (const auto& c : cases) {
+    IssueDate date;
+    ASSERT_TRUE(ParseIssueDate(c.date, date));
+    const IssueDate moved = AddDays(date, c.days);
+    EXPECT_EQ(FormatIsoDate(moved), c.iso) << c.date;
+    EXPECT_EQ(Weekday(moved), c.weekday) << c.date;
+  }
+}

@@ -1,12 +1,12 @@
-#ifndef ORVANNE_ASSEMBLE_BLOCK_SCANNER_H_
-#define ORVANNE_ASSEMBLE_BLOCK_SCANNER_H_
+#ifndef ORVANNE_PRODUCTS_BLOCK_SCANNER_H_
+#define ORVANNE_PRODUCTS_BLOCK_SCANNER_H_
 
 #include <cstddef>
 #include <functional>
 #include <string>
 
-#include "assemble/block_header.h"
-#include "assemble/line_reader.h"
+#include "products/block_header.h"
+#include "products/line_reader.h"
 
 // Finds the station blocks of issued guidance products in one pass over
 // their lines.
@@ -46,4 +46,4 @@ std::size_t ScanBlocks(LineReader& reader,
                        const std::function<bool(const BlockHeader&)>& keep,
                        const std::function<void(const ScannedBlock&)>& found);
 
-#endif  // ORVANNE_ASSEMBLE_BLOCK_SCANNER_H_
+#endif  // ORVANNE_PRODUCTS_BLOCK_SCANNER_H_

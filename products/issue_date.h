@@ -1,5 +1,5 @@
-#ifndef ORVANNE_ASSEMBLE_ISSUE_DATE_H_
-#define ORVANNE_ASSEMBLE_ISSUE_DATE_H_
+#ifndef ORVANNE_PRODUCTS_ISSUE_DATE_H_
+#define ORVANNE_PRODUCTS_ISSUE_DATE_H_
 
 #include <compare>
 #include <string>
@@ -21,8 +21,25 @@ struct IssueDate {
 // a year of four digits (0001 to 9999). Nothing else may stand in `text`.
 bool ParseIssueDate(std::string_view text, IssueDate& date);
 
+// True when `text` is a date ParseIssueDate takes: the one check of a date
+// the user types (--date) and of a header's date word.
+bool IsIssueDate(std::string_view text);
+
 // The date as the guidance headers write it: the month without a leading
 // zero, the day with two digits ("9/01/2020", "12/08/2026").
 std::string FormatIssueDate(const IssueDate& date);
 
-#endif  // ORVANNE_ASSEMBLE_ISSUE_DATE_H_
+// The day `days` days after `date` (before it for a negative count).
+IssueDate AddDays(const IssueDate& date, int days);
+
+// The day of the week, 0 for Sunday to 6 for Saturday.
+int Weekday(const IssueDate& date);
+
+// The date as "YYYY-MM-DD", the way the archive's folders and the product
+// service's queries name days.
+std::string FormatIsoDate(const IssueDate& date);
+
+// Today's date in UTC, from the system clock.
+IssueDate TodayUtc();
+
+#endif  // ORVANNE_PRODUCTS_ISSUE_DATE_H_

@@ -1,11 +1,11 @@
-#ifndef ORVANNE_ASSEMBLE_BLOCK_HEADER_H_
-#define ORVANNE_ASSEMBLE_BLOCK_HEADER_H_
+#ifndef ORVANNE_PRODUCTS_BLOCK_HEADER_H_
+#define ORVANNE_PRODUCTS_BLOCK_HEADER_H_
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "assemble/issue_date.h"
+#include "products/issue_date.h"
 
 // The header line that starts a station block of an issued guidance
 // product, and the kinds of guidance the 1200 Model takes. Every kind of
@@ -57,4 +57,4 @@ struct BlockHeader {
 // only when it is one.
 bool RecognizeHeader(std::string_view line, BlockHeader& header);
 
-#endif  // ORVANNE_ASSEMBLE_BLOCK_HEADER_H_
+#endif  // ORVANNE_PRODUCTS_BLOCK_HEADER_H_

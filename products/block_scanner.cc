@@ -1,4 +1,4 @@
-#include "assemble/block_scanner.h"
+#include "products/block_scanner.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,0 +1,32 @@
+#include "products/archive.h"
+
+#include <cstdlib>
+
+std::string DayFolder(const std::string& archive, const IssueDate& day) {
+  return archive + "/" + FormatIsoDate(day);
+}
+
+std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
+                            std::string_view id) {
+  return DayFolder(archive, day) + "/" + std::string(id) + ".txt";
+}
+
+bool ArchiveFolder(const std::string& given, std::string* folder,
+                   std::string* err) {
+  if (!given.empty()) {
+    *folder = given;
+    return true;
+  }
+  const char* fromEnvironment = std::getenv("ORVANNE_ARCHIVE");
+  if (fromEnvironment && *fromEnvironment) {
+    *folder = fromEnvironment;
+    return true;
+  }
+  const std::string data = DataFolder();
+  if (data.empty()) {
+    *err = "no folder for the archive is known; name one with --archive";
+    return false;
+  }
+  *folder = data + "/orvanne-forecast/archive";
+  return true;
+}

@@ -1,0 +1,31 @@
+#ifndef ORVANNE_PRODUCTS_ARCHIVE_H_
+#define ORVANNE_PRODUCTS_ARCHIVE_H_
+
+#include <string>
+#include <string_view>
+
+#include "products/issue_date.h"
+
+// The archive of fetched products: one folder a UTC day, "YYYY-MM-DD", each
+// product id in "ID.txt" as the service sent it.
+
+// The archive's folder: `given` (--archive) when not empty, else
+// $ORVANNE_ARCHIVE when set and not empty, else the platform's data folder
+// (DataFolder() + "/orvanne-forecast/archive"). False, with `err` saying
+// why, when none of them names a folder.
+bool ArchiveFolder(const std::string& given, std::string* folder,
+                   std::string* err);
+
+// The folder of one day: "ARCHIVE/YYYY-MM-DD".
+std::string DayFolder(const std::string& archive, const IssueDate& day);
+
+// The file of one product id on one day: "ARCHIVE/YYYY-MM-DD/ID.txt".
+std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
+                            std::string_view id);
+
+// The folder where the user's program data lives: $XDG_DATA_HOME, else
+// $HOME/.local/share (%LOCALAPPDATA% on Windows); empty when unknown.
+// One file per platform.
+std::string DataFolder();
+
+#endif  // ORVANNE_PRODUCTS_ARCHIVE_H_
