@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "app/arguments.h"
-#include "products/issue_date.h"
 #include "common/console.h"
 #include "common/token_reads.h"
+#include "products/issue_date.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ bool ParseAssemble(const Options& options,
             Fill("the primary guidance must be nam or nbm, not '{}'", {value});
         return false;
       }
-      request->primaryBlend = value == "nbm";
+      request->primaryNbm = value == "nbm";
     }
   }
   if (operands.empty()) {
@@ -114,7 +114,7 @@ bool TakeOption(const std::string& name, const std::string& value,
       *err = Fill("the ratio must be a decimal number, not '{}'", {value});
       return false;
     }
-    request->etaRatio = ratio;
+    request->primaryRatio = ratio;
   } else if (name == "--rows") {
     if (!ParseWhole(value, &request->rows) || request->rows < 1 ||
         request->rows > 48) {
@@ -156,7 +156,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
   command->request.rows = entry->rows;
   for (const auto& [option, value] : options)
     if (!TakeOption(option, value, &command->request, err)) return false;
-  if (name == "blend" && !command->request.etaRatio) {
+  if (name == "blend" && !command->request.primaryRatio) {
     *err = "blend needs the option --ratio";
     return false;
   }
@@ -191,8 +191,7 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
     PrintLine(console.out, "orvanne-forecast " ORVANNE_VERSION);
     return kExitWritten;
   }
-  if (command.name == "assemble")
-    return RunAssemble(command.assemble, console.out, console.err);
+  if (command.name == "assemble") return RunAssemble(command.assemble, console);
   const RunEntry* entry = FindCommand(runs, command.name);
   return entry->run(console, command.request) ? kExitWritten : kExitRefused;
 }

@@ -8,15 +8,11 @@
 
 #include "app/run_table.h"
 #include "assemble/assemble.h"
+#include "common/exit_status.h"
 #include "common/run_frame.h"
 
 // The command line, for scripts: a run started by its arguments instead of
 // the menu, which never pauses, clears the screen or asks anything.
-
-// Exit statuses of a command.
-inline constexpr int kExitWritten = 0;  // the report was written (or help)
-inline constexpr int kExitRefused = 1;  // the run stopped on a problem
-inline constexpr int kExitUsage = 2;    // the arguments make no command
 
 // What the arguments ask for.
 struct Command {

@@ -18,7 +18,7 @@ TEST(CommandLineTest, WhatTheArgumentsAsk) {
                            &c, &err));
   EXPECT_EQ(c.name, "blend");
   EXPECT_EQ(c.request.units, UnitSystem::kStandard);
-  EXPECT_EQ(c.request.etaRatio, -0.5);
+  EXPECT_EQ(c.request.primaryRatio, -0.5);
   EXPECT_EQ(c.request.bulletinName, "x.txt");
   c = {};
   ASSERT_TRUE(ParseCommand({"table", "--units=metric", "--", "-x.txt"},

@@ -1,14 +1,18 @@
 #include "assemble/assemble.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
-#include "products/issue_date.h"
-#include "assemble/product_file.h"
 #include "assemble/replace_file.h"
+#include "assemble/section_check.h"
 #include "assemble/section_choice.h"
 #include "common/console.h"
+#include "common/exit_status.h"
+#include "products/block_scanner.h"
+#include "products/issue_date.h"
+#include "products/line_reader.h"
 
 namespace {
 
@@ -25,97 +29,143 @@ std::string InputAtOutput(const AssembleRequest& request) {
   return "";
 }
 
+// The request's date, files and OUT; false with the exit status and the
+// line when the assembler cannot start.
+bool CheckRequest(const AssembleRequest& request,
+                  std::optional<IssueDate>* wanted, int* status,
+                  std::string* err) {
+  *status = kExitUsage;
+  if (!request.date.empty()) {
+    IssueDate date;
+    if (!ParseIssueDate(request.date, &date)) {
+      *err = Fill("The date {} is not a month/day/year date.", {request.date});
+      return false;
+    }
+    *wanted = date;
+  }
+  if (request.files.empty()) {
+    *err = "No product file was named.";
+    return false;
+  }
+  *status = kExitRefused;
+  const std::string input =
+      request.output.empty() ? "" : InputAtOutput(request);
+  if (!input.empty()) {
+    *err = Fill(
+        "The output file {} is the input file {}; the bulletin would replace it.",
+        {request.output, input});
+    return false;
+  }
+  return true;
+}
+
+// Reads the file `name`, number `file` of the command, in one pass and
+// gives every station block it holds to `collector`. False, with one line
+// in `err`, when the file cannot be opened or read to its end, or holds
+// no station block at all.
+bool ReadProductFile(const std::string& name, int file,
+                     SectionCollector* collector, std::string* err) {
+  std::FILE* stream = std::fopen(name.c_str(), "rb");
+  if (stream == nullptr) {
+    *err = Fill("The file {} could not be read.", {name});
+    return false;
+  }
+  LineReader reader(stream);
+  const std::size_t blocks = ScanBlocks(
+      reader,
+      [&](const BlockHeader& header) { return collector->Wants(header); },
+      [&](const ScannedBlock& block) { collector->Add(block, file); });
+  std::fclose(stream);
+  // A folder opens on some systems, and then fails at its first read.
+  if (reader.failed()) {
+    *err = Fill("The file {} could not be read.", {name});
+    return false;
+  }
+  if (blocks == 0) {
+    *err = Fill("The file {} holds no station block.", {name});
+    return false;
+  }
+  return true;
+}
+
 // Each section's lines, then an empty line; nothing else.
 bool WriteSections(std::ostream& to, const ChosenSections& chosen) {
-  for (int i = 0; i < kSectionCount; ++i)
-    to << (chosen.translated[i].empty() ? chosen.blocks[i]->text
-                                        : chosen.translated[i])
-       << '\n';
+  for (const ChosenSection& section : chosen.sections)
+    to << section.block.text << '\n';
   to.flush();
   return to.good();
 }
 
-// "section 5: KBKX GFS 12/08/2026 1200 from mav.txt"
-std::vector<std::string> SectionLines(const ChosenSections& chosen,
-                                      const std::vector<std::string>& files) {
-  std::vector<std::string> lines;
-  for (int section = 1; section <= kSectionCount; ++section) {
-    const FoundBlock& block = *chosen.blocks[section - 1];
-    if (chosen.translated[section - 1].empty())
-      lines.push_back(
-          Fill("section {}: {} {} {} {} from {}",
-               {std::to_string(section), SectionStation(section), block.model,
-                block.dateWord, block.cycle, files[block.file]}));
-    else
-      lines.push_back(
-          Fill("section {}: {} {} {} {} from {}, translated",
-               {std::to_string(section), SectionStation(section), block.model,
-                block.dateWord, block.cycle, files[block.file]}));
+// "section 5: KBKX GFS 12/08/2026 1200 from mav.txt", ", translated" after
+// a translated one.
+void PrintSectionLines(std::ostream& err, const ChosenSections& chosen,
+                       const std::vector<std::string>& files) {
+  for (int i = 0; i < kSectionCount; ++i) {
+    const ChosenSection& section = chosen.sections[i];
+    const BlockHeader& header = section.block.header;
+    const std::string number = std::to_string(i + 1);
+    const std::string& file = files[section.block.file];
+    const std::string_view station = SectionStation(i + 1);
+    PrintLine(err, section.translated
+                       ? Fill("section {}: {} {} {} {} from {}, translated",
+                              {number, station, header.model, header.dateWord,
+                               header.cycle, file})
+                       : Fill("section {}: {} {} {} {} from {}",
+                              {number, station, header.model, header.dateWord,
+                               header.cycle, file}));
   }
-  return lines;
+}
+
+// Writes the bulletin to OUT, or to standard output without one.
+bool WriteBulletin(const AssembleRequest& request, const ChosenSections& chosen,
+                   std::ostream& out, std::string* err) {
+  auto write = [&](std::ostream& to) { return WriteSections(to, chosen); };
+  if (!request.output.empty()) return ReplaceFile(request.output, write, err);
+  if (write(out)) return true;
+  *err = "The bulletin could not be written to standard output.";
+  return false;
 }
 
 }  // namespace
 
-int RunAssemble(const AssembleRequest& request, std::ostream& out,
-                std::ostream& err) {
+int RunAssemble(const AssembleRequest& request, Console& console) {
   std::optional<IssueDate> wanted;
-  if (!request.date.empty()) {
-    IssueDate date;
-    if (!ParseIssueDate(request.date, date)) {
-      PrintLines(err, {Fill("The date {} is not a month/day/year date.",
-                            {request.date})});
-      return 2;
-    }
-    wanted = date;
-  }
-  if (request.files.empty()) {
-    PrintLines(err, {"No product file was named."});
-    return 2;
-  }
-  if (!request.output.empty()) {
-    const std::string input = InputAtOutput(request);
-    if (!input.empty()) {
-      PrintLines(
-          err,
-          {Fill(
-              "The output file {} is the input file {}; the bulletin would replace it.",
-              {request.output, input})});
-      return 1;
-    }
+  int status;
+  std::string err;
+  if (!CheckRequest(request, &wanted, &status, &err)) {
+    PrintLine(console.err, err);
+    return status;
   }
 
-  SectionCollector collector(wanted, request.primaryBlend);
-  std::vector<std::string> refusals;
-  for (std::size_t file = 0; file < request.files.size(); ++file) {
-    std::string error;
-    if (!CollectProductFile(request.files[file], static_cast<int>(file),
-                            collector, &error))
-      refusals.push_back(error);
-  }
+  SectionCollector collector(wanted, request.primaryNbm);
+  std::vector<std::string> unread;
+  for (std::size_t file = 0; file < request.files.size(); ++file)
+    if (!ReadProductFile(request.files[file], static_cast<int>(file),
+                         &collector, &err))
+      unread.push_back(err);
   // A file missing or unreadable would make every later line about missing
   // sections misleading; those come only when every file was read.
-  ChosenSections chosen;
-  if (refusals.empty()) collector.Choose(request.files, chosen, refusals);
-  if (!refusals.empty()) {
-    PrintLines(err, refusals);
-    return 1;
+  if (!unread.empty()) {
+    PrintLines(console.err, unread);
+    return kExitRefused;
   }
 
-  auto write = [&](std::ostream& to) { return WriteSections(to, chosen); };
-  if (request.output.empty()) {
-    if (!write(out)) {
-      PrintLines(err,
-                 {"The bulletin could not be written to standard output."});
-      return 1;
-    }
-  } else {
-    std::string error;
-    if (!ReplaceFile(request.output, write, &error)) {
-      PrintLines(err, {error});
-      return 1;
-    }
+  ChosenSections chosen;
+  Refusals refusals;
+  collector.Choose(&chosen, &refusals);
+  CheckFoundBlocks(chosen, request.files, &refusals);
+  TranslateNbmBlocks(&chosen, &refusals);
+  CheckRowLabels(chosen, &refusals);
+  CheckDateWords(chosen, &refusals);
+  if (!refusals.empty()) {
+    PrintLines(console.err, refusals.Lines());
+    return kExitRefused;
   }
-  PrintLines(err, SectionLines(chosen, request.files));
-  return 0;
+
+  if (!WriteBulletin(request, chosen, console.out, &err)) {
+    PrintLine(console.err, err);
+    return kExitRefused;
+  }
+  PrintSectionLines(console.err, chosen, request.files);
+  return kExitWritten;
 }

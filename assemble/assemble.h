@@ -1,10 +1,10 @@
 #ifndef ORVANNE_ASSEMBLE_ASSEMBLE_H_
 #define ORVANNE_ASSEMBLE_ASSEMBLE_H_
 
-#include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "common/run_frame.h"
 
 // The assemble command: the 1200 Model bulletin cut from the guidance
 // products as they are issued.
@@ -14,17 +14,17 @@ struct AssembleRequest {
   std::vector<std::string> files;  // FILE..., at least one
   std::string output;              // -o OUT; empty: the bulletin goes to `out`
   std::string date;  // --date DATE as typed; empty: newest complete date
-  // --primary nbm: sections 1 to 4 from the blend of models' short-range
-  // text even where NAM guidance is found.
-  bool primaryBlend = false;
+  // --primary nbm: the Primary sections from the NBM guidance even where
+  // NAM guidance is found.
+  bool primaryNbm = false;
 };
 
 // Runs the assemble command: reads every file, writes the bulletin (to
-// request.output, or to `out`), one line per section on `err`, each refusal
-// as one line on `err`. Returns the exit status: 0 written, 1 refused
-// (nothing written). A request the command line should have refused (no
-// file, a date that is not one) gets one line and status 2.
-int RunAssemble(const AssembleRequest& request, std::ostream& out,
-                std::ostream& err);
+// request.output, or to `console.out`), one line per section on
+// `console.err`, each refusal as one line on `console.err`. Returns
+// kExitWritten, or kExitRefused when nothing was written. A request the
+// command line should have refused (no file, a date that is not one) gets
+// one line and kExitUsage.
+int RunAssemble(const AssembleRequest& request, Console& console);
 
 #endif  // ORVANNE_ASSEMBLE_ASSEMBLE_H_

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "products/block_header.h"
 #include "common/console.h"
+#include "common/token_reads.h"
+#include "products/block_header.h"
 
 namespace {
 
@@ -58,8 +59,6 @@ struct SectionValues {
   std::array<int, 4> p12{};
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string HourText(int column) {
   const int hour = (18 + 3 * (column - 1)) % 24;
   return {static_cast<char>('0' + hour / 10),
@@ -97,37 +96,20 @@ std::optional<int> FieldValue(std::string_view row, int column) {
   return value;
 }
 
-// Header: station, NBM, a version word, NBS, GUIDANCE, date, cycle, UTC, as
-// the assembler recognises it.
-bool ReadHeader(std::string_view line, Block& block, std::string* err) {
-  BlockHeader header;
-  if (!RecognizeHeader(line, header) ||
-      header.guidance != Guidance::kBlendShort) {
-    *err =
-        "A block given as NBS guidance does not start with an NBS header: station, NBM, version, NBS, GUIDANCE, date, cycle and UTC.";
-    return false;
-  }
-  block.station = header.station;
-  block.date = header.dateWord;
-  if (header.cycle != "1200") {
-    *err = Fill(
-        "The NBM guidance for {} issued {} at {} is not of the 1200 cycle, the only one that stands in for the NAM guidance.",
-        {block.station, block.date, header.cycle});
-    return false;
-  }
-  return true;
-}
-
 std::string_view WithoutLeadingBlanks(std::string_view line) {
   const std::size_t start = line.find_first_not_of(' ');
   return start == kNone ? std::string_view() : line.substr(start);
 }
 
 // Finds each needed row by its label, the first word of its line.
-bool FindRows(const std::vector<std::string>& lines, Block& block,
-              std::string* err) {
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string_view row = WithoutLeadingBlanks(lines[i]);
+bool FindRows(std::string_view text, Block& block, std::string* err) {
+  // The header is the first line; rows follow it.
+  std::size_t at = text.find('\n');
+  while (at != kNone && at + 1 < text.size()) {
+    const std::size_t next = text.find('\n', at + 1);
+    const std::string_view row =
+        WithoutLeadingBlanks(text.substr(at + 1, next - at - 1));
+    at = next;
     const std::string_view label = row.substr(0, row.find(' '));
     for (int r = 0; r < kRowCount; ++r) {
       if (label != kRowLabels[r]) continue;
@@ -284,7 +266,9 @@ void AppendTwelveHourRow(std::string& out, std::string_view label,
 }
 
 std::string SectionText(const Block& block, const SectionValues& v) {
-  std::string out = block.station + "   NBM NBS GUIDANCE ";
+  const GuidanceFacts& nbm = FactsOf(Guidance::kNbm);
+  std::string out = block.station + "   " + std::string(nbm.word) + " " +
+                    std::string(nbm.product) + " GUIDANCE ";
   // The date right-aligned, so the cycle keeps its place.
   out.append(12 - block.date.size(), ' ');
   out += block.date + "  1200 UTC\n";
@@ -305,12 +289,12 @@ std::string SectionText(const Block& block, const SectionValues& v) {
 
 }  // namespace
 
-bool TranslateNbsBlock(const std::vector<std::string>& lines,
+bool TranslateNbsBlock(const BlockHeader& header, std::string_view text,
                        std::string* section, std::string* err) {
   Block block;
-  if (lines.empty()) return ReadHeader("", block, err);
-  if (!ReadHeader(lines[0], block, err) || !FindRows(lines, block, err))
-    return false;
+  block.station = header.station;
+  block.date = header.dateWord;
+  if (!FindRows(text, block, err)) return false;
   if (!IsTwelveHundredLayout(block.rows[kUtc])) {
     *err = Fill(
         "The NBM guidance for {} issued {} at 1200 has a UTC row other than the 1200 cycle's: 23 columns from 18 UTC to 12 UTC, every 3 hours.",

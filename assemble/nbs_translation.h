@@ -2,12 +2,14 @@
 #define ORVANNE_ASSEMBLE_NBS_TRANSLATION_H_
 
 #include <string>
-#include <vector>
+#include <string_view>
 
-// Translates one station block of the blend of models' short-range text (NBS),
-// 1200 cycle, into the short-range section the 1200 Model reads.
-// `lines`: the block's lines in order, header line first, with line ends and a
-// leading 0x1E removed; a web copy may put the same blanks before every line.
+#include "products/block_header.h"
+
+// Translates one station block of the NBM guidance (product NBS) of the 1200
+// cycle into the short-range section the 1200 Model reads. `header` is the
+// block's recognised header; `text` its lines, header first, each ending in
+// "\n" (see ScannedBlock); a web copy may put blanks before every line.
 // On success `section` holds the section's eight lines, each ending in '\n'
 // (no empty line after); on failure `err` holds the one-line refusal and
 // `section` is left as it was.
@@ -18,7 +20,7 @@
 // and CLD (each SKY percentage turned into the cloud word of its nearest
 // whole number of eighths). A needed value that is missing or outside what
 // the row can mean refuses the whole block.
-bool TranslateNbsBlock(const std::vector<std::string>& lines,
+bool TranslateNbsBlock(const BlockHeader& header, std::string_view text,
                        std::string* section, std::string* err);
 
 #endif  // ORVANNE_ASSEMBLE_NBS_TRANSLATION_H_

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assemble/assemble.h"
+#include "assemble/test_products.h"
 #include "blend/run_station_blend.h"
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
@@ -70,7 +71,7 @@ TEST(PrimaryGuidanceTest, FromTheGfsGfsxAndNbsProductsToTheForecast) {
   Console console{in, out, out};
   RunRequest request;
   request.bulletinName = today;
-  request.etaRatio = 1;
+  request.primaryRatio = 1;
   ASSERT_TRUE(RunStationBlend(console, request)) << out.str();
   EXPECT_NE(
       out.str().find(

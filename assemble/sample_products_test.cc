@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "assemble/assemble.h"
+#include "assemble/test_products.h"
 #include "blend/bulletin_rows.h"
 #include "blend/validate_bulletin.h"
 #include "tests/console_texts.h"
@@ -48,34 +49,36 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   EXPECT_EQ(lines[11], "section 12: KFSD GFSX 12/08/2026 0000 from " + gfsx);
 
   EXPECT_TRUE(IsValidBulletin(today));
-  StationRecords<ShortTempRecord> etaTemp, avnTemp;
-  StationRecords<ExtendedTempRecord> extTemp;
-  StationRecords<ShortSkyRecord> etaSky, avnSky;
-  StationRecords<ExtendedSkyRecord> extSky;
+  StationRecords<ShortTempRecord> primaryTemp, secondaryTemp;
+  StationRecords<ExtendedTempRecord> extendedTemp;
+  StationRecords<ShortSkyRecord> primarySky, secondarySky;
+  StationRecords<ExtendedSkyRecord> extendedSky;
   std::string error;
-  ASSERT_TRUE(ReadTemperatureRows(etaTemp, avnTemp, extTemp, today, &error))
+  ASSERT_TRUE(ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp,
+                                  today, &error))
       << error;
-  ASSERT_TRUE(ReadSkyRows(etaSky, avnSky, extSky, today, &error)) << error;
+  ASSERT_TRUE(ReadSkyRows(primarySky, secondarySky, extendedSky, today, &error))
+      << error;
 
   // Values read off the products by hand. KBKX under NAM: its "N/X" row,
   // the 7th, 11th, 15th and 19th of its "DPT" row, its "P12" row.
-  EXPECT_EQ(etaTemp[0].nx, (Ints4{18, 31, 16, 29}));
-  EXPECT_EQ(etaTemp[0].dpt, (Ints4{12, 12, 10, 13}));
-  EXPECT_EQ(etaTemp[0].p12, (Ints4{5, 0, 10, 35}));
+  EXPECT_EQ(primaryTemp[0].nx, (Ints4{18, 31, 16, 29}));
+  EXPECT_EQ(primaryTemp[0].dpt, (Ints4{12, 12, 10, 13}));
+  EXPECT_EQ(primaryTemp[0].p12, (Ints4{5, 0, 10, 35}));
   // KHON under GFS (section 6).
-  EXPECT_EQ(avnTemp[1].nx, (Ints4{21, 34, 19, 32}));
-  EXPECT_EQ(avnSky[1].cld[0], 10);  // OV
-  EXPECT_EQ(avnSky[1].cld[2], 7);   // BK
-  EXPECT_EQ(avnSky[1].cld[6], 2);   // FW
-  EXPECT_EQ(avnSky[1].wsp[0], 13);
-  EXPECT_EQ(avnSky[1].wsp[18], 10);
+  EXPECT_EQ(secondaryTemp[1].nx, (Ints4{21, 34, 19, 32}));
+  EXPECT_EQ(secondarySky[1].cld[0], 10);  // OV
+  EXPECT_EQ(secondarySky[1].cld[2], 7);   // BK
+  EXPECT_EQ(secondarySky[1].cld[6], 2);   // FW
+  EXPECT_EQ(secondarySky[1].wsp[0], 13);
+  EXPECT_EQ(secondarySky[1].wsp[18], 10);
   // KFSD under GFSX (section 12): columns 6 to 15 of "X/N", days 3 to 7 of
   // "P24", columns 5 to 15 of "CLD" and "WND".
-  EXPECT_EQ(extTemp[3].xnFirst, (Ints5{13, 9, 11, 16, 19}));
-  EXPECT_EQ(extTemp[3].xnSecond, (Ints5{26, 23, 27, 32, 34}));
-  EXPECT_EQ(extTemp[3].p24, (Ints5{49, 15, 25, 46, 40}));
-  EXPECT_EQ(extSky[3].cld, (Ints11{10, 10, 5, 0, 0, 5, 10, 10, 10, 5, 5}));
-  EXPECT_EQ(extSky[3].wnd,
+  EXPECT_EQ(extendedTemp[3].xnFirst, (Ints5{13, 9, 11, 16, 19}));
+  EXPECT_EQ(extendedTemp[3].xnSecond, (Ints5{26, 23, 27, 32, 34}));
+  EXPECT_EQ(extendedTemp[3].p24, (Ints5{49, 15, 25, 46, 40}));
+  EXPECT_EQ(extendedSky[3].cld, (Ints11{10, 10, 5, 0, 0, 5, 10, 10, 10, 5, 5}));
+  EXPECT_EQ(extendedSky[3].wnd,
             (Ints11{12, 15, 17, 13, 10, 11, 14, 16, 13, 12, 11}));
 
   // The four stations' blocks are those of the sample bulletin, so every
@@ -87,10 +90,11 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   StationRecords<ExtendedSkyRecord> extSky2;
   ASSERT_TRUE(ReadTemperatureRows(eta2, avn2, ext2, sample, &error));
   ASSERT_TRUE(ReadSkyRows(etaSky2, avnSky2, extSky2, sample, &error));
-  EXPECT_TRUE(SameBytes(etaTemp, eta2) && SameBytes(avnTemp, avn2) &&
-              SameBytes(extTemp, ext2));
-  EXPECT_TRUE(SameBytes(etaSky, etaSky2) && SameBytes(avnSky, avnSky2) &&
-              SameBytes(extSky, extSky2));
+  EXPECT_TRUE(SameBytes(primaryTemp, eta2) && SameBytes(secondaryTemp, avn2) &&
+              SameBytes(extendedTemp, ext2));
+  EXPECT_TRUE(SameBytes(primarySky, etaSky2) &&
+              SameBytes(secondarySky, avnSky2) &&
+              SameBytes(extendedSky, extSky2));
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "assemble/nbs_translation.h"
-#include "assemble/needed_rows.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 
@@ -40,17 +38,6 @@ bool SameLines(std::string_view a, std::string_view b) {
   return a.empty() && b.empty();
 }
 
-// The lines of a block's text, each without its "\n".
-std::vector<std::string> LinesOf(std::string_view text) {
-  std::vector<std::string> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.emplace_back(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
-
 // "0600", "0600 and 1200", "0600, 1200 and 1800".
 std::string ListCycles(const std::vector<std::string>& cycles) {
   std::string list;
@@ -61,11 +48,27 @@ std::string ListCycles(const std::vector<std::string>& cycles) {
   return list;
 }
 
+std::string_view CycleOf(Guidance guidance) { return FactsOf(guidance).cycle; }
+
 }  // namespace
 
+bool Refusals::empty() const {
+  if (!general.empty()) return false;
+  for (const auto& lines : bySection)
+    if (!lines.empty()) return false;
+  return true;
+}
+
+std::vector<std::string> Refusals::Lines() const {
+  std::vector<std::string> lines = general;
+  for (const auto& section : bySection)
+    lines.insert(lines.end(), section.begin(), section.end());
+  return lines;
+}
+
 SectionCollector::SectionCollector(std::optional<IssueDate> wanted,
-                                   bool preferBlend, std::size_t heldBudget)
-    : wanted_(wanted), preferBlend_(preferBlend), heldBudget_(heldBudget) {}
+                                   bool preferNbm, std::size_t mostDates)
+    : wanted_(wanted), preferNbm_(preferNbm), mostDates_(mostDates) {}
 
 bool SectionCollector::Keeps(const IssueDate& date) const {
   if (wanted_) return date == *wanted_;
@@ -76,37 +79,16 @@ bool SectionCollector::Keeps(const IssueDate& date) const {
 
 bool SectionCollector::Wants(const BlockHeader& header) const {
   return StationIndex(header.station) >= 0 &&
-         header.cycle == GuidanceCycle(header.guidance) && Keeps(header.date);
+         header.cycle == CycleOf(header.guidance) && Keeps(header.date);
 }
 
-SectionCollector::DateSections& SectionCollector::SectionsOf(
-    const IssueDate& date) {
-  const auto [at, added] = dates_.try_emplace(date);
-  constexpr std::size_t kMapNode = 64;
-  if (added) Hold(at->second, sizeof(DateSections) + kMapNode);
-  return at->second;
-}
-
-void SectionCollector::Hold(DateSections& sections, std::size_t bytes) {
-  sections.held += bytes;
-  held_ += bytes;
-}
-
-void SectionCollector::Drop(Dates::iterator first, Dates::iterator last) {
-  for (auto at = first; at != last; ++at) held_ -= at->second.held;
-  dates_.erase(first, last);
-}
-
-void SectionCollector::DropOldestWhileOverBudget() {
-  while (held_ > heldBudget_) {
+void SectionCollector::DropOldestOverCount() {
+  while (dates_.size() > mostDates_) {
     auto oldest = dates_.begin();
-    if (oldest != dates_.end() && newestComplete_ &&
-        oldest->first == *newestComplete_)
-      ++oldest;
-    if (oldest == dates_.end()) return;
+    if (newestComplete_ && oldest->first == *newestComplete_) ++oldest;
     if (!droppedUpTo_ || oldest->first > *droppedUpTo_)
       droppedUpTo_ = oldest->first;
-    Drop(oldest, std::next(oldest));
+    dates_.erase(oldest);
   }
 }
 
@@ -116,16 +98,15 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
   const int station = StationIndex(header.station);
   if (station < 0 || !Keeps(header.date)) return;
 
-  DateSections& sections = SectionsOf(header.date);
-  Place& place = sections.places[GuidanceIndex(header.guidance)][station];
-  if (header.cycle != GuidanceCycle(header.guidance)) {
+  DateSections& sections = dates_[header.date];
+  Place& place = sections[IndexOf(header.guidance)][station];
+  if (header.cycle != CycleOf(header.guidance)) {
     auto& cycles = place.otherCycles;
     if (cycles.empty()) place.otherModel = header.model;
     if (cycles.size() < kMostOtherCycles &&
         std::find(cycles.begin(), cycles.end(), header.cycle) == cycles.end()) {
       cycles.push_back(header.cycle);
       std::sort(cycles.begin(), cycles.end());
-      Hold(sections, sizeof(std::string));
     }
   } else if (place.block) {
     FoundBlock& first = *place.block;
@@ -133,168 +114,105 @@ void SectionCollector::Add(const ScannedBlock& scanned, int file) {
                                     !SameLines(first.text, scanned.text)))
       first.differingFile = file;
   } else {
-    // A copy of exactly the text's size; the scanner keeps its buffer.
-    place.block = FoundBlock{header.guidance,
-                             header.model,
-                             header.dateWord,
-                             header.cycle,
-                             scanned.text,
-                             scanned.tooLong,
-                             file};
-    Hold(sections, place.block->text.capacity());
+    place.block = FoundBlock{header, scanned.text, scanned.tooLong, file};
     // Complete: what is older can no longer be chosen.
     if (IsComplete(sections) && !wanted_ &&
         (!newestComplete_ || header.date > *newestComplete_)) {
       newestComplete_ = header.date;
-      Drop(dates_.begin(), dates_.lower_bound(header.date));
+      dates_.erase(dates_.begin(), dates_.lower_bound(header.date));
     }
   }
-  DropOldestWhileOverBudget();
+  DropOldestOverCount();
 }
 
-const SectionCollector::Place* SectionCollector::PrimaryPlace(
+const SectionCollector::Place& SectionCollector::PrimaryPlace(
     const DateSections& sections, int station) const {
-  const Place& nam =
-      sections.places[GuidanceIndex(Guidance::kShortPrimary)][station];
-  const Place& nbm =
-      sections.places[GuidanceIndex(Guidance::kBlendShort)][station];
-  if (preferBlend_ || !nam.block) return &nbm;
-  return &nam;
+  const Place& nam = sections[IndexOf(Guidance::kNam)][station];
+  if (preferNbm_ || !nam.block)
+    return sections[IndexOf(Guidance::kNbm)][station];
+  return nam;
+}
+
+const SectionCollector::Place& SectionCollector::PlaceOf(
+    const DateSections& sections, int section) const {
+  const int station = (section - 1) % kStationCount;
+  const SectionGroup group = SectionGroupOf(section);
+  if (group == SectionGroup::kPrimary) return PrimaryPlace(sections, station);
+  return sections[IndexOf(FactsOf(group).issued)][station];
 }
 
 bool SectionCollector::IsComplete(const DateSections& sections) const {
-  for (int station = 0; station < kStationCount; ++station) {
-    if (!PrimaryPlace(sections, station)->block) return false;
-    for (Guidance guidance : {Guidance::kShortSecondary, Guidance::kExtended})
-      if (!sections.places[GuidanceIndex(guidance)][station].block)
-        return false;
-  }
+  for (int section = 1; section <= kSectionCount; ++section)
+    if (!PlaceOf(sections, section).block) return false;
   return true;
 }
 
-void SectionCollector::CheckDate(const IssueDate& date,
-                                 const DateSections* sections,
-                                 const std::vector<std::string>& fileNames,
-                                 ChosenSections& chosen,
-                                 std::vector<std::string>& refusals) const {
-  const std::string dateText = FormatIssueDate(date);
-  const FoundBlock* firstFound = nullptr;
-  bool spellingTold = false;
-  for (int section = 1; section <= kSectionCount; ++section) {
-    const int group = (section - 1) / kStationCount;
-    const int stationIndex = (section - 1) % kStationCount;
-    const Guidance guidance = kSectionGroups[group];
-    const std::string_view station = SectionStation(section);
-    const std::string_view cycle = GuidanceCycle(guidance);
-    const Place* place = nullptr;
-    if (sections != nullptr)
-      place = group == 0
-                  ? PrimaryPlace(*sections, stationIndex)
-                  : &sections->places[GuidanceIndex(guidance)][stationIndex];
-    if (place == nullptr || !place->block) {
-      // Of the primary group, the NAM place tells of other cycles first.
-      if (place != nullptr && group == 0 && !preferBlend_ &&
-          place->otherCycles.empty())
-        place =
-            &sections
-                 ->places[GuidanceIndex(Guidance::kShortPrimary)][stationIndex];
-      std::string_view name = GuidanceName(guidance);
-      if (group == 0) name = preferBlend_ ? "NBM" : "NAM (or ETA) or NBM";
-      if (place == nullptr || place->otherCycles.empty())
-        refusals.push_back(
-            Fill("No {} guidance for {} issued {} at {} was found.",
-                 {name, station, dateText, cycle}));
-      else if (place->otherCycles.size() == 1)
-        refusals.push_back(Fill(
-            "No {} guidance for {} issued {} at {} was found; only the {} cycle of the {} guidance was found; the 1200 Model takes its {} cycle.",
-            {name, station, dateText, cycle, place->otherCycles[0],
-             place->otherModel, cycle}));
-      else
-        refusals.push_back(Fill(
-            "No {} guidance for {} issued {} at {} was found; only the {} cycles of the {} guidance were found; the 1200 Model takes its {} cycle.",
-            {name, station, dateText, cycle, ListCycles(place->otherCycles),
-             place->otherModel, cycle}));
-      continue;
-    }
-
-    const FoundBlock& block = *place->block;
-    chosen.blocks[section - 1] = &block;
-    if (block.differingFile >= 0)
-      refusals.push_back(Fill(
-          "The {} guidance for {} issued {} at {} was found twice, in {} and in {}, and the two blocks differ.",
-          {block.model, station, dateText, block.cycle, fileNames[block.file],
-           fileNames[block.differingFile]}));
-    if (block.tooLong) {
-      refusals.push_back(Fill(
-          "The {} guidance for {} issued {} at {} in {} runs on past {} bytes; no station block is that long.",
-          {block.model, station, dateText, block.cycle, fileNames[block.file],
-           std::to_string(kMaxBlockLength)}));
-      continue;
-    }
-    if (block.guidance == Guidance::kBlendShort) {
-      std::string err;
-      if (!TranslateNbsBlock(LinesOf(block.text),
-                             &chosen.translated[section - 1], &err))
-        refusals.push_back(err);
-    } else {
-      for (std::string_view row : MissingRows(guidance, block.text))
-        refusals.push_back(
-            Fill("The {} guidance for {} issued {} at {} has no {} row.",
-                 {block.model, station, dateText, block.cycle, row}));
-    }
-
-    // The bulletin's header check compares date words as text.
-    if (firstFound == nullptr) {
-      firstFound = &block;
-    } else if (!spellingTold && block.dateWord != firstFound->dateWord) {
-      refusals.push_back(Fill(
-          "The sections for {} write that date in two ways, {} and {}; the 1200 Model needs one date word in all twelve headers.",
-          {dateText, firstFound->dateWord, block.dateWord}));
-      spellingTold = true;
-    }
-  }
+IssueDate SectionCollector::DateToChoose(Refusals* refusals) const {
+  if (wanted_) return *wanted_;
+  if (newestComplete_) return *newestComplete_;
+  // Nothing complete: tell what the newest date lacks. Every file read
+  // holds a block, so some date was seen.
+  const IssueDate date = dates_.empty() ? *newestSeen_ : dates_.rbegin()->first;
+  refusals->general.push_back(
+      Fill("No issue date has all twelve sections; the newest date seen is {}.",
+           {FormatIssueDate(date)}));
+  return date;
 }
 
-bool SectionCollector::Choose(const std::vector<std::string>& fileNames,
-                              ChosenSections& chosen,
-                              std::vector<std::string>& refusals) const {
-  const std::size_t before = refusals.size();
-  IssueDate date;
-  if (wanted_) {
-    date = *wanted_;
-  } else if (newestComplete_) {
-    date = *newestComplete_;
-  } else {
-    // Nothing complete: tell what the newest date lacks.
-    if (!dates_.empty()) {
-      date = dates_.rbegin()->first;
-    } else if (newestSeen_) {
-      date = *newestSeen_;
-    } else {
-      refusals.push_back("No station block was found.");
-      return false;
-    }
-    refusals.push_back(Fill(
-        "No issue date has all twelve sections; the newest date seen is {}.",
-        {FormatIssueDate(date)}));
+void SectionCollector::ChooseSection(const DateSections* sections, int section,
+                                     ChosenSections* chosen,
+                                     Refusals* refusals) const {
+  const Place* place = sections ? &PlaceOf(*sections, section) : nullptr;
+  if (place && place->block) {
+    chosen->sections[section - 1].block = *place->block;
+    chosen->found[section - 1] = true;
+    return;
   }
+  const SectionGroup group = SectionGroupOf(section);
+  // Of the Primary group, the NAM place tells of other cycles first.
+  if (place && group == SectionGroup::kPrimary && !preferNbm_ &&
+      place->otherCycles.empty())
+    place =
+        &(*sections)[IndexOf(Guidance::kNam)][(section - 1) % kStationCount];
+  const Guidance issued = FactsOf(group).issued;
+  std::string name = GuidanceName(issued);
+  if (group == SectionGroup::kPrimary)
+    name = preferNbm_ ? GuidanceName(Guidance::kNbm)
+                      : name + " or " + GuidanceName(Guidance::kNbm);
+  const std::vector<std::string> none;
+  const auto& others = place ? place->otherCycles : none;
+  const std::string model = place ? place->otherModel : "";
+  const std::string date = FormatIssueDate(chosen->date);
+  const std::string_view station = SectionStation(section);
+  const std::string_view cycle = CycleOf(issued);
+  std::string line;
+  if (others.empty())
+    line = Fill("No {} guidance for {} issued {} at {} was found.",
+                {name, station, date, cycle});
+  else if (others.size() == 1)
+    line = Fill(
+        "No {} guidance for {} issued {} at {} was found; only the {} cycle of the {} guidance was found; the 1200 Model takes its {} cycle.",
+        {name, station, date, cycle, others[0], model, cycle});
+  else
+    line = Fill(
+        "No {} guidance for {} issued {} at {} was found; only the {} cycles of the {} guidance were found; the 1200 Model takes its {} cycle.",
+        {name, station, date, cycle, ListCycles(others), model, cycle});
+  refusals->bySection[section - 1].push_back(line);
+}
 
+void SectionCollector::Choose(ChosenSections* chosen,
+                              Refusals* refusals) const {
+  const IssueDate date = DateToChoose(refusals);
   // A dropped date newer than the one chosen might have been complete.
   if (!wanted_ && droppedUpTo_ &&
       (!newestComplete_ || *newestComplete_ < *droppedUpTo_))
-    refusals.push_back(Fill(
+    refusals->general.push_back(Fill(
         "The products hold too many dates to weigh them all, and dates up to {} were passed over; name the date wanted with --date.",
         {FormatIssueDate(*droppedUpTo_)}));
-
+  chosen->date = date;
   const auto found = dates_.find(date);
   const DateSections* sections =
       found == dates_.end() ? nullptr : &found->second;
-  ChosenSections checked;
-  CheckDate(date, sections, fileNames, checked, refusals);
-  if (refusals.size() != before) return false;
-
-  // No refusal: all twelve were found.
-  chosen = std::move(checked);
-  chosen.date = date;
-  return true;
+  for (int section = 1; section <= kSectionCount; ++section)
+    ChooseSection(sections, section, chosen, refusals);
 }

@@ -11,7 +11,8 @@ namespace {
 ScannedBlock Scanned(const TestBlock& block) {
   ScannedBlock scanned;
   const std::string text = block.Text();
-  EXPECT_TRUE(RecognizeHeader(text.substr(0, text.find('\n')), scanned.header));
+  EXPECT_TRUE(
+      RecognizeHeader(text.substr(0, text.find('\n')), &scanned.header));
   scanned.text = text;
   scanned.kept = true;
   return scanned;
@@ -47,21 +48,28 @@ void CollectArchive(SectionCollector& collector,
   }
 }
 
-const std::vector<std::string> kFiles = {"nam.txt", "gfs.txt", "gfsx.txt"};
+// The date chosen and the refusals' lines; true when there are none.
+bool Choose(const SectionCollector& collector, ChosenSections& chosen,
+            std::vector<std::string>& lines) {
+  Refusals refusals;
+  collector.Choose(&chosen, &refusals);
+  lines = refusals.Lines();
+  return lines.empty();
+}
 
-TEST(SectionChoiceTest, AnArchiveOfManyDatesIsHeldWithinItsBudget) {
-  // Each day held is about 10 KB: a budget of 64 KB holds a few days only.
+TEST(SectionChoiceTest, AnArchiveOfManyDatesIsHeldWithinItsCount) {
+  // A few days are held only.
   // The newest complete day is among them.
-  SectionCollector collector(std::nullopt, false, 64 << 10);
+  SectionCollector collector(std::nullopt, false, 6);
   CollectArchive(collector, [](int day) { return day < 299; });
   ChosenSections chosen;
   std::vector<std::string> refusals;
-  EXPECT_TRUE(collector.Choose(kFiles, chosen, refusals));
+  EXPECT_TRUE(Choose(collector, chosen, refusals));
   EXPECT_EQ(refusals, std::vector<std::string>{});
   EXPECT_EQ(FormatIssueDate(chosen.date), "11/19/2000");  // day 299 of 300
 }
 
-TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
+TEST(SectionChoiceTest, ADateDroppedOverTheCountIsNeverChosenSilently) {
   auto onlyTheFirstDay = [](int day) { return day == 0; };
   // With room for everything, the only complete day is taken.
   SectionCollector roomy(std::nullopt, false,
@@ -69,13 +77,13 @@ TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
   CollectArchive(roomy, onlyTheFirstDay);
   ChosenSections chosen;
   std::vector<std::string> refusals;
-  EXPECT_TRUE(roomy.Choose(kFiles, chosen, refusals));
+  EXPECT_TRUE(Choose(roomy, chosen, refusals));
   EXPECT_EQ(FormatIssueDate(chosen.date), "1/01/2000");
 
-  // Within a small budget, it was dropped before it was complete.
-  SectionCollector tight(std::nullopt, false, 64 << 10);
+  // Among few dates held, it was dropped before it was complete.
+  SectionCollector tight(std::nullopt, false, 6);
   CollectArchive(tight, onlyTheFirstDay);
-  EXPECT_FALSE(tight.Choose(kFiles, chosen, refusals));
+  EXPECT_FALSE(Choose(tight, chosen, refusals));
   ASSERT_GE(refusals.size(), 3u);
   EXPECT_EQ(
       refusals[0],
@@ -89,13 +97,13 @@ TEST(SectionChoiceTest, ADateDroppedOverTheBudgetIsNeverChosenSilently) {
       refusals[2],
       "No GFSX (or MRF) guidance for KBKX issued 11/20/2000 at 0000 was found.");
 
-  // Asked for, the day is found whatever the budget.
+  // Asked for, the day is found however few dates are held.
   IssueDate first;
-  ASSERT_TRUE(ParseIssueDate("1/01/2000", first));
-  SectionCollector asked(first, false, 64 << 10);
+  ASSERT_TRUE(ParseIssueDate("1/01/2000", &first));
+  SectionCollector asked(first, false, 6);
   CollectArchive(asked, onlyTheFirstDay);
   refusals.clear();
-  EXPECT_TRUE(asked.Choose(kFiles, chosen, refusals));
+  EXPECT_TRUE(Choose(asked, chosen, refusals));
   EXPECT_EQ(refusals, std::vector<std::string>{});
 }
 

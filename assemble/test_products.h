@@ -6,8 +6,11 @@
 // number so that every block differs, wrapped in transmission lines.
 
 #include <cstddef>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "assemble/assemble.h"
 
 struct TestBlock {
   std::string station = "KBKX";
@@ -72,5 +75,13 @@ std::size_t WriteLargeProduct(const std::string& path, const std::string& model,
 // file. Returns the last date written.
 std::string WriteManyDates(const std::vector<std::string>& paths,
                            std::size_t bytes);
+
+// The assembler with its bulletin to `out` and its lines to `err`.
+inline int RunAssemble(const AssembleRequest& request, std::ostream& out,
+                       std::ostream& err) {
+  std::istringstream in;
+  Console console{in, out, err};
+  return RunAssemble(request, console);
+}
 
 #endif  // ORVANNE_ASSEMBLE_TEST_PRODUCTS_H_

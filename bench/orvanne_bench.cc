@@ -123,12 +123,18 @@ void TimeReader(benchmark::State& state, Read read) {
 }
 
 void BM_ReadTemperatureRows(benchmark::State& state) {
-  TimeReader<ShortTempRecord, ExtendedTempRecord>(state, ReadTemperatureRows);
+  TimeReader<ShortTempRecord, ExtendedTempRecord>(
+      state,
+      [](auto& a, auto& b, auto& c, const std::string& name, std::string* err) {
+        return ReadTemperatureRows(a, b, c, name, err);
+      });
 }
 BENCHMARK(BM_ReadTemperatureRows)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadSkyRows(benchmark::State& state) {
-  TimeReader<ShortSkyRecord, ExtendedSkyRecord>(state, ReadSkyRows);
+  TimeReader<ShortSkyRecord, ExtendedSkyRecord>(
+      state, [](auto& a, auto& b, auto& c, const std::string& name,
+                std::string* err) { return ReadSkyRows(a, b, c, name, err); });
 }
 BENCHMARK(BM_ReadSkyRows)->Unit(benchmark::kMicrosecond);
 

@@ -20,29 +20,29 @@ void SetStations(StationRecords<Record>& records,
 // 0.6 and 0.4, the day 1 cells, day 3's precipitation, hours 6 and 72.
 BlendInputs WorkedExample() {
   BlendInputs in;
-  in.etaRatio = 0.6;
-  in.avnRatio = 1.0 - 0.6;
-  SetStations(in.etaTemp, &ShortTempRecord::nx, 0, {28, 30, 27, 29});
-  SetStations(in.avnTemp, &ShortTempRecord::nx, 0, {31, 33, 30, 32});
-  SetStations(in.etaTemp, &ShortTempRecord::nx, 1, {45, 47, 44, 46});
-  SetStations(in.avnTemp, &ShortTempRecord::nx, 1, {48, 50, 47, 49});
-  SetStations(in.etaTemp, &ShortTempRecord::dpt, 0, {22, 24, 21, 23});
-  SetStations(in.avnTemp, &ShortTempRecord::dpt, 0, {24, 26, 23, 25});
-  SetStations(in.etaTemp, &ShortTempRecord::dpt, 1, {30, 31, 29, 30});
-  SetStations(in.avnTemp, &ShortTempRecord::dpt, 1, {32, 33, 31, 32});
-  SetStations(in.etaTemp, &ShortTempRecord::p12, 0, {10, 20, 10, 30});
-  SetStations(in.avnTemp, &ShortTempRecord::p12, 0, {20, 30, 20, 40});
-  SetStations(in.etaTemp, &ShortTempRecord::p12, 1, {40, 50, 40, 60});
-  SetStations(in.avnTemp, &ShortTempRecord::p12, 1, {50, 60, 50, 70});
-  SetStations(in.extTemp, &ExtendedTempRecord::p24, 0, {30, 40, 20, 50});
-  SetStations(in.etaSky, &ShortSkyRecord::cld, 0, {7, 7, 10, 3});
-  SetStations(in.avnSky, &ShortSkyRecord::cld, 0, {10, 7, 10, 7});
-  SetStations(in.etaSky, &ShortSkyRecord::wdr, 0, {27, 28, 26, 27});
-  SetStations(in.avnSky, &ShortSkyRecord::wdr, 0, {29, 30, 28, 29});
-  SetStations(in.etaSky, &ShortSkyRecord::wsp, 0, {12, 10, 14, 11});
-  SetStations(in.avnSky, &ShortSkyRecord::wsp, 0, {9, 8, 11, 10});
-  SetStations(in.extSky, &ExtendedSkyRecord::cld, 0, {5, 10, 5, 0});
-  SetStations(in.extSky, &ExtendedSkyRecord::wnd, 0, {10, 12, 9, 11});
+  in.primaryRatio = 0.6;
+  in.secondaryRatio = 1.0 - 0.6;
+  SetStations(in.primaryTemp, &ShortTempRecord::nx, 0, {28, 30, 27, 29});
+  SetStations(in.secondaryTemp, &ShortTempRecord::nx, 0, {31, 33, 30, 32});
+  SetStations(in.primaryTemp, &ShortTempRecord::nx, 1, {45, 47, 44, 46});
+  SetStations(in.secondaryTemp, &ShortTempRecord::nx, 1, {48, 50, 47, 49});
+  SetStations(in.primaryTemp, &ShortTempRecord::dpt, 0, {22, 24, 21, 23});
+  SetStations(in.secondaryTemp, &ShortTempRecord::dpt, 0, {24, 26, 23, 25});
+  SetStations(in.primaryTemp, &ShortTempRecord::dpt, 1, {30, 31, 29, 30});
+  SetStations(in.secondaryTemp, &ShortTempRecord::dpt, 1, {32, 33, 31, 32});
+  SetStations(in.primaryTemp, &ShortTempRecord::p12, 0, {10, 20, 10, 30});
+  SetStations(in.secondaryTemp, &ShortTempRecord::p12, 0, {20, 30, 20, 40});
+  SetStations(in.primaryTemp, &ShortTempRecord::p12, 1, {40, 50, 40, 60});
+  SetStations(in.secondaryTemp, &ShortTempRecord::p12, 1, {50, 60, 50, 70});
+  SetStations(in.extendedTemp, &ExtendedTempRecord::p24, 0, {30, 40, 20, 50});
+  SetStations(in.primarySky, &ShortSkyRecord::cld, 0, {7, 7, 10, 3});
+  SetStations(in.secondarySky, &ShortSkyRecord::cld, 0, {10, 7, 10, 7});
+  SetStations(in.primarySky, &ShortSkyRecord::wdr, 0, {27, 28, 26, 27});
+  SetStations(in.secondarySky, &ShortSkyRecord::wdr, 0, {29, 30, 28, 29});
+  SetStations(in.primarySky, &ShortSkyRecord::wsp, 0, {12, 10, 14, 11});
+  SetStations(in.secondarySky, &ShortSkyRecord::wsp, 0, {9, 8, 11, 10});
+  SetStations(in.extendedSky, &ExtendedSkyRecord::cld, 0, {5, 10, 5, 0});
+  SetStations(in.extendedSky, &ExtendedSkyRecord::wnd, 0, {10, 12, 9, 11});
   return in;
 }
 
@@ -118,12 +118,13 @@ TEST(BlendReportTest, MetricChangesTheTextsAndTheUnitSteps) {
 
 TEST(BlendReportTest, GeneralNotationInTheDayTableOnly) {
   BlendInputs in;
-  in.etaRatio = 1;
-  in.avnRatio = 0;
-  SetStations(in.extTemp, &ExtendedTempRecord::xnFirst, 0, {32, 32, 32, 32});
-  SetStations(in.extTemp, &ExtendedTempRecord::p24, 0,
+  in.primaryRatio = 1;
+  in.secondaryRatio = 0;
+  SetStations(in.extendedTemp, &ExtendedTempRecord::xnFirst, 0,
+              {32, 32, 32, 32});
+  SetStations(in.extendedTemp, &ExtendedTempRecord::p24, 0,
               {1000000, 1000000, 1000000, 1000000});
-  SetStations(in.extSky, &ExtendedSkyRecord::wnd, 0,
+  SetStations(in.extendedSky, &ExtendedSkyRecord::wnd, 0,
               {1000000, 1000000, 1000000, 1000000});
   const auto report = Report(in, 2);
   EXPECT_EQ(report[6].substr(0, 19), "3      7.37067e-05 ");
@@ -135,11 +136,11 @@ TEST(BlendReportTest, GeneralNotationInTheDayTableOnly) {
 TEST(BlendReportTest, ALongCellFillsOrShiftsTheLine) {
   const std::string zero = "0           ";
   BlendInputs full;
-  full.etaRatio = 1;
-  full.avnRatio = 0;
+  full.primaryRatio = 1;
+  full.secondaryRatio = 0;
   // -1234567 at every station weighs to -1234572.1..., written in exactly
   // 12 characters: the field is full and the next follows with no blank.
-  SetStations(full.etaTemp, &ShortTempRecord::nx, 0,
+  SetStations(full.primaryTemp, &ShortTempRecord::nx, 0,
               {-1234567, -1234567, -1234567, -1234567});
   EXPECT_EQ(Console(full, 1)[2],
             "1      -1.23457e+06" + zero + zero + zero + zero + "0");
@@ -147,9 +148,9 @@ TEST(BlendReportTest, ALongCellFillsOrShiftsTheLine) {
   // An "ETA" ratio of -1e100 on four 40s gives -4.00002e+101, 13 characters,
   // which pushes the rest of the line along.
   BlendInputs longer;
-  longer.etaRatio = -1e100;
-  longer.avnRatio = 1.0 - longer.etaRatio;
-  SetStations(longer.etaTemp, &ShortTempRecord::p12, 0, {40, 40, 40, 40});
+  longer.primaryRatio = -1e100;
+  longer.secondaryRatio = 1.0 - longer.primaryRatio;
+  SetStations(longer.primaryTemp, &ShortTempRecord::p12, 0, {40, 40, 40, 40});
   EXPECT_EQ(Console(longer, 1)[2],
             "1      " + zero + zero + zero + zero + "-4.00002e+1010");
 }

@@ -5,6 +5,7 @@
 
 #include "common/console.h"
 #include "common/token_reads.h"
+#include "products/guidance.h"
 
 namespace {
 
@@ -17,10 +18,16 @@ std::string SectionText(int section) {
 
 // A row whose label was never found, or whose stored values could not all
 // be read.
-std::string MissingRowProblem(std::string_view label, int section) {
+std::string MissingRowProblem(const RowLabel& row, int section) {
   return Fill(
       "The bulletin could not be read: row \"{}\" of {} is missing or incomplete.",
-      {label, SectionText(section)});
+      {row.label, SectionText(section)});
+}
+
+// Skips to the next row of either label.
+bool SkipToRow(std::istream& in, const RowLabel& row) {
+  return row.alternative.empty() ? SkipToLabel(in, row.label)
+                                 : SkipToLabel(in, row.label, row.alternative);
 }
 
 // A cloud word outside the cloud code table of its row's layout. A long word
@@ -46,28 +53,30 @@ bool ReadBarSeparator(std::istream& in) {
   return ReadChar(in, c) && c == '|';
 }
 
-// Both readers pass once through the named bulletin from its beginning,
-// each section read starting where the previous stopped.
+// Both readers pass once through the bulletin from its beginning, each
+// section read starting where the previous stopped.
 template <typename ShortRecord, typename ExtendedRecord>
-bool ReadTwelveSections(
-    const std::string& bulletinName, StationRecords<ShortRecord>& eta,
-    StationRecords<ShortRecord>& avn, StationRecords<ExtendedRecord>& ext,
-    bool (*readShort)(std::istream&, ShortRecord&, int, std::string*),
-    bool (*readExtended)(std::istream&, ExtendedRecord&, int, std::string*),
-    std::string* err) {
-  std::ifstream in(bulletinName);
-  StationRecords<ShortRecord> etaRead, avnRead;
-  StationRecords<ExtendedRecord> extRead;
+bool ReadTwelveSections(std::istream& in, StationRecords<ShortRecord>& primary,
+                        StationRecords<ShortRecord>& secondary,
+                        StationRecords<ExtendedRecord>& extended,
+                        bool (*readShort)(std::istream&, ShortRecord&, int,
+                                          std::string*),
+                        bool (*readExtended)(std::istream&, ExtendedRecord&,
+                                             int, std::string*),
+                        std::string* err) {
+  StationRecords<ShortRecord> primaryRead, secondaryRead;
+  StationRecords<ExtendedRecord> extendedRead;
   for (int s = 0; s < kStationCount; ++s)
-    if (!readShort(in, etaRead[s], 1 + s, err)) return false;
+    if (!readShort(in, primaryRead[s], 1 + s, err)) return false;
   for (int s = 0; s < kStationCount; ++s)
-    if (!readShort(in, avnRead[s], 1 + kStationCount + s, err)) return false;
-  for (int s = 0; s < kStationCount; ++s)
-    if (!readExtended(in, extRead[s], 1 + 2 * kStationCount + s, err))
+    if (!readShort(in, secondaryRead[s], 1 + kStationCount + s, err))
       return false;
-  eta = etaRead;
-  avn = avnRead;
-  ext = extRead;
+  for (int s = 0; s < kStationCount; ++s)
+    if (!readExtended(in, extendedRead[s], 1 + 2 * kStationCount + s, err))
+      return false;
+  primary = primaryRead;
+  secondary = secondaryRead;
+  extended = extendedRead;
   return true;
 }
 
@@ -123,7 +132,7 @@ bool ReadCloudRow(std::istream& in, std::array<std::int32_t, N>& codes,
   std::string word;
   for (std::int32_t& code : codes) {
     if (!ReadWord(in, word)) {
-      *err = MissingRowProblem("CLD", section);
+      *err = MissingRowProblem(kCloudRow, section);
       return false;
     }
     if (!lookUp(word, code)) {
@@ -145,26 +154,26 @@ bool ReadInts(std::istream& in, std::array<std::int32_t, N>& values) {
 
 bool ReadShortTempSection(std::istream& in, ShortTempRecord& record,
                           int section, std::string* err) {
-  bool ok = SkipToLabel(in, "N/X", "X/N");
+  bool ok = SkipToRow(in, kShortTemperatureRow);
   for (int i = 0; ok && i < 4; ++i) ok = ReadInt(in, record.nx[i]);
   if (!ok) {
-    *err = MissingRowProblem("N/X", section);
+    *err = MissingRowProblem(kShortTemperatureRow, section);
     return false;
   }
 
   // Of the dew points every fourth is kept, from the 7th to the 19th.
-  ok = SkipToLabel(in, "DPT");
+  ok = SkipToRow(in, kDewPointRow);
   for (int i = 0; ok && i < 4; ++i)
     ok = SkipInts(in, i == 0 ? 6 : 3) && ReadInt(in, record.dpt[i]);
   if (!ok) {
-    *err = MissingRowProblem("DPT", section);
+    *err = MissingRowProblem(kDewPointRow, section);
     return false;
   }
 
-  ok = SkipToLabel(in, "P12");
+  ok = SkipToRow(in, kTwelveHourChanceRow);
   for (int i = 0; ok && i < 4; ++i) ok = ReadInt(in, record.p12[i]);
   if (!ok) {
-    *err = MissingRowProblem("P12", section);
+    *err = MissingRowProblem(kTwelveHourChanceRow, section);
     return false;
   }
   return true;
@@ -172,43 +181,51 @@ bool ReadShortTempSection(std::istream& in, ShortTempRecord& record,
 
 bool ReadExtendedTempSection(std::istream& in, ExtendedTempRecord& record,
                              int section, std::string* err) {
-  if (!SkipToLabel(in, "X/N") ||
+  if (!SkipToRow(in, kExtendedTemperatureRow) ||
       !ReadExtendedPairs(in, record.xnFirst, record.xnSecond)) {
-    *err = MissingRowProblem("X/N", section);
+    *err = MissingRowProblem(kExtendedTemperatureRow, section);
     return false;
   }
   // A last "X/N" value above 999 is no temperature: it is cut down by six
   // digits (integer division), so 1000 becomes 0.
   if (record.xnSecond[4] > 999) record.xnSecond[4] /= 1000000;
 
-  if (!SkipToLabel(in, "DPT") ||
+  if (!SkipToRow(in, kDewPointRow) ||
       !ReadExtendedPairs(in, record.dptFirst, record.dptSecond)) {
-    *err = MissingRowProblem("DPT", section);
+    *err = MissingRowProblem(kDewPointRow, section);
     return false;
   }
 
   // "P24": a separator and the two short-range days, then days 3 to 7.
   std::string ignored;
-  bool ok = SkipToLabel(in, "P24") && ReadBarSeparator(in) &&
+  bool ok = SkipToRow(in, kDayChanceRow) && ReadBarSeparator(in) &&
             ReadWord(in, ignored) && ReadWord(in, ignored);
   for (int k = 0; ok && k < 5; ++k) {
     ok = ReadInt(in, record.p24[k]);
     if (ok && k < 4) ok = ReadBarSeparator(in);
   }
   if (!ok) {
-    *err = MissingRowProblem("P24", section);
+    *err = MissingRowProblem(kDayChanceRow, section);
     return false;
   }
   SkipChar(in);
   return true;
 }
 
-bool ReadTemperatureRows(StationRecords<ShortTempRecord>& etaTemp,
-                         StationRecords<ShortTempRecord>& avnTemp,
-                         StationRecords<ExtendedTempRecord>& extTemp,
-                         const std::string& bulletinName, std::string* err) {
-  return ReadTwelveSections(bulletinName, etaTemp, avnTemp, extTemp,
+bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
+                         StationRecords<ShortTempRecord>& secondaryTemp,
+                         StationRecords<ExtendedTempRecord>& extendedTemp,
+                         std::istream& bulletin, std::string* err) {
+  return ReadTwelveSections(bulletin, primaryTemp, secondaryTemp, extendedTemp,
                             ReadShortTempSection, ReadExtendedTempSection, err);
+}
+
+bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
+                         StationRecords<ShortTempRecord>& secondaryTemp,
+                         StationRecords<ExtendedTempRecord>& extendedTemp,
+                         const std::string& bulletinName, std::string* err) {
+  std::ifstream in(bulletinName);
+  return ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp, in, err);
 }
 
 bool ShortCloudCode(std::string_view word, std::int32_t& code) {
@@ -221,17 +238,17 @@ bool ExtendedCloudCode(std::string_view word, std::int32_t& code) {
 
 bool ReadShortSkySection(std::istream& in, ShortSkyRecord& record, int section,
                          std::string* err) {
-  if (!SkipToLabel(in, "CLD")) {
-    *err = MissingRowProblem("CLD", section);
+  if (!SkipToRow(in, kCloudRow)) {
+    *err = MissingRowProblem(kCloudRow, section);
     return false;
   }
   if (!ReadCloudRow(in, record.cld, ShortCloudCode, section, err)) return false;
-  if (!SkipToLabel(in, "WDR") || !ReadInts(in, record.wdr)) {
-    *err = MissingRowProblem("WDR", section);
+  if (!SkipToRow(in, kWindDirectionRow) || !ReadInts(in, record.wdr)) {
+    *err = MissingRowProblem(kWindDirectionRow, section);
     return false;
   }
-  if (!SkipToLabel(in, "WSP") || !ReadInts(in, record.wsp)) {
-    *err = MissingRowProblem("WSP", section);
+  if (!SkipToRow(in, kWindSpeedRow) || !ReadInts(in, record.wsp)) {
+    *err = MissingRowProblem(kWindSpeedRow, section);
     return false;
   }
   return true;
@@ -240,8 +257,8 @@ bool ReadShortSkySection(std::istream& in, ShortSkyRecord& record, int section,
 bool ReadExtendedSkySection(std::istream& in, ExtendedSkyRecord& record,
                             int section, std::string* err) {
   // Columns 1 to 4 of both rows are the short-range days.
-  if (!SkipToLabel(in, "CLD") || !SkipWords(in, 4)) {
-    *err = MissingRowProblem("CLD", section);
+  if (!SkipToRow(in, kCloudRow) || !SkipWords(in, 4)) {
+    *err = MissingRowProblem(kCloudRow, section);
     return false;
   }
   if (!ReadCloudRow(in, record.cld, ExtendedCloudCode, section, err))
@@ -250,24 +267,32 @@ bool ReadExtendedSkySection(std::istream& in, ExtendedSkyRecord& record,
   // From column 5 on, the separators after every second column are read as
   // characters, glued to the value or apart. Columns 1 to 4 are words, so
   // their separators must be glued.
-  bool ok = SkipToLabel(in, "WND") && SkipWords(in, 4) &&
+  bool ok = SkipToRow(in, kExtendedWindRow) && SkipWords(in, 4) &&
             ReadInt(in, record.wnd[0]) && ReadBarSeparator(in);
   for (int j = 1; ok && j < kExtendedSkyHours; j += 2) {
     ok = ReadInt(in, record.wnd[j]) && ReadInt(in, record.wnd[j + 1]);
     if (ok && j + 2 < kExtendedSkyHours) ok = ReadBarSeparator(in);
   }
   if (!ok) {
-    *err = MissingRowProblem("WND", section);
+    *err = MissingRowProblem(kExtendedWindRow, section);
     return false;
   }
   SkipChar(in);  // after the last pair; the file may end there
   return true;
 }
 
-bool ReadSkyRows(StationRecords<ShortSkyRecord>& etaSky,
-                 StationRecords<ShortSkyRecord>& avnSky,
-                 StationRecords<ExtendedSkyRecord>& extSky,
-                 const std::string& bulletinName, std::string* err) {
-  return ReadTwelveSections(bulletinName, etaSky, avnSky, extSky,
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
+                 std::istream& bulletin, std::string* err) {
+  return ReadTwelveSections(bulletin, primarySky, secondarySky, extendedSky,
                             ReadShortSkySection, ReadExtendedSkySection, err);
+}
+
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
+                 const std::string& bulletinName, std::string* err) {
+  std::ifstream in(bulletinName);
+  return ReadSkyRows(primarySky, secondarySky, extendedSky, in, err);
 }

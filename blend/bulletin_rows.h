@@ -13,9 +13,10 @@
 // of its labels after the previous section's, which the header order checked
 // beforehand makes the expected station and model. Each reader passes once
 // through the named bulletin from its beginning: eight short-range sections
-// ("ETA" stations, then "AVN"), then four extended ones. The caller's arrays
-// are written only when all twelve were read; otherwise `err` holds the
-// first problem in file order, one line naming the row and the section
+// (the Primary stations, then the Secondary), then four Extended ones. The
+// caller's arrays are written only when all twelve were read; otherwise `err`
+// holds the first problem in file order, one line naming the row and the
+// section
 // (`section` is 1 to 12).
 
 // Temperature, dew point and precipitation rows.
@@ -25,10 +26,19 @@ bool ReadShortTempSection(std::istream& in, ShortTempRecord& record,
 // One extended section: the bar-separated "X/N", "DPT" and "P24" rows.
 bool ReadExtendedTempSection(std::istream& in, ExtendedTempRecord& record,
                              int section, std::string* err);
-bool ReadTemperatureRows(StationRecords<ShortTempRecord>& etaTemp,
-                         StationRecords<ShortTempRecord>& avnTemp,
-                         StationRecords<ExtendedTempRecord>& extTemp,
+bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
+                         StationRecords<ShortTempRecord>& secondaryTemp,
+                         StationRecords<ExtendedTempRecord>& extendedTemp,
                          const std::string& bulletinName, std::string* err);
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
+                 std::istream& bulletin, std::string* err);
+// The same from a bulletin already open, from where it stands.
+bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
+                         StationRecords<ShortTempRecord>& secondaryTemp,
+                         StationRecords<ExtendedTempRecord>& extendedTemp,
+                         std::istream& bulletin, std::string* err);
 
 // Cloud and wind rows.
 // The cloud code (tenths of sky covered) of a cloud word, in each layout.
@@ -41,9 +51,17 @@ bool ReadShortSkySection(std::istream& in, ShortSkyRecord& record, int section,
 // One extended section: columns 5 to 15 of "CLD" and "WND".
 bool ReadExtendedSkySection(std::istream& in, ExtendedSkyRecord& record,
                             int section, std::string* err);
-bool ReadSkyRows(StationRecords<ShortSkyRecord>& etaSky,
-                 StationRecords<ShortSkyRecord>& avnSky,
-                 StationRecords<ExtendedSkyRecord>& extSky,
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
                  const std::string& bulletinName, std::string* err);
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
+                 std::istream& bulletin, std::string* err);
+bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
+                 StationRecords<ShortSkyRecord>& secondarySky,
+                 StationRecords<ExtendedSkyRecord>& extendedSky,
+                 std::istream& bulletin, std::string* err);
 
 #endif  // ORVANNE_BLEND_BULLETIN_ROWS_H_

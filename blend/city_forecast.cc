@@ -28,7 +28,7 @@ double BlendField(const BlendInputs& inputs, const StationRecords<Record>& eta,
     values[s] = (eta[s].*field)[i];
     values[kStationCount + s] = (avn[s].*field)[i];
   }
-  return BlendModels(inputs.etaRatio, inputs.avnRatio, values);
+  return BlendModels(inputs.primaryRatio, inputs.secondaryRatio, values);
 }
 
 // The weighting of element `i` of one extended field.
@@ -45,7 +45,7 @@ double WeighField(const StationRecords<Record>& ext,
 DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
   const int i = 2 * (day - 1);
   auto blend = [&in](auto field, int k) {
-    return BlendField(in, in.etaTemp, in.avnTemp, field, k);
+    return BlendField(in, in.primaryTemp, in.secondaryTemp, field, k);
   };
   DayRow row;
   row.lowTemp = TemperatureStep(blend(&ShortTempRecord::nx, i), units);
@@ -60,7 +60,7 @@ DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
 // Days 3 to 7 weigh one extended pair each.
 DayRow ExtendedDay(const BlendInputs& in, int day, UnitSystem units) {
   auto weigh = [&in, j = day - 3](auto field) {
-    return WeighField(in.extTemp, field, j);
+    return WeighField(in.extendedTemp, field, j);
   };
   DayRow row;
   row.lowTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnFirst), units);
@@ -77,9 +77,10 @@ double WeightStations(const StationSet& values) {
   return WeightedSum(values.data());
 }
 
-double BlendModels(double etaRatio, double avnRatio, const BlendSet& values) {
-  return etaRatio * WeightedSum(values.data()) +
-         avnRatio * WeightedSum(values.data() + kStationCount);
+double BlendModels(double primaryRatio, double secondaryRatio,
+                   const BlendSet& values) {
+  return primaryRatio * WeightedSum(values.data()) +
+         secondaryRatio * WeightedSum(values.data() + kStationCount);
 }
 
 CityForecast ComputeCityForecast(const BlendInputs& in, UnitSystem units) {
@@ -91,19 +92,21 @@ CityForecast ComputeCityForecast(const BlendInputs& in, UnitSystem units) {
   for (int k = 0; k < kShortSkyHours; ++k) {
     SkyRow& row = forecast.sky[k];
     row.hour = 6 + 3 * k;
-    row.cloud =
-        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::cld, k) / 10.0;
+    row.cloud = BlendField(in, in.primarySky, in.secondarySky,
+                           &ShortSkyRecord::cld, k) /
+                10.0;
     row.direction =
-        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wdr, k);
+        BlendField(in, in.primarySky, in.secondarySky, &ShortSkyRecord::wdr, k);
     row.speed = WindSpeedInUnits(
-        BlendField(in, in.etaSky, in.avnSky, &ShortSkyRecord::wsp, k), units);
+        BlendField(in, in.primarySky, in.secondarySky, &ShortSkyRecord::wsp, k),
+        units);
   }
   for (int k = 0; k < kExtendedSkyHours; ++k) {
     SkyRow& row = forecast.sky[kShortSkyHours + k];
     row.hour = 72 + 12 * k;
-    row.cloud = WeighField(in.extSky, &ExtendedSkyRecord::cld, k) / 10.0;
+    row.cloud = WeighField(in.extendedSky, &ExtendedSkyRecord::cld, k) / 10.0;
     row.speed = WindSpeedInUnits(
-        WeighField(in.extSky, &ExtendedSkyRecord::wnd, k), units);
+        WeighField(in.extendedSky, &ExtendedSkyRecord::wnd, k), units);
   }
   return forecast;
 }

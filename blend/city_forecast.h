@@ -21,7 +21,7 @@ inline constexpr std::array<double, kStationCount> StationWeights{
 // One value of one quantity from each station, in station order.
 using StationSet = std::array<std::int32_t, kStationCount>;
 
-// The same quantity from two models: the "ETA" stations, then the "AVN"
+// The same quantity from two models: the Primary stations, then the Secondary
 // stations, each in station order.
 using BlendSet = std::array<std::int32_t, 2 * kStationCount>;
 
@@ -29,21 +29,23 @@ using BlendSet = std::array<std::int32_t, 2 * kStationCount>;
 // order.
 double WeightStations(const StationSet& values);
 
-// `etaRatio` times the weighted "ETA" half plus `avnRatio` times the weighted
-// "AVN" half. The ratios are taken as given, also outside 0 to 1.
-double BlendModels(double etaRatio, double avnRatio, const BlendSet& values);
+// `primaryRatio` times the weighted Primary half plus `secondaryRatio` times
+// the weighted Secondary half. The ratios are taken as given, also outside 0
+// to 1.
+double BlendModels(double primaryRatio, double secondaryRatio,
+                   const BlendSet& values);
 
 // Everything the forecast is computed from: the six record arrays the
 // readers filled and the two model ratios the forecaster chose.
 struct BlendInputs {
-  StationRecords<ShortTempRecord> etaTemp;
-  StationRecords<ShortTempRecord> avnTemp;
-  StationRecords<ExtendedTempRecord> extTemp;
-  StationRecords<ShortSkyRecord> etaSky;
-  StationRecords<ShortSkyRecord> avnSky;
-  StationRecords<ExtendedSkyRecord> extSky;
-  double etaRatio = 0;
-  double avnRatio = 0;
+  StationRecords<ShortTempRecord> primaryTemp;
+  StationRecords<ShortTempRecord> secondaryTemp;
+  StationRecords<ExtendedTempRecord> extendedTemp;
+  StationRecords<ShortSkyRecord> primarySky;
+  StationRecords<ShortSkyRecord> secondarySky;
+  StationRecords<ExtendedSkyRecord> extendedSky;
+  double primaryRatio = 0;
+  double secondaryRatio = 0;
 };
 
 // One day of the forecast: temperatures and dew points, then the chances of

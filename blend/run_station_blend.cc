@@ -10,19 +10,19 @@
 
 namespace {
 
-// Takes the "ETA" weight from the request, or asks for it until a number
-// comes. False when the console input ends first.
-bool AskEtaRatio(Console& console, const RunRequest& request,
-                 double* etaRatio) {
-  if (request.etaRatio) {
-    *etaRatio = *request.etaRatio;
+// Takes the Primary guidance's weight from the request, or asks for it until a
+// number comes. False when the console input ends first.
+bool AskPrimaryRatio(Console& console, const RunRequest& request,
+                     double* primaryRatio) {
+  if (request.primaryRatio) {
+    *primaryRatio = *request.primaryRatio;
     return true;
   }
   for (;;) {
     console.out
         << "Please enter in a decimal ratio you would like for the ETA model weight: "
         << std::flush;
-    if (ReadConsoleDouble(console.in, *etaRatio)) return true;
+    if (ReadConsoleDouble(console.in, *primaryRatio)) return true;
     if (ConsoleEnded(console.in)) return false;
     PrintLine(console.err,
               "The ratio must be a decimal number; please try again.");
@@ -41,16 +41,16 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   }
   PrintLine(console.out, kValidFileMessage);
   BlendInputs inputs;
-  if (!ReadTemperatureRows(inputs.etaTemp, inputs.avnTemp, inputs.extTemp,
-                           bulletinName, &err) ||
-      !ReadSkyRows(inputs.etaSky, inputs.avnSky, inputs.extSky, bulletinName,
-                   &err)) {
+  if (!ReadTemperatureRows(inputs.primaryTemp, inputs.secondaryTemp,
+                           inputs.extendedTemp, bulletinName, &err) ||
+      !ReadSkyRows(inputs.primarySky, inputs.secondarySky, inputs.extendedSky,
+                   bulletinName, &err)) {
     PrintLine(console.err, err);
     return false;
   }
-  if (!AskEtaRatio(console, request, &inputs.etaRatio)) return false;
-  inputs.avnRatio = 1.0 - inputs.etaRatio;
-  console.out << "The AVNratio value then has to be: " << inputs.avnRatio
+  if (!AskPrimaryRatio(console, request, &inputs.primaryRatio)) return false;
+  inputs.secondaryRatio = 1.0 - inputs.primaryRatio;
+  console.out << "The AVNratio value then has to be: " << inputs.secondaryRatio
               << std::endl;
   console.out << std::endl;
   const CityForecast forecast = ComputeCityForecast(inputs, request.units);

@@ -1,38 +1,20 @@
 #include "blend/validate_bulletin.h"
 
-#include <array>
 #include <fstream>
-#include <span>
-#include <string_view>
 
 #include "blend/station_records.h"
 #include "common/token_reads.h"
+#include "products/guidance.h"
 
 namespace {
 
-struct ModelGroup {
-  std::span<const std::string_view> models;
-  std::string_view cycle;
-};
-
-// "NAM" is the later name of the "ETA" guidance, as "GFS" and "GFSX" are of
-// "AVN" and "MRF"; "NBM" is the blend of models' short-range guidance that
-// stands in for the retired NAM, translated into the same rows.
-constexpr std::string_view kPrimaryModels[] = {"ETA", "NAM", "NBM"};
-constexpr std::string_view kSecondaryModels[] = {"AVN", "GFS"};
-constexpr std::string_view kExtendedModels[] = {"MRF", "GFSX"};
-
-// Sections 1-4, 5-8 and 9-12.
-constexpr std::array<ModelGroup, 3> kGroups{{
-    {kPrimaryModels, "1200"},
-    {kSecondaryModels, "1200"},
-    {kExtendedModels, "0000"},
-}};
-
-bool NamesGroupModel(const ModelGroup& group, const std::string& model) {
-  for (std::string_view name : group.models)
-    if (model == name) return true;
-  return false;
+// Whether `model` is a model word of the guidance of `group`, and
+// `cycle` the cycle the 1200 Model takes of it.
+bool IsGroupGuidance(SectionGroup group, const std::string& model,
+                     const std::string& cycle) {
+  Guidance guidance;
+  return FindGuidance(model, &guidance) && FactsOf(guidance).group == group &&
+         cycle == FactsOf(guidance).cycle;
 }
 
 // The five header words after the station word. A word that cannot be read
@@ -50,15 +32,13 @@ void ReadHeaderRest(std::istream& in, HeaderRest& header) {
 }
 
 // True when the twelve headers stand as the 1200 Model needs them.
-bool HeadersInOrder(const std::string& bulletinName) {
-  std::ifstream in(bulletinName);
+bool HeadersInOrder(std::istream& in) {
   std::string station;
   HeaderRest header;
   ReadWord(in, station);
   ReadHeaderRest(in, header);
   if (station != kBulletinStations[0] ||
-      !NamesGroupModel(kGroups[0], header.model) ||
-      header.cycle != kGroups[0].cycle)
+      !IsGroupGuidance(SectionGroup::kPrimary, header.model, header.cycle))
     return false;
   // A date word too long to be kept whole could not be compared.
   const std::string referenceDate = header.date;
@@ -66,7 +46,7 @@ bool HeadersInOrder(const std::string& bulletinName) {
 
   for (int section = 2; section <= kSectionCount; ++section) {
     const std::string_view expected = SectionStation(section);
-    const ModelGroup& group = kGroups[(section - 1) / kStationCount];
+    const SectionGroup group = SectionGroupOf(section);
     // Everything up to the station's next header word is its rows.
     station.clear();
     while (station != expected) {
@@ -74,7 +54,7 @@ bool HeadersInOrder(const std::string& bulletinName) {
       if (in.eof()) return false;
     }
     ReadHeaderRest(in, header);
-    if (!NamesGroupModel(group, header.model) || header.cycle != group.cycle ||
+    if (!IsGroupGuidance(group, header.model, header.cycle) ||
         header.date != referenceDate)
       return false;
   }
@@ -83,8 +63,13 @@ bool HeadersInOrder(const std::string& bulletinName) {
 
 }  // namespace
 
-bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
-  if (HeadersInOrder(bulletinName)) return true;
+bool ValidateBulletin(std::istream& bulletin, std::string* err) {
+  if (HeadersInOrder(bulletin)) return true;
   *err = "Your input file is invalid.";
   return false;
+}
+
+bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
+  std::ifstream in(bulletinName);
+  return ValidateBulletin(in, err);
 }

@@ -1,15 +1,20 @@
 #ifndef ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 #define ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 
+#include <istream>
 #include <string>
 
 // Checks the twelve section headers of a "1200 Model" bulletin: the first
 // six words of the file are the first header, and then each station's header
-// follows in the fixed order (short-range primary "ETA"/"NAM"/"NBM" at 1200,
-// short-range secondary "AVN"/"GFS" at 1200, extended "MRF"/"GFSX" at 0000,
-// each group KBKX, KHON, KMHE, KFSD), all with the first header's issue date.
+// follows in the fixed order (the Primary, Secondary and Extended groups of
+// the guidance table, each a model word of its group's guidance at the cycle
+// taken, each group KBKX, KHON, KMHE, KFSD), all with the first header's
+// issue date.
 // Rows are not examined. A file that cannot be opened is invalid. On false
 // `err` holds the one line the run prints.
 bool ValidateBulletin(const std::string& bulletinName, std::string* err);
+
+// The same check of a bulletin already open, from where it stands.
+bool ValidateBulletin(std::istream& bulletin, std::string* err);
 
 #endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_

@@ -27,7 +27,7 @@ struct RunRequest {
   UnitSystem units = UnitSystem::kStandard;
   int rows = 0;  // the model table's row count; the other runs ignore it
   std::optional<std::string> bulletinName;
-  std::optional<double> etaRatio;
+  std::optional<double> primaryRatio;
 };
 
 // Every run has this shape. True when the run wrote its report; false when

@@ -10,8 +10,6 @@ namespace {
 
 using Traits = std::char_traits<char>;
 
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-
 // Longest number text a numeric read holds. No bulletin value comes near
 // it; a longer one is refused rather than held or cut.
 constexpr std::size_t kMaxNumberLength = 128;

@@ -82,6 +82,25 @@ inline bool IsWordCharacter(int c) {
   return c != kEnd && !kBlank[static_cast<unsigned char>(c)];
 }
 
+inline bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Cuts the next word, after any blanks, off the front of `rest`; empty when
+// none is left.
+inline std::string_view CutWord(std::string_view* rest) {
+  std::size_t begin = 0;
+  while (begin < rest->size() && IsBlank((*rest)[begin])) ++begin;
+  std::size_t end = begin;
+  while (end < rest->size() && !IsBlank((*rest)[end])) ++end;
+  const std::string_view word = rest->substr(begin, end - begin);
+  rest->remove_prefix(end);
+  return word;
+}
+
+// The first word of `line`, after any blanks; empty when it has none.
+inline std::string_view FirstWord(std::string_view line) {
+  return CutWord(&line);
+}
+
 // Starts a read: skips blanks and returns the first other character, left
 // unread. Fails the stream, and returns kEnd, when it had failed or ended
 // before, or ends now.

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   std::string_view input(reinterpret_cast<const char*>(data), size);
   AssembleRequest request;
   if (input.starts_with("!\n")) {
-    request.primaryBlend = true;
+    request.primaryNbm = true;
     input.remove_prefix(2);
   }
   if (input.starts_with("@")) {
@@ -106,7 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   if (toFile) request.output = dir.Path("out.txt");
 
   std::ostringstream out, err;
-  const int status = RunAssemble(request, out, err);
+  std::istringstream in;
+  Console console{in, out, err};
+  const int status = RunAssemble(request, console);
   FUZZ_CHECK(status == 0 || status == 1);
   FUZZ_CHECK(!err.str().empty() && err.str().back() == '\n');
   // The inputs are never written; nothing but the bulletin is made.
@@ -144,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       FUZZ_CHECK(block.find(" NBM NBS GUIDANCE ") != std::string::npos);
       continue;
     }
-    FUZZ_CHECK(!request.primaryBlend || i >= 4);
+    FUZZ_CHECK(!request.primaryNbm || i >= 4);
     bool found = false;
     for (const std::string& lines : copied)
       found = found || lines.find("\n" + block) != std::string::npos;

@@ -15,23 +15,23 @@ TEST(BlockHeaderTest, RecognisesTheSevenWordHeaderOfEachModelWord) {
   };
   const Case cases[] = {
       {"KBKX   NAM MOS GUIDANCE   12/08/2026  1200 UTC", "KBKX", "NAM",
-       Guidance::kShortPrimary, "12/08/2026", "1200"},
+       Guidance::kNam, "12/08/2026", "1200"},
       {"KHON ETA MOS GUIDANCE 8/12/2017 0000 UTC", "KHON", "ETA",
-       Guidance::kShortPrimary, "8/12/2017", "0000"},
+       Guidance::kNam, "8/12/2017", "0000"},
       {"KMHE   GFS MOS GUIDANCE   12/08/2026  1800 UTC  ", "KMHE", "GFS",
-       Guidance::kShortSecondary, "12/08/2026", "1800"},
+       Guidance::kGfs, "12/08/2026", "1800"},
       {"KFSD\tAVN MOS GUIDANCE 09/01/2020 0600 UTC", "KFSD", "AVN",
-       Guidance::kShortSecondary, "09/01/2020", "0600"},
+       Guidance::kGfs, "09/01/2020", "0600"},
       {"KTVK   GFSX MOS GUIDANCE   9/01/2020  0000 UTC", "KTVK", "GFSX",
-       Guidance::kExtended, "9/01/2020", "0000"},
+       Guidance::kGfsx, "9/01/2020", "0000"},
       {"K1V4 MRF MOS GUIDANCE 9/01/2020 1200 UTC", "K1V4", "MRF",
-       Guidance::kExtended, "9/01/2020", "1200"},
+       Guidance::kGfsx, "9/01/2020", "1200"},
       {"KBKX   NBM V4.0 NBS GUIDANCE   12/08/2026  1200 UTC", "KBKX", "NBM",
-       Guidance::kBlendShort, "12/08/2026", "1200"},
+       Guidance::kNbm, "12/08/2026", "1200"},
   };
   for (const Case& c : cases) {
     BlockHeader header;
-    ASSERT_TRUE(RecognizeHeader(c.line, header)) << c.line;
+    ASSERT_TRUE(RecognizeHeader(c.line, &header)) << c.line;
     EXPECT_EQ(header.station, c.station);
     EXPECT_EQ(header.model, c.model);
     EXPECT_EQ(header.guidance, c.guidance);
@@ -62,7 +62,7 @@ TEST(BlockHeaderTest, AnythingElseIsNoHeader) {
            " N/X                  18          31          16",
        }) {
     BlockHeader header;
-    EXPECT_FALSE(RecognizeHeader(line, header)) << line;
+    EXPECT_FALSE(RecognizeHeader(line, &header)) << line;
   }
 }
 

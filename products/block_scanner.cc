@@ -19,8 +19,8 @@ bool Holds(std::string_view text, char byte) {
 
 // What `line` is to the blocks. For a header, fills `header` and
 // `separatorAt`, the position of a record separator to drop (or npos).
-LineKind ClassifyLine(const Line& line, BlockHeader& header,
-                      std::size_t& separatorAt) {
+LineKind ClassifyLine(const Line& line, BlockHeader* header,
+                      std::size_t* separatorAt) {
   if (line.overlong) return LineKind::kBoundary;
   const std::string_view text = line.text;
   std::size_t first = 0;
@@ -29,11 +29,11 @@ LineKind ClassifyLine(const Line& line, BlockHeader& header,
   if (text[first] == kRecordSeparator) {
     if (!RecognizeHeader(text.substr(first + 1), header))
       return LineKind::kBoundary;
-    separatorAt = first;
+    *separatorAt = first;
     return LineKind::kHeader;
   }
   if (RecognizeHeader(text.substr(first), header)) {
-    separatorAt = std::string_view::npos;
+    *separatorAt = std::string_view::npos;
     return LineKind::kHeader;
   }
   if (Holds(text, kStartOfHeading) || Holds(text, kEndOfText))
@@ -43,14 +43,33 @@ LineKind ClassifyLine(const Line& line, BlockHeader& header,
 
 // Adds `line` and its line end to the kept text, unless the block would
 // grow past its bound.
-void KeepLine(ScannedBlock& block, std::string_view line) {
-  if (block.tooLong) return;
-  if (block.text.size() + line.size() + 1 > kMaxBlockLength) {
-    block.tooLong = true;
+void KeepLine(ScannedBlock* block, std::string_view line) {
+  if (block->tooLong) return;
+  if (block->text.size() + line.size() + 1 > kMaxBlockLength) {
+    block->tooLong = true;
     return;
   }
-  block.text.append(line);
-  block.text += '\n';
+  block->text.append(line);
+  block->text += '\n';
+}
+
+// Starts `block` at its header line, keeping the line when `keep` wants
+// the block, without the record separator at `separatorAt`.
+void StartBlock(ScannedBlock* block, const BlockHeader& header,
+                std::string_view line, std::size_t separatorAt,
+                const std::function<bool(const BlockHeader&)>& keep) {
+  block->header = header;
+  block->kept = keep(header);
+  block->tooLong = false;
+  block->text.clear();
+  if (!block->kept) return;
+  if (separatorAt == std::string_view::npos) {
+    KeepLine(block, line);
+  } else {
+    std::string unmarked(line);
+    unmarked.erase(separatorAt, 1);
+    KeepLine(block, unmarked);
+  }
 }
 
 }  // namespace
@@ -72,26 +91,14 @@ std::size_t ScanBlocks(LineReader& reader,
   Line line;
   while (reader.Next(line)) {
     std::size_t separatorAt = std::string_view::npos;
-    switch (ClassifyLine(line, header, separatorAt)) {
+    switch (ClassifyLine(line, &header, &separatorAt)) {
       case LineKind::kHeader:
         endBlock();
         inBlock = true;
-        block.header = header;
-        block.kept = keep(block.header);
-        block.tooLong = false;
-        block.text.clear();
-        if (block.kept) {
-          if (separatorAt == std::string_view::npos) {
-            KeepLine(block, line.text);
-          } else {
-            std::string unmarked(line.text);
-            unmarked.erase(separatorAt, 1);
-            KeepLine(block, unmarked);
-          }
-        }
+        StartBlock(&block, header, line.text, separatorAt, keep);
         break;
       case LineKind::kRow:
-        if (inBlock && block.kept) KeepLine(block, line.text);
+        if (inBlock && block.kept) KeepLine(&block, line.text);
         break;
       case LineKind::kBoundary:
         endBlock();

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cstdio>
 
-namespace {
+#include "common/token_reads.h"
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+namespace {
 
 // Takes `least` to `most` digits from the front of `text` as a number.
 bool TakeNumber(std::string_view& text, std::size_t least, std::size_t most,
@@ -32,7 +32,7 @@ int DaysInMonth(int year, int month) {
 
 }  // namespace
 
-bool ParseIssueDate(std::string_view text, IssueDate& date) {
+bool ParseIssueDate(std::string_view text, IssueDate* date) {
   IssueDate read;
   if (!TakeNumber(text, 1, 2, read.month) || !TakeSlash(text) ||
       !TakeNumber(text, 1, 2, read.day) || !TakeSlash(text) ||
@@ -41,13 +41,13 @@ bool ParseIssueDate(std::string_view text, IssueDate& date) {
   if (read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
       read.day > DaysInMonth(read.year, read.month))
     return false;
-  date = read;
+  *date = read;
   return true;
 }
 
 bool IsIssueDate(std::string_view text) {
   IssueDate date;
-  return ParseIssueDate(text, date);
+  return ParseIssueDate(text, &date);
 }
 
 std::string FormatIssueDate(const IssueDate& date) {

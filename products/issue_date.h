@@ -19,7 +19,7 @@ struct IssueDate {
 // Reads "month/day/year": a month of one or two digits (1 to 12), a day of
 // one or two digits that the month has (29 February in leap years only), and
 // a year of four digits (0001 to 9999). Nothing else may stand in `text`.
-bool ParseIssueDate(std::string_view text, IssueDate& date);
+bool ParseIssueDate(std::string_view text, IssueDate* date);
 
 // True when `text` is a date ParseIssueDate takes: the one check of a date
 // the user types (--date) and of a header's date word.

@@ -15,7 +15,7 @@ TEST(IssueDateTest, ReadsMonthDayYearAndWritesItAsHeadersDo) {
   };
   for (const auto& [text, written] : dates) {
     IssueDate date;
-    ASSERT_TRUE(ParseIssueDate(text, date)) << text;
+    ASSERT_TRUE(ParseIssueDate(text, &date)) << text;
     EXPECT_EQ(FormatIssueDate(date), written);
     EXPECT_TRUE(IsIssueDate(text));
   }
@@ -28,16 +28,16 @@ TEST(IssueDateTest, RefusesWhatIsNoDate) {
         "012/08/2026", "12-08-2026", "12/08/2026 ", " 12/08/2026", "+1/08/2026",
         "1/008/2026", "12/8/2026/"}) {
     IssueDate date;
-    EXPECT_FALSE(ParseIssueDate(text, date)) << text;
+    EXPECT_FALSE(ParseIssueDate(text, &date)) << text;
     EXPECT_FALSE(IsIssueDate(text)) << text;
   }
 }
 
 TEST(IssueDateTest, OrdersByYearMonthAndDay) {
   IssueDate a, b, c;
-  ASSERT_TRUE(ParseIssueDate("12/31/2025", a));
-  ASSERT_TRUE(ParseIssueDate("1/01/2026", b));
-  ASSERT_TRUE(ParseIssueDate("01/1/2026", c));
+  ASSERT_TRUE(ParseIssueDate("12/31/2025", &a));
+  ASSERT_TRUE(ParseIssueDate("1/01/2026", &b));
+  ASSERT_TRUE(ParseIssueDate("01/1/2026", &c));
   EXPECT_LT(a, b);
   EXPECT_EQ(b, c);
 }
@@ -51,13 +51,13 @@ TEST(IssueDateTest, CountsDaysAcrossMonthsYearsAndLeapDays) {
     const char* iso;
     int weekday;  // of the result, 0 Sunday
   } cases[] = {
-      {"12/08/2026", 0, "2026-12-08", 2},  {"12/31/2026", 1, "2027-01-01", 5},
-      {"3/01/2028", -1, "2028-02-29", 2},  {"3/01/2026", -1, "2026-02-28", 6},
+      {"12/08/2026", 0, "2026-12-08", 2},   {"12/31/2026", 1, "2027-01-01", 5},
+      {"3/01/2028", -1, "2028-02-29", 2},   {"3/01/2026", -1, "2026-02-28", 6},
       {"12/07/2026", -30, "2026-11-07", 6}, {"1/01/2000", -1, "1999-12-31", 5},
   };
   for (const auto& c : cases) {
     IssueDate date;
-    ASSERT_TRUE(ParseIssueDate(c.date, date));
+    ASSERT_TRUE(ParseIssueDate(c.date, &date));
     const IssueDate moved = AddDays(date, c.days);
     EXPECT_EQ(FormatIsoDate(moved), c.iso) << c.date;
     EXPECT_EQ(Weekday(moved), c.weekday) << c.date;
