@@ -8,9 +8,12 @@
 #include "common/console.h"
 #include "common/token_reads.h"
 #include "products/issue_date.h"
+#include "tables/model_table.h"
+#include "tables/severe_weather.h"
 
 namespace {
 
+// The text of --help; UsageText fills in the row counts.
 constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
@@ -28,7 +31,7 @@ Commands:
   blend     the 1200 Model: the seven-day forecast for the city of Orvanne
             from a bulletin of twelve station tables
   table     one model's hourly table, with the temperature adjustment
-  severe    the severe weather table (29 rows)
+  severe    the severe weather table ({} rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
 
@@ -36,7 +39,7 @@ Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R
-  --rows N    the rows of the model table, 1 to 48 (default 48)
+  --rows N    the rows of the model table, 1 to {} (default {})
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
               the newest date for which all twelve sections are found
@@ -117,9 +120,9 @@ bool TakeOption(const std::string& name, const std::string& value,
     request->primaryRatio = ratio;
   } else if (name == "--rows") {
     if (!ParseWhole(value, &request->rows) || request->rows < 1 ||
-        request->rows > 48) {
-      *err =
-          Fill("rows must be a whole number from 1 to 48, not '{}'", {value});
+        request->rows > kModelTableCapacity) {
+      *err = Fill("rows must be a whole number from 1 to {}, not '{}'",
+                  {std::to_string(kModelTableCapacity), value});
       return false;
     }
   }
@@ -128,7 +131,10 @@ bool TakeOption(const std::string& name, const std::string& value,
 
 }  // namespace
 
-std::string_view UsageText() { return kUsage; }
+std::string UsageText() {
+  const std::string capacity = std::to_string(kModelTableCapacity);
+  return Fill(kUsage, {std::to_string(kSevereRows), capacity, capacity});
+}
 
 bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
                   Command* command, std::string* err) {
@@ -184,7 +190,7 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
     return kExitUsage;
   }
   if (command.name == "help") {
-    console.out << kUsage << std::flush;
+    console.out << UsageText() << std::flush;
     return kExitWritten;
   }
   if (command.name == "version") {

@@ -33,6 +33,6 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
                Console& console);
 
 // The usage text of --help.
-std::string_view UsageText();
+std::string UsageText();
 
 #endif  // ORVANNE_APP_COMMAND_LINE_H_

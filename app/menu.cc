@@ -12,7 +12,7 @@ constexpr const char* kIllegalOption = "Illegal option was entered, try again.";
 void PrintMenu(std::ostream& out, RunTable runs) {
   PrintLine(out, "Please enter an option!");
   for (const RunEntry& entry : runs) PrintLine(out, entry.menuLine);
-  PrintLine(out, "8) Quit");
+  PrintLine(out, Fill("{}) Quit", {kQuitKey}));
 }
 
 // Asks which units the run reports in. False when the answer is not an
@@ -34,7 +34,7 @@ void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
                  RunTable runs) {
   const RunEntry* entry = FindRun(runs, choice);
   RunRequest request;
-  if (choice == "7") {
+  if (choice == kNothingKey) {
     PrintLine(out, "nothing");
   } else if (!entry) {
     PrintLine(out, kIllegalOption);
@@ -46,8 +46,8 @@ void ActOnChoice(std::istream& in, std::ostream& out, const std::string& choice,
 }
 
 // Reads the next choice word and echoes it on a line of its own, unless it is
-// "8". Only its first two characters are kept (every choice has one), and a
-// longer word is echoed as it is read, so a word of any length costs no
+// the quit word. Only its first two characters are kept (every choice has one),
+// and a longer word is echoed as it is read, so a word of any length costs no
 // memory. False when the console input has ended.
 bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
   int c = StartRead(in);
@@ -62,7 +62,7 @@ bool ReadChoice(std::istream& in, std::ostream& out, std::string& choice) {
       if (choice.size() == 2) out << choice;
     }
   }
-  if (choice == "8") return true;
+  if (choice == kQuitKey) return true;
   if (choice.size() == 1) out << choice;
   out << std::endl;
   return true;
@@ -74,7 +74,7 @@ int RunMenu(std::istream& in, std::ostream& out, RunTable runs,
             const Screen& screen) {
   std::string choice;
   PrintMenu(out, runs);
-  while (ReadChoice(in, out, choice) && choice != "8") {
+  while (ReadChoice(in, out, choice) && choice != kQuitKey) {
     screen.clear(out);
     ActOnChoice(in, out, choice, runs);
     if (ConsoleEnded(in)) return 0;

@@ -13,7 +13,7 @@ namespace {
 // unless told another.
 constexpr std::array<RunEntry, 6> kProgramRuns{{
     {"1", "1) Run 1200 Model", RunStationBlend, 0, "blend"},
-    {"2", "2) Run Long GFS Model", RunModelTable, 48, "table"},
+    {"2", "2) Run Long GFS Model", RunModelTable, kModelTableCapacity, "table"},
     {"3", "3) Run Short GFS Model", RunModelTable, 29},
     {"4", "4) Run Long ETA Model", RunModelTable, 29},
     {"5", "5) Run Long AVN Model", RunModelTable, 15},

@@ -22,6 +22,11 @@ using RunTable = std::span<const RunEntry>;
 // The program's runs, in menu order, "1" to "6".
 RunTable ProgramRuns();
 
+// The menu's two words that start no run: one answers "nothing", the other
+// ends the menu.
+inline constexpr std::string_view kNothingKey = "7";
+inline constexpr std::string_view kQuitKey = "8";
+
 // The entry the menu word `key` picks, or nullptr.
 const RunEntry* FindRun(RunTable runs, std::string_view key);
 

@@ -1,92 +1,68 @@
 #include "blend/blend_report.h"
 
+#include <array>
 #include <iomanip>
+#include <span>
 #include <string_view>
 
-#include "common/report_field.h"
+#include "common/report_columns.h"
 
 namespace {
 
-struct UnitTexts {
-  std::string_view title, lowTemp, highTemp, lowDpt, highDpt, windSpeed;
-};
-
-constexpr UnitTexts kStandardTexts{
-    "1200 City of Orvanne Forecast Data (Standard Units)",
-    "LowTemp F",
-    "HighTemp F",
-    "LowDPT F",
-    "HighDPT F",
-    "WSP (MPH)"};
-
-constexpr UnitTexts kMetricTexts{
-    "1200 City of Orvanne Forecast Data (Metric Units)",
-    "LowTemp C",
-    "HighTemp C",
-    "LowDPT C",
-    "HighDPT C",
-    "WSP (KPH)"};
-
-const UnitTexts* TextsFor(UnitSystem units) {
-  if (units == UnitSystem::kStandard) return &kStandardTexts;
-  if (units == UnitSystem::kMetric) return &kMetricTexts;
-  return nullptr;
+// The report's title, in Standard or Metric words.
+std::string_view TitleFor(UnitSystem units) {
+  return units == UnitSystem::kStandard
+             ? "1200 City of Orvanne Forecast Data (Standard Units)"
+             : "1200 City of Orvanne Forecast Data (Metric Units)";
 }
 
-// The day table, header to day 7. The last number of days 1 and 2 gets a
-// field of `shortRangeLastWidth`: the file pads it, the console ends the
-// line with it.
+// The day table's columns. Days 3 to 7 have no LowProbPrec, a blank field
+// in its place.
+constexpr auto kDayColumns = std::to_array<ReportColumn<DayRow>>({
+    {7, "Day", "Day", Member<&DayRow::day>},
+    {12, "LowTemp F", "LowTemp C", Member<&DayRow::lowTemp>},
+    {12, "HighTemp F", "HighTemp C", Member<&DayRow::highTemp>},
+    {12, "LowDPT F", "LowDPT C", Member<&DayRow::lowDpt>},
+    {12, "HighDPT F", "HighDPT C", Member<&DayRow::highDpt>},
+    {12, "LowProbPrec", "LowProbPrec", Member<&DayRow::lowProbPrec>},
+    {12, "HighProbPrec", "HighProbPrec", Member<&DayRow::highProbPrec>},
+});
+
+// The cloud and wind table's columns. Extended hours have no wind
+// direction, a blank field in its place.
+constexpr auto kSkyColumns = std::to_array<ReportColumn<SkyRow>>({
+    {6, "HR", "HR", Member<&SkyRow::hour>},
+    {8, "CLD", "CLD", Member<&SkyRow::cloud>},
+    {10, "WDR", "WDR", Member<&SkyRow::direction>},
+    {10, "WSP (MPH)", "WSP (KPH)", Member<&SkyRow::speed>},
+});
+
+// The day table, heading to day 7. The last item of a line gets no field of
+// its own, except on days 1 and 2 where `shortRangeLastWidth` is given: the
+// file pads it, the console ends the line with it.
 void WriteDayTable(std::ostream& out, const CityForecast& forecast,
-                   const UnitTexts& texts, int shortRangeLastWidth) {
-  WriteField(out, 7, "Day");
-  WriteField(out, 12, texts.lowTemp);
-  WriteField(out, 12, texts.highTemp);
-  WriteField(out, 12, texts.lowDpt);
-  WriteField(out, 12, texts.highDpt);
-  WriteField(out, 12, "LowProbPrec");
-  out << "HighProbPrec";
+                   UnitSystem units, int shortRangeLastWidth) {
+  WriteHeadingLine(out, kDayColumns, units);
   EndLine(out);
-  EndLine(out);
-  for (int day = 1; day <= kForecastDays; ++day) {
-    const DayRow& row = forecast.days[day - 1];
-    WriteField(out, 7, day);
-    WriteField(out, 12, row.lowTemp);
-    WriteField(out, 12, row.highTemp);
-    WriteField(out, 12, row.lowDpt);
-    WriteField(out, 12, row.highDpt);
-    if (row.lowProbPrec) {
-      WriteField(out, 12, *row.lowProbPrec);
-      WriteField(out, shortRangeLastWidth, row.highProbPrec);
-    } else {
-      WriteField(out, 12, " ");
-      out << row.highProbPrec;
-    }
+  const auto leading = std::span(kDayColumns).first<kDayColumns.size() - 1>();
+  for (const DayRow& row : forecast.days) {
+    WriteItems(out, leading, row);
+    WriteItem(out, row.lowProbPrec ? shortRangeLastWidth : 0,
+              kDayColumns.back().item(row));
     EndLine(out);
   }
 }
 
-// The cloud and wind table. Every row sets fixed notation with two
-// decimals, which stays in force to the end of the file; extended hours
-// have no wind direction, and an empty blank field in its place.
+// The cloud and wind table, with a blank line before the extended hours.
+// Every row sets fixed notation with two decimals, which stays in force to
+// the end of the file.
 void WriteSkyTable(std::ostream& out, const CityForecast& forecast,
-                   const UnitTexts& texts) {
-  WriteField(out, 6, "HR");
-  WriteField(out, 8, "CLD");
-  WriteField(out, 10, "WDR");
-  WriteField(out, 10, texts.windSpeed);
-  EndLine(out);
+                   UnitSystem units) {
+  WriteHeadingLine(out, kSkyColumns, units);
   for (int k = 0; k < kSkyRows; ++k) {
     if (k == kShortSkyHours) EndLine(out);
-    const SkyRow& row = forecast.sky[k];
     out << std::fixed << std::setprecision(2) << std::left;
-    WriteField(out, 6, row.hour);
-    WriteField(out, 8, row.cloud);
-    if (row.direction)
-      WriteField(out, 10, *row.direction);
-    else
-      WriteField(out, 10, "");
-    WriteField(out, 10, row.speed);
-    EndLine(out);
+    WriteDataLine(out, kSkyColumns, forecast.sky[k]);
   }
 }
 
@@ -94,22 +70,20 @@ void WriteSkyTable(std::ostream& out, const CityForecast& forecast,
 
 void PrintDayTable(std::ostream& console, const CityForecast& forecast,
                    UnitSystem units) {
-  const UnitTexts* texts = TextsFor(units);
-  if (!texts) return;
-  WriteDayTable(console, forecast, *texts, 0);
+  if (units == UnitSystem::kAsTyped) return;
+  WriteDayTable(console, forecast, units, 0);
 }
 
 void WriteBlendReport(std::ostream& file, const CityForecast& forecast,
                       UnitSystem units) {
-  const UnitTexts* texts = TextsFor(units);
-  if (!texts) return;
-  file << texts->title;
+  if (units == UnitSystem::kAsTyped) return;
+  file << TitleFor(units);
   EndLine(file);
   EndLine(file);
-  WriteDayTable(file, forecast, *texts, 12);
+  WriteDayTable(file, forecast, units, 12);
   EndLine(file);
   file << "Cloud cover, wind speed, and wind direction data";
   EndLine(file);
   EndLine(file);
-  WriteSkyTable(file, forecast, *texts);
+  WriteSkyTable(file, forecast, units);
 }

@@ -48,6 +48,7 @@ DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
     return BlendField(in, in.primaryTemp, in.secondaryTemp, field, k);
   };
   DayRow row;
+  row.day = day;
   row.lowTemp = TemperatureStep(blend(&ShortTempRecord::nx, i), units);
   row.highTemp = TemperatureStep(blend(&ShortTempRecord::nx, i + 1), units);
   row.lowDpt = TemperatureStep(blend(&ShortTempRecord::dpt, i), units);
@@ -63,6 +64,7 @@ DayRow ExtendedDay(const BlendInputs& in, int day, UnitSystem units) {
     return WeighField(in.extendedTemp, field, j);
   };
   DayRow row;
+  row.day = day;
   row.lowTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnFirst), units);
   row.highTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnSecond), units);
   row.lowDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptFirst), units);

@@ -48,9 +48,11 @@ struct BlendInputs {
   double secondaryRatio = 0;
 };
 
-// One day of the forecast: temperatures and dew points, then the chances of
-// precipitation. Days 3 to 7 have one chance a day, in `highProbPrec`.
+// One day of the forecast (1 to 7): temperatures and dew points, then the
+// chances of precipitation. Days 3 to 7 have one chance a day, in
+// `highProbPrec`.
 struct DayRow {
+  int day = 0;
   double lowTemp = 0, highTemp = 0, lowDpt = 0, highDpt = 0;
   std::optional<double> lowProbPrec;
   double highProbPrec = 0;

@@ -20,7 +20,8 @@ TEST(ConversionsTest, TemperaturesMultiplyThenAddAndSubtractThenDivide) {
   EXPECT_EQ(FahrenheitToCelsius(0), (0.0 - 32) / 1.8);
 }
 
-TEST(ConversionsTest, PressureUsesTheOfficeDivisorAndChainsToMillimetres) {
+TEST(ConversionsTest,
+     PressureUsesTheMillibarsPerInchDivisorAndChainsToMillimetres) {
   const double inches = MillibarsToInches(1013.25);
   EXPECT_EQ(inches, 1013.25 / 33.86388158);
   EXPECT_NEAR(inches, 29.92125984, 1e-8);

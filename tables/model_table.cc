@@ -1,8 +1,9 @@
 #include "tables/model_table.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <string>
-#include <string_view>
 
 #include "common/console.h"
 #include "common/token_reads.h"
@@ -10,19 +11,24 @@
 
 namespace {
 
-constexpr std::size_t kColumns = 15;
-constexpr std::array<int, kColumns> kWidths{5,  13, 12, 13, 13, 13, 12, 10,
-                                            14, 11, 12, 15, 12, 12, 12};
-constexpr std::array<std::string_view, kColumns> kStandardHeadings{
-    "HR",           "Pressure In.", "2m Temp F", "850MB Temp F",
-    "700MB Temp F", "500MB Temp F", "Thickness", "Hum %",
-    "Precip In.",   "Cld Cover",    "Wind Dir",  "Wind Speed MPH",
-    "Adj F",        "+ F",          "- F"};
-constexpr std::array<std::string_view, kColumns> kMetricHeadings{
-    "HR",           "Pressure mm",  "2m Temp C", "850MB Temp C",
-    "700MB Temp C", "500MB Temp C", "Thickness", "Hum %",
-    "Precip mm",    "Cld Cover",    "Wind Dir",  "Wind Speed KPH",
-    "Adj C",        "+ C",          "- C"};
+// The report's columns: the bulletin's, then the three the run derives.
+constexpr auto kColumns = std::to_array<ReportColumn<ModelTableRow>>({
+    {5, "HR", "HR", Member<&ModelTableRow::hour>},
+    {13, "Pressure In.", "Pressure mm", Member<&ModelTableRow::pressure>},
+    {12, "2m Temp F", "2m Temp C", Member<&ModelTableRow::temp2m>},
+    {13, "850MB Temp F", "850MB Temp C", Member<&ModelTableRow::temp850>},
+    {13, "700MB Temp F", "700MB Temp C", Member<&ModelTableRow::temp700>},
+    {13, "500MB Temp F", "500MB Temp C", Member<&ModelTableRow::temp500>},
+    {12, "Thickness", "Thickness", Member<&ModelTableRow::thickness>},
+    {10, "Hum %", "Hum %", Member<&ModelTableRow::humidity>},
+    {14, "Precip In.", "Precip mm", Member<&ModelTableRow::precip>},
+    {11, "Cld Cover", "Cld Cover", Member<&ModelTableRow::cloudCover>},
+    {12, "Wind Dir", "Wind Dir", Member<&ModelTableRow::windDir>},
+    {15, "Wind Speed MPH", "Wind Speed KPH", Member<&ModelTableRow::windSpeed>},
+    {12, "Adj F", "Adj C", Member<&ModelTableRow::adjustment>},
+    {12, "+ F", "+ C", Member<&ModelTableRow::plusTemp>},
+    {12, "- F", "- C", Member<&ModelTableRow::minusTemp>},
+});
 
 }  // namespace
 
@@ -83,42 +89,28 @@ void ConvertModelTable(ModelTable& table, UnitSystem units) {
 
 void WriteModelTableReport(std::ostream& out, const ModelTable& table,
                            UnitSystem units) {
-  WriteUnitHeadingLine(out, units, kWidths, kStandardHeadings, kMetricHeadings);
-  for (int i = 0; i < RowsUsed(table); ++i) {
-    const ModelTableRow& row = table.rows[i];
-    WriteDataLine(
-        out, kWidths, row.hour,
-        {row.pressure, row.temp2m, row.temp850, row.temp700, row.temp500,
-         row.thickness, row.humidity, row.precip, row.cloudCover, row.windDir,
-         row.windSpeed, row.adjustment, row.plusTemp, row.minusTemp});
-  }
+  WriteTableReport(out, kColumns, std::span(table.rows).first(RowsUsed(table)),
+                   units);
 }
 
 bool RunModelTable(Console& console, const RunRequest& request) {
   if (request.rows < 1 || request.rows > kModelTableCapacity) {
-    PrintLine(console.err, Fill("A model table run takes 1 to 48 rows, not {}.",
-                                {std::to_string(request.rows)}));
+    PrintLine(console.err, Fill("A model table run takes 1 to {} rows, not {}.",
+                                {std::to_string(kModelTableCapacity),
+                                 std::to_string(request.rows)}));
     return false;
   }
-  PrintLine(console.out, "Running long-term model.");
-  std::string bulletinName;
-  if (!AskForBulletin(console, request, &bulletinName)) return false;
-  PrintLine(console.out, kValidFileMessage);
   ModelTable table;
   table.count = request.rows;
-  std::string err;
-  if (!ReadTableRows(
-          bulletinName, table.count,
-          [&table](std::istream& bulletin, int row) {
-            return ReadModelTableRow(bulletin, table.rows[row]);
-          },
-          &err)) {
-    PrintLine(console.err, err);
-    return false;
-  }
-  ConvertModelTable(table, request.units);
-  return WriteReport(bulletinName, console, "Output file created successfully.",
-                     [&](std::ostream& report) {
-                       WriteModelTableReport(report, table, request.units);
-                     });
+  return RunTableSteps(
+      console, request,
+      {"Running long-term model.", "Output file created successfully."},
+      table.count,
+      [&table](std::istream& bulletin, int row) {
+        return ReadModelTableRow(bulletin, table.rows[row]);
+      },
+      [&](std::ostream& report) {
+        ConvertModelTable(table, request.units);
+        WriteModelTableReport(report, table, request.units);
+      });
 }

@@ -75,8 +75,8 @@ void ConvertModelTable(ModelTable& table, UnitSystem units);
 void WriteModelTableReport(std::ostream& out, const ModelTable& table,
                            UnitSystem units);
 
-// The run: takes `request.rows` rows (1 to 48; any other count is refused
-// with one line, before anything is asked).
+// The run: takes `request.rows` rows (1 to the capacity; any other count is
+// refused with one line, before anything is asked).
 bool RunModelTable(Console& console, const RunRequest& request);
 
 #endif  // ORVANNE_TABLES_MODEL_TABLE_H_

@@ -1,25 +1,33 @@
 #include "tables/severe_weather.h"
 
-#include <string>
-#include <string_view>
+#include <array>
 
-#include "common/console.h"
 #include "common/token_reads.h"
 #include "tables/table_frame.h"
 
 namespace {
 
-constexpr std::size_t kColumns = kSevereValues + 1;
-constexpr std::array<int, kColumns> kWidths{5,  16, 12, 13, 13, 13,
-                                            12, 12, 14, 11, 12};
-constexpr std::array<std::string_view, kColumns> kStandardHeadings{
-    "HR",         "BEST 4LYR LNDE", "LIFT INDEX", "CNV INHIB",
-    "CNV AVBL",   "POT TEMP F",     "900MB KNTC", "500MB KNTC",
-    "250MB KNTC", "LAT HEAT",       "SANS HEAT"};
-constexpr std::array<std::string_view, kColumns> kMetricHeadings{
-    "HR",         "BEST 4LYR LNDE", "LIFT INDEX", "CNV INHIB",
-    "CNV AVBL",   "POT TEMP C",     "900MB KNTC", "500MB KNTC",
-    "250MB KNTC", "LAT HEAT",       "SANS HEAT"};
+// What a column shows of a row's values: `Value<index>`.
+template <int Index>
+ReportItem Value(const SevereRow& row) {
+  return row.values[Index];
+}
+
+// The report's columns: the hour, then the values in the bulletin's order.
+constexpr auto kColumns = std::to_array<ReportColumn<SevereRow>>({
+    {5, "HR", "HR", Member<&SevereRow::hour>},
+    {16, "BEST 4LYR LNDE", "BEST 4LYR LNDE", Value<0>},
+    {12, "LIFT INDEX", "LIFT INDEX", Value<1>},
+    {13, "CNV INHIB", "CNV INHIB", Value<2>},
+    {13, "CNV AVBL", "CNV AVBL", Value<3>},
+    {13, "POT TEMP F", "POT TEMP C", Value<kPotentialTemperature>},
+    {12, "900MB KNTC", "900MB KNTC", Value<5>},
+    {12, "500MB KNTC", "500MB KNTC", Value<6>},
+    {14, "250MB KNTC", "250MB KNTC", Value<7>},
+    {11, "LAT HEAT", "LAT HEAT", Value<8>},
+    {12, "SANS HEAT", "SANS HEAT", Value<9>},
+});
+static_assert(kColumns.size() == kSevereValues + 1);
 
 }  // namespace
 
@@ -44,30 +52,21 @@ void ConvertPotentialTemperatures(SevereTable& table, UnitSystem units) {
 
 void WriteSevereWeatherReport(std::ostream& out, const SevereTable& table,
                               UnitSystem units) {
-  WriteUnitHeadingLine(out, units, kWidths, kStandardHeadings, kMetricHeadings);
-  for (const SevereRow& row : table)
-    WriteDataLine(out, kWidths, row.hour, row.values);
+  WriteTableReport(out, kColumns, table, units);
 }
 
 bool RunSevereWeather(Console& console, const RunRequest& request) {
-  PrintLine(console.out, "Running ETA Severe Weather Model.");
-  std::string bulletinName;
-  if (!AskForBulletin(console, request, &bulletinName)) return false;
-  PrintLine(console.out, kValidFileMessage);
   SevereTable table{};
-  std::string err;
-  if (!ReadTableRows(
-          bulletinName, kSevereRows,
-          [&table](std::istream& bulletin, int row) {
-            return ReadSevereRow(bulletin, table[row]);
-          },
-          &err)) {
-    PrintLine(console.err, err);
-    return false;
-  }
-  ConvertPotentialTemperatures(table, request.units);
-  return WriteReport(bulletinName, console, "Output file successfully created!",
-                     [&](std::ostream& report) {
-                       WriteSevereWeatherReport(report, table, request.units);
-                     });
+  return RunTableSteps(
+      console, request,
+      {"Running ETA Severe Weather Model.",
+       "Output file successfully created!"},
+      kSevereRows,
+      [&table](std::istream& bulletin, int row) {
+        return ReadSevereRow(bulletin, table[row]);
+      },
+      [&](std::ostream& report) {
+        ConvertPotentialTemperatures(table, request.units);
+        WriteSevereWeatherReport(report, table, request.units);
+      });
 }

@@ -6,8 +6,7 @@
 #include "common/token_reads.h"
 
 bool ReadTableRows(const std::string& bulletinName, int rows,
-                   const std::function<bool(std::istream&, int)>& readRow,
-                   std::string* err) {
+                   const RowReader& readRow, std::string* err) {
   std::ifstream bulletin(bulletinName);
   if (!SkipToLabel(bulletin, "FHR")) {
     *err = "The bulletin has no \"FHR\" table.";
@@ -21,4 +20,20 @@ bool ReadTableRows(const std::string& bulletinName, int rows,
     }
   }
   return true;
+}
+
+bool RunTableSteps(Console& console, const RunRequest& request,
+                   const TableRunTexts& texts, int rows,
+                   const RowReader& readRow,
+                   const std::function<void(std::ostream&)>& writeReport) {
+  PrintLine(console.out, texts.running);
+  std::string bulletinName;
+  if (!AskForBulletin(console, request, &bulletinName)) return false;
+  PrintLine(console.out, kValidFileMessage);
+  std::string err;
+  if (!ReadTableRows(bulletinName, rows, readRow, &err)) {
+    PrintLine(console.err, err);
+    return false;
+  }
+  return WriteReport(bulletinName, console, texts.written, writeReport);
 }

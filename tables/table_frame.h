@@ -1,19 +1,23 @@
 #ifndef ORVANNE_TABLES_TABLE_FRAME_H_
 #define ORVANNE_TABLES_TABLE_FRAME_H_
 
-#include <array>
-#include <cstddef>
 #include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-#include "common/report_field.h"
+#include "common/report_columns.h"
+#include "common/run_frame.h"
 #include "common/units.h"
 
-// What the two table runs share: how their table is found and read, and
-// how its lines are written.
+// What the two table runs share: how their table is found and read, how
+// their report is written from its table of columns, and the steps of the
+// run around both.
+
+// Reads the row `row` (counted from 0) from the bulletin, right after the
+// row before it. False when the row could not be read.
+using RowReader = std::function<bool(std::istream& bulletin, int row)>;
 
 // Opens the bulletin again by its name, skips every word up to and
 // including the first word "FHR", and calls `readRow` for the rows 0 to
@@ -22,44 +26,32 @@
 // bulletin is closed before this returns. False, with `err` saying why, when
 // the bulletin holds no word "FHR" or a row could not be read.
 bool ReadTableRows(const std::string& bulletinName, int rows,
-                   const std::function<bool(std::istream&, int)>& readRow,
-                   std::string* err);
+                   const RowReader& readRow, std::string* err);
 
-// The lines of a report table. `widths` holds one field width per column,
-// the hour's first; each item is left-adjusted in its own field (see
-// WriteField) and the line ends with the padding of its last field.
-
-// A heading line: one heading per column.
-template <std::size_t Columns>
-void WriteHeadingLine(std::ostream& out, const std::array<int, Columns>& widths,
-                      const std::array<std::string_view, Columns>& headings) {
-  for (std::size_t column = 0; column < Columns; ++column)
-    WriteField(out, widths[column], headings[column]);
-  EndLine(out);
+// A table run's report: the heading line in the report's units (none for
+// kAsTyped), then one data line for each of `rows`, the columns as
+// `columns` (a range of ReportColumn) describes them.
+template <typename Columns, typename Rows>
+void WriteTableReport(std::ostream& out, const Columns& columns,
+                      const Rows& rows, UnitSystem units) {
+  WriteHeadingLine(out, columns, units);
+  for (const auto& row : rows) WriteDataLine(out, columns, row);
 }
 
-// The heading line of a table run's report: the Standard or the Metric
-// headings, and no line at all for kAsTyped.
-template <std::size_t Columns>
-void WriteUnitHeadingLine(
-    std::ostream& out, UnitSystem units, const std::array<int, Columns>& widths,
-    const std::array<std::string_view, Columns>& standardHeadings,
-    const std::array<std::string_view, Columns>& metricHeadings) {
-  if (units == UnitSystem::kStandard)
-    WriteHeadingLine(out, widths, standardHeadings);
-  if (units == UnitSystem::kMetric)
-    WriteHeadingLine(out, widths, metricHeadings);
-}
+// What a table run prints of its own.
+struct TableRunTexts {
+  std::string_view running;  // first, before the bulletin is asked for
+  std::string_view written;  // once the report is written
+};
 
-// A data line: the hour as an integer, then one value for each further
-// column, in the stream's floating-point format.
-template <std::size_t Columns>
-void WriteDataLine(std::ostream& out, const std::array<int, Columns>& widths,
-                   int hour, const std::array<double, Columns - 1>& values) {
-  WriteField(out, widths[0], hour);
-  for (std::size_t column = 1; column < Columns; ++column)
-    WriteField(out, widths[column], values[column - 1]);
-  EndLine(out);
-}
+// The steps of a table run: prints `texts.running`, asks for the bulletin
+// (AskForBulletin), reads `rows` rows with `readRow` (ReadTableRows; a
+// problem is one line on `console.err`), then writes the report with
+// `writeReport`, which converts the rows read into the report's units and
+// writes them (WriteReport). True when the report was written.
+bool RunTableSteps(Console& console, const RunRequest& request,
+                   const TableRunTexts& texts, int rows,
+                   const RowReader& readRow,
+                   const std::function<void(std::ostream&)>& writeReport);
 
 #endif  // ORVANNE_TABLES_TABLE_FRAME_H_
