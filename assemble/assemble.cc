@@ -6,9 +6,9 @@
 
 #include "assemble/issue_date.h"
 #include "assemble/product_file.h"
-#include "assemble/replace_file.h"
 #include "assemble/section_choice.h"
 #include "common/console.h"
+#include "common/replace_file.h"
 
 namespace {
 
@@ -115,9 +115,13 @@ int RunAssemble(const AssembleRequest& request, std::ostream& out,
       return 1;
     }
   } else {
-    std::string error;
-    if (!ReplaceFile(request.output, write, &error)) {
-      PrintLines(err, {error});
+    ReplaceFailure failure;
+    if (!ReplaceFile(request.output, write, &failure)) {
+      PrintLines(err, {failure == ReplaceFailure::kNotCreated
+                           ? Fill("The bulletin {} could not be created.",
+                                  {request.output})
+                           : Fill("The bulletin {} could not be written.",
+                                  {request.output})});
       return 1;
     }
   }
