@@ -52,6 +52,7 @@ void Register(const std::string& path) {
   struct sigaction handler {};
   handler.sa_handler = RemoveTemporaryAndEnd;
   sigemptyset(&handler.sa_mask);
+  for (int signal : kEndingSignals) sigaddset(&handler.sa_mask, signal);
   for (int i = 0; i < kSignalCount; ++i) {
     sigaction(kEndingSignals[i], nullptr, &previousActions[i]);
     if (previousActions[i].sa_handler != SIG_IGN)

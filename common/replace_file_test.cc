@@ -30,14 +30,6 @@ std::string FailureOf(const std::string& path,
   return failure == ReplaceFailure::kNotCreated ? "not created" : "not written";
 }
 
-TEST(ReplaceFileTest, ReplacesTheFileWhole) {
-  TempDir dir;
-  WriteFile(dir.Path("today.txt"), "old\n");
-  EXPECT_EQ(FailureOf(dir.Path("today.txt"), WriteNew), "");
-  EXPECT_EQ(ReadFile(dir.Path("today.txt")), "new\n");
-  EXPECT_EQ(FilesIn(dir.path), std::set<std::string>{"today.txt"});
-}
-
 TEST(ReplaceFileTest, AFailureLeavesNoFileAndTheOlderOneAsItWas) {
   TempDir dir;
   WriteFile(dir.Path("old.txt"), "old\n");
