@@ -129,6 +129,14 @@ bool TakeOption(const std::string& name, const std::string& value,
   return true;
 }
 
+// The exit status after help or the version was printed: a text that did
+// not reach standard output (a full disk) is a failure, said on `err`.
+int ShownOnOutput(Console& console, std::string_view failure) {
+  if (console.out) return kExitWritten;
+  PrintLine(console.err, failure);
+  return kExitRefused;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -191,11 +199,13 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
   }
   if (command.name == "help") {
     console.out << UsageText() << std::flush;
-    return kExitWritten;
+    return ShownOnOutput(console,
+                         "The help could not be written to standard output.");
   }
   if (command.name == "version") {
     PrintLine(console.out, "orvanne-forecast " ORVANNE_VERSION);
-    return kExitWritten;
+    return ShownOnOutput(
+        console, "The version could not be written to standard output.");
   }
   if (command.name == "assemble") return RunAssemble(command.assemble, console);
   const RunEntry* entry = FindCommand(runs, command.name);

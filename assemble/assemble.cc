@@ -5,11 +5,11 @@
 #include <optional>
 #include <system_error>
 
-#include "assemble/replace_file.h"
 #include "assemble/section_check.h"
 #include "assemble/section_choice.h"
 #include "common/console.h"
 #include "common/exit_status.h"
+#include "common/replace_file.h"
 #include "products/block_scanner.h"
 #include "products/issue_date.h"
 #include "products/line_reader.h"
@@ -120,7 +120,14 @@ void PrintSectionLines(std::ostream& err, const ChosenSections& chosen,
 bool WriteBulletin(const AssembleRequest& request, const ChosenSections& chosen,
                    std::ostream& out, std::string* err) {
   auto write = [&](std::ostream& to) { return WriteSections(to, chosen); };
-  if (!request.output.empty()) return ReplaceFile(request.output, write, err);
+  if (!request.output.empty()) {
+    ReplaceFailure failure;
+    if (ReplaceFile(request.output, write, &failure)) return true;
+    *err = failure == ReplaceFailure::kNotCreated
+               ? Fill("The bulletin {} could not be created.", {request.output})
+               : Fill("The bulletin {} could not be written.", {request.output});
+    return false;
+  }
   if (write(out)) return true;
   *err = "The bulletin could not be written to standard output.";
   return false;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/console.h"
+#include "common/replace_file.h"
 
 namespace {
 
@@ -44,14 +45,6 @@ bool ReportWouldReplaceBulletin(const std::string& bulletinName) {
 }
 
 }  // namespace
-
-bool IsPipeOrDevice(const std::string& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  return std::filesystem::exists(status) &&
-         !std::filesystem::is_regular_file(status) &&
-         !std::filesystem::is_directory(status);
-}
 
 std::string ReportFileName(const std::string& bulletinName) {
   if (bulletinName.size() < 3) return "out";
@@ -93,19 +86,20 @@ bool WriteReport(const std::string& bulletinName, Console& console,
                  std::string_view successMessage,
                  const std::function<void(std::ostream&)>& write) {
   const std::string reportName = ReportFileName(bulletinName);
-  std::ofstream report;
-  // A pipe would block the run, a device would swallow the report.
-  if (!IsPipeOrDevice(reportName)) report.open(reportName);
-  if (!report.is_open()) {
-    PrintLine(console.err,
-              Fill("The report file {} could not be created.", {reportName}));
-    return false;
-  }
-  write(report);
-  report.close();
-  if (report.fail()) {
-    PrintLine(console.err,
-              Fill("The report file {} could not be written.", {reportName}));
+  ReplaceFailure failure;
+  const bool replaced = ReplaceFile(
+      reportName,
+      [&](std::ostream& report) {
+        write(report);
+        return true;
+      },
+      &failure);
+  if (!replaced) {
+    PrintLine(
+        console.err,
+        failure == ReplaceFailure::kNotCreated
+            ? Fill("The report file {} could not be created.", {reportName})
+            : Fill("The report file {} could not be written.", {reportName}));
     return false;
   }
   if (!successMessage.empty()) PrintLine(console.out, successMessage);

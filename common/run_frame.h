@@ -43,11 +43,6 @@ inline constexpr std::string_view kValidFileMessage = "You have a valid file.";
 // characters gives "out"; the dialogue refuses such names before.
 std::string ReportFileName(const std::string& bulletinName);
 
-// True when `path` exists and, following links, is neither a regular file
-// nor a folder: a named pipe, a device, a socket. No report or bulletin is
-// ever written to one.
-bool IsPipeOrDevice(const std::string& path);
-
 // Takes the bulletin's name (asking for it when the request gives none) and
 // checks that the run may use it: a readable regular file, a name of at
 // least three characters, and a report name that does not lead back to the
@@ -56,10 +51,11 @@ bool IsPipeOrDevice(const std::string& path);
 bool AskForBulletin(Console& console, const RunRequest& request,
                     std::string* bulletinName);
 
-// Creates (or empties) the report named after the bulletin, lets `write`
-// fill it, closes it, and only then prints `successMessage` (nothing when it
-// is empty). False, with the reason printed, when the report cannot be
-// created or written.
+// Replaces the report named after the bulletin with what `write` writes
+// (through ReplaceFile, so a report is never half written and an older one
+// stays as it was on a failure), and only then prints `successMessage`
+// (nothing when it is empty). False, with the reason printed, when the
+// report cannot be created or written.
 bool WriteReport(const std::string& bulletinName, Console& console,
                  std::string_view successMessage,
                  const std::function<void(std::ostream&)>& write);

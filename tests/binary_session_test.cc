@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "blend/test_bulletin.h"
@@ -145,6 +146,26 @@ TEST(BinarySessionTest, CrLfBulletinsGiveTheSameReportsAsLf) {
         EXPECT_EQ(ReadFile(crlfDir.Path(report)), ReadFile(lfDir.Path(report)));
       }
     }
+  }
+}
+
+// Help and the version that cannot reach standard output (a full disk) are
+// a failure, said on standard error.
+TEST(BinarySessionTest, HelpAndVersionOnAFullDiskFail) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  TempDir dir;
+  const std::pair<const char*, const char*> cases[] = {
+      {"--help", "The help could not be written to standard output.\n"},
+      {"--version", "The version could not be written to standard output.\n"},
+  };
+  for (const auto& [option, line] : cases) {
+    const std::string command = "cd '" + dir.path +
+                                "' && '" ORVANNE_BINARY "' " + option +
+                                " > /dev/full 2> err.txt";
+    const int result = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(result)) << option;
+    EXPECT_EQ(WEXITSTATUS(result), 1) << option;
+    EXPECT_EQ(ReadFile(dir.Path("err.txt")), line);
   }
 }
 

@@ -1,0 +1,39 @@
+#ifndef ORVANNE_COMMON_REPLACE_FILE_H_
+#define ORVANNE_COMMON_REPLACE_FILE_H_
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+// The one way the program replaces a file: a report, a bulletin.
+
+// Why a file could not be replaced; each caller words its own line.
+enum class ReplaceFailure {
+  kNotCreated,  // nothing could be made there: the folder refuses a new
+                // file, or a folder, pipe or device stands at the path
+  kNotWritten,  // writing, flushing to disk or renaming failed part way
+};
+
+// Writes the file `path` whole or not at all: `write` fills a temporary
+// file of a short name (".orvanne-" and six random characters) created
+// exclusively in the same folder, as a text stream (so "\n" becomes the
+// platform's line end); the temporary is given the mode of the file it
+// replaces (a new file gets the mode the umask leaves), flushed to disk and
+// renamed to `path`, and the folder flushed after. Until the rename, a file
+// already at `path` stays as it was; a failure leaves no temporary behind,
+// nor does SIGINT, SIGTERM or SIGHUP while it exists (POSIX: the temporary
+// is removed, then the signal ends the program as it would have). A link
+// at `path` is followed: the file it leads to is replaced, the link stays.
+//
+// `write` returns false when it could not write everything; a failed stream
+// counts as such too. On false, `*failure` says which step failed.
+bool ReplaceFile(const std::string& path,
+                 const std::function<bool(std::ostream&)>& write,
+                 ReplaceFailure* failure);
+
+// True when `path` exists and, following links, is neither a regular file
+// nor a folder: a named pipe, a device, a socket. No report or bulletin is
+// ever written to one.
+bool IsPipeOrDevice(const std::string& path);
+
+#endif  // ORVANNE_COMMON_REPLACE_FILE_H_
