@@ -4,6 +4,7 @@
 #include <fstream>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "blend/station_records.h"
 #include "common/token_reads.h"
@@ -49,8 +50,9 @@ void ReadHeaderRest(std::istream& in, HeaderRest& header) {
   ReadWord(in, header.cycle);
 }
 
-// True when the twelve headers stand as the 1200 Model needs them.
-bool HeadersInOrder(const std::string& bulletinName) {
+// True when the twelve headers stand as the 1200 Model needs them; `named`
+// then holds the date and the words of sections 1 and 5.
+bool HeadersInOrder(const std::string& bulletinName, BulletinHeaders* named) {
   std::ifstream in(bulletinName);
   std::string station;
   HeaderRest header;
@@ -63,6 +65,8 @@ bool HeadersInOrder(const std::string& bulletinName) {
   // A date word too long to be kept whole could not be compared.
   const std::string referenceDate = header.date;
   if (referenceDate.size() >= kMaxWordKept) return false;
+  named->issueDate = referenceDate;
+  named->primaryModel = header.model;
 
   for (int section = 2; section <= kSectionCount; ++section) {
     const std::string_view expected = SectionStation(section);
@@ -77,14 +81,20 @@ bool HeadersInOrder(const std::string& bulletinName) {
     if (!NamesGroupModel(group, header.model) || header.cycle != group.cycle ||
         header.date != referenceDate)
       return false;
+    if (section == kStationCount + 1) named->secondaryModel = header.model;
   }
   return true;
 }
 
 }  // namespace
 
-bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
-  if (HeadersInOrder(bulletinName)) return true;
+bool ValidateBulletin(const std::string& bulletinName, std::string* err,
+                      BulletinHeaders* headers) {
+  BulletinHeaders named;
+  if (HeadersInOrder(bulletinName, &named)) {
+    if (headers) *headers = std::move(named);
+    return true;
+  }
   *err = "Your input file is invalid.";
   return false;
 }

@@ -10,6 +10,15 @@
 // each group KBKX, KHON, KMHE, KFSD), all with the first header's issue date.
 // Rows are not examined. A file that cannot be opened is invalid. On false
 // `err` holds the one line the run prints.
-bool ValidateBulletin(const std::string& bulletinName, std::string* err);
+//
+// On true, `headers` (when given) holds what the headers name: the issue
+// date word of the first header and the model words of sections 1 and 5.
+struct BulletinHeaders {
+  std::string issueDate;
+  std::string primaryModel;
+  std::string secondaryModel;
+};
+bool ValidateBulletin(const std::string& bulletinName, std::string* err,
+                      BulletinHeaders* headers = nullptr);
 
 #endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_
