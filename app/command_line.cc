@@ -15,7 +15,7 @@ namespace {
 
 // The text of --help; UsageText fills in the row counts.
 constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
-       orvanne-forecast blend [--units U] --ratio R BULLETIN
+       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
@@ -39,6 +39,9 @@ Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R
+  --plot FILE.svg
+              blend also draws the forecast as a picture (an SVG
+              meteogram) into FILE.svg, after the report
   --rows N    the rows of the model table, 1 to {} (default {})
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
@@ -52,14 +55,15 @@ Options:
   --version   show the version and exit
 
 Exit status:
-  0  the report was written
-  1  the run stopped on a problem of the bulletin or the report file
+  0  the report was written (and the picture, with --plot)
+  1  the run stopped on a problem of the bulletin, the report file or the
+     picture
   2  the arguments make no command
 )";
 
 // The options each command takes; every one takes a value.
 std::vector<std::string_view> OptionsOf(std::string_view command) {
-  if (command == "blend") return {"--units", "--ratio"};
+  if (command == "blend") return {"--units", "--ratio", "--plot"};
   if (command == "table") return {"--units", "--rows"};
   if (command == "assemble") return {"-o", "--date", "--primary"};
   return {"--units"};
@@ -118,6 +122,12 @@ bool TakeOption(const std::string& name, const std::string& value,
       return false;
     }
     request->primaryRatio = ratio;
+  } else if (name == "--plot") {
+    if (value.empty()) {
+      *err = "option --plot needs a file name";
+      return false;
+    }
+    request->plotName = value;
   } else if (name == "--rows") {
     if (!ParseWhole(value, &request->rows) || request->rows < 1 ||
         request->rows > kModelTableCapacity) {

@@ -20,6 +20,11 @@ TEST(CommandLineTest, WhatTheArgumentsAsk) {
   EXPECT_EQ(c.request.units, UnitSystem::kStandard);
   EXPECT_EQ(c.request.primaryRatio, -0.5);
   EXPECT_EQ(c.request.bulletinName, "x.txt");
+  EXPECT_FALSE(c.request.plotName);
+  c = {};
+  ASSERT_TRUE(ParseCommand({"blend", "--plot=p.svg", "--ratio", "1", "x.txt"},
+                           ProgramRuns(), &c, &err));
+  EXPECT_EQ(c.request.plotName, "p.svg");
   c = {};
   ASSERT_TRUE(ParseCommand({"table", "--units=metric", "--", "-x.txt"},
                            ProgramRuns(), &c, &err));
@@ -54,6 +59,9 @@ TEST(CommandLineTest, UsageProblems) {
        "rows must be a whole number from 1 to 48, not '0'"},
       {{"severe", "--rows", "5", "x"}, "unknown option '--rows' for severe"},
       {{"severe", "-u", "x"}, "unknown option '-u' for severe"},
+      {{"table", "--plot", "p.svg", "x"}, "unknown option '--plot' for table"},
+      {{"blend", "--ratio=1", "--plot=", "x"},
+       "option --plot needs a file name"},
       {{"severe"}, "severe needs the name of a bulletin"},
       {{"severe", "a", "b"}, "severe takes one bulletin, not 2"},
       {{"severe", "a", "--units"}, "option --units needs a value"},
@@ -209,7 +217,7 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
   TempDir dir;
   const std::string help =
       R"(Usage: orvanne-forecast
-       orvanne-forecast blend [--units U] --ratio R BULLETIN
+       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
@@ -233,6 +241,9 @@ Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R
+  --plot FILE.svg
+              blend also draws the forecast as a picture (an SVG
+              meteogram) into FILE.svg, after the report
   --rows N    the rows of the model table, 1 to 48 (default 48)
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
@@ -246,8 +257,9 @@ Options:
   --version   show the version and exit
 
 Exit status:
-  0  the report was written
-  1  the run stopped on a problem of the bulletin or the report file
+  0  the report was written (and the picture, with --plot)
+  1  the run stopped on a problem of the bulletin, the report file or the
+     picture
   2  the arguments make no command
 )";
   for (const char* word : {"--help", "-h", "help"}) {

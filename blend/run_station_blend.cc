@@ -1,12 +1,16 @@
 #include "blend/run_station_blend.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
+#include "common/replace_file.h"
 #include "blend/blend_report.h"
 #include "blend/bulletin_rows.h"
 #include "blend/city_forecast.h"
 #include "blend/validate_bulletin.h"
 #include "common/console.h"
+#include "plot/meteogram.h"
 
 namespace {
 
@@ -29,13 +33,42 @@ bool AskPrimaryRatio(Console& console, const RunRequest& request,
   }
 }
 
+// True when `a` and `b` lead to one existing file.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
+// Draws the forecast into the picture file, written whole or not at all.
+// A picture that would replace the bulletin or the report is refused.
+bool WritePlot(Console& console, const std::string& plotName,
+               const std::string& bulletinName, const CityForecast& forecast,
+               const PlotFacts& facts) {
+  ReplaceFailure failure;
+  const bool written = !SameFile(plotName, bulletinName) &&
+                       !SameFile(plotName, ReportFileName(bulletinName)) &&
+                       ReplaceFile(
+                           plotName,
+                           [&](std::ostream& out) {
+                             out << MeteogramSvg(forecast, facts);
+                             return true;
+                           },
+                           &failure);
+  if (!written) {
+    PrintLine(console.err,
+              Fill("The plot file {} could not be written.", {plotName}));
+  }
+  return written;
+}
+
 }  // namespace
 
 bool RunStationBlend(Console& console, const RunRequest& request) {
   std::string bulletinName;
   if (!AskForBulletin(console, request, &bulletinName)) return false;
   std::string err;
-  if (!ValidateBulletin(bulletinName, &err)) {
+  BulletinHeaders headers;
+  if (!ValidateBulletin(bulletinName, &err, &headers)) {
     PrintLine(console.err, err);
     return false;
   }
@@ -57,9 +90,15 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   PrintDayTable(console.out, forecast, request.units);
   // kAsTyped gets an empty report and no word of success.
   const bool known = request.units != UnitSystem::kAsTyped;
-  return WriteReport(bulletinName, console,
-                     known ? "Output file successfully created!" : "",
-                     [&](std::ostream& report) {
-                       WriteBlendReport(report, forecast, request.units);
-                     });
+  if (!WriteReport(bulletinName, console,
+                   known ? "Output file successfully created!" : "",
+                   [&](std::ostream& report) {
+                     WriteBlendReport(report, forecast, request.units);
+                   }))
+    return false;
+  if (!request.plotName) return true;
+  const PlotFacts facts{headers.issueDate,      headers.primaryModel,
+                        headers.secondaryModel, inputs.primaryRatio,
+                        inputs.secondaryRatio,        request.units};
+  return WritePlot(console, *request.plotName, bulletinName, forecast, facts);
 }

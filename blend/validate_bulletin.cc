@@ -31,8 +31,9 @@ void ReadHeaderRest(std::istream& in, HeaderRest& header) {
   ReadWord(in, header.cycle);
 }
 
-// True when the twelve headers stand as the 1200 Model needs them.
-bool HeadersInOrder(std::istream& in) {
+// True when the twelve headers stand as the 1200 Model needs them; `named`
+// then holds the date and the words of sections 1 and 5.
+bool HeadersInOrder(std::istream& in, BulletinHeaders* named) {
   std::string station;
   HeaderRest header;
   ReadWord(in, station);
@@ -43,6 +44,8 @@ bool HeadersInOrder(std::istream& in) {
   // A date word too long to be kept whole could not be compared.
   const std::string referenceDate = header.date;
   if (referenceDate.size() >= kMaxWordKept) return false;
+  named->issueDate = referenceDate;
+  named->primaryModel = header.model;
 
   for (int section = 2; section <= kSectionCount; ++section) {
     const std::string_view expected = SectionStation(section);
@@ -57,19 +60,26 @@ bool HeadersInOrder(std::istream& in) {
     if (!IsGroupGuidance(group, header.model, header.cycle) ||
         header.date != referenceDate)
       return false;
+    if (section == kStationCount + 1) named->secondaryModel = header.model;
   }
   return true;
 }
 
 }  // namespace
 
-bool ValidateBulletin(std::istream& bulletin, std::string* err) {
-  if (HeadersInOrder(bulletin)) return true;
+bool ValidateBulletin(std::istream& bulletin, std::string* err,
+                      BulletinHeaders* headers) {
+  BulletinHeaders named;
+  if (HeadersInOrder(bulletin, &named)) {
+    if (headers) *headers = std::move(named);
+    return true;
+  }
   *err = "Your input file is invalid.";
   return false;
 }
 
-bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
+bool ValidateBulletin(const std::string& bulletinName, std::string* err,
+                      BulletinHeaders* headers) {
   std::ifstream in(bulletinName);
-  return ValidateBulletin(in, err);
+  return ValidateBulletin(in, err, headers);
 }

@@ -12,9 +12,19 @@
 // issue date.
 // Rows are not examined. A file that cannot be opened is invalid. On false
 // `err` holds the one line the run prints.
-bool ValidateBulletin(const std::string& bulletinName, std::string* err);
+//
+// On true, `headers` (when given) holds what the headers name: the issue
+// date word of the first header and the model words of sections 1 and 5.
+struct BulletinHeaders {
+  std::string issueDate;
+  std::string primaryModel;
+  std::string secondaryModel;
+};
+bool ValidateBulletin(const std::string& bulletinName, std::string* err,
+                      BulletinHeaders* headers = nullptr);
 
 // The same check of a bulletin already open, from where it stands.
-bool ValidateBulletin(std::istream& bulletin, std::string* err);
+bool ValidateBulletin(std::istream& bulletin, std::string* err,
+                      BulletinHeaders* headers = nullptr);
 
 #endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_

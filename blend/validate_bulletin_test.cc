@@ -42,6 +42,21 @@ TEST_F(ValidateBulletinTest, EachSectionNamesEitherModelOfItsGroup) {
   EXPECT_TRUE(Valid(bulletin));
 }
 
+TEST_F(ValidateBulletinTest, TellsTheDateAndTheWordsOfSectionsOneAndFive) {
+  TestBulletin bulletin;
+  bulletin.Short(1).model = "NBM";
+  bulletin.Short(2).model = "ETA";
+  bulletin.Short(5).model = "AVN";
+  bulletin.Short(6).model = "GFS";
+  WriteFile(dir_.Path("b.txt"), bulletin.Text());
+  std::string err;
+  BulletinHeaders headers;
+  ASSERT_TRUE(ValidateBulletin(dir_.Path("b.txt"), &err, &headers));
+  EXPECT_EQ(headers.issueDate, "12/08/2026");
+  EXPECT_EQ(headers.primaryModel, "NBM");
+  EXPECT_EQ(headers.secondaryModel, "AVN");
+}
+
 TEST_F(ValidateBulletinTest, RefusesAWrongModelOrCycle) {
   const std::pair<const char*, void (*)(TestBulletin&)> faults[] = {
       {"AVN in group 1", [](TestBulletin& b) { b.Short(2).model = "AVN"; }},

@@ -10,6 +10,8 @@ if(WIN32)
   # The zip holds the program with the README and the samples beside it.
   install(TARGETS orvanne-forecast RUNTIME DESTINATION .)
   install(FILES README.md DESTINATION .)
+  # The picture the README shows, where its link leads.
+  install(FILES doc/meteogram.png DESTINATION doc)
   install(DIRECTORY samples/ DESTINATION samples PATTERN "*.out" EXCLUDE)
 else()
   set(ORVANNE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvanne-forecast)
@@ -17,6 +19,7 @@ else()
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES README.md DESTINATION ${ORVANNE_DOC_DIR})
+  install(FILES doc/meteogram.png DESTINATION ${ORVANNE_DOC_DIR}/doc)
   install(DIRECTORY samples/ DESTINATION ${ORVANNE_DOC_DIR}/samples
           PATTERN "*.out" EXCLUDE)
 endif()

@@ -28,6 +28,9 @@ struct RunRequest {
   int rows = 0;  // the model table's row count; the other runs ignore it
   std::optional<std::string> bulletinName;
   std::optional<double> primaryRatio;
+  // Where the 1200 Model also draws its forecast as a picture; only the
+  // command line gives one.
+  std::optional<std::string> plotName;
 };
 
 // Every run has this shape. True when the run wrote its report; false when

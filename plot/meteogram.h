@@ -1,0 +1,27 @@
+#ifndef ORVANNE_PLOT_METEOGRAM_H_
+#define ORVANNE_PLOT_METEOGRAM_H_
+
+#include <string>
+
+#include "blend/city_forecast.h"
+#include "common/units.h"
+
+// The picture of the city's forecast: one self-contained SVG document.
+
+// What the title tells beside the forecast itself.
+struct PlotFacts {
+  std::string issueDate;       // the bulletin's date word
+  std::string primaryModel;    // the model word of section 1
+  std::string secondaryModel;  // the model word of section 5
+  double primaryWeight = 0;
+  double secondaryWeight = 0;
+  UnitSystem units = UnitSystem::kStandard;
+};
+
+// The meteogram of `forecast`: title, temperature and dew point, chance of
+// precipitation, sky cover and wind panels on one time axis of the seven
+// days, with a legend in each panel. The same forecast and facts always
+// give the same text.
+std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts);
+
+#endif  // ORVANNE_PLOT_METEOGRAM_H_

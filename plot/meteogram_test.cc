@@ -1,0 +1,53 @@
+#include "plot/meteogram.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (auto at = text.find(part); at != std::string::npos;
+       at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+// A cold week with one chance a day, a date word that names no date, and
+// the units as read.
+TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
+  CityForecast forecast;
+  for (int day = 0; day < kForecastDays; ++day) {
+    forecast.days[day] = {day + 1, -20.0 - day, -8.4, -25, -12, std::nullopt, 0};
+  }
+  for (int k = 0; k < kSkyRows; ++k) {
+    forecast.sky[k].hour =
+        k < kShortSkyHours ? 6 + 3 * k : 72 + 12 * (k - kShortSkyHours);
+    forecast.sky[k].cloud = 1.5;  // beyond overcast, drawn at its edge
+    if (k < kShortSkyHours) forecast.sky[k].direction = 27;
+  }
+  const PlotFacts facts{"today", "ETA<", "AVN",
+                        1.5,     -0.5,   UnitSystem::kAsTyped};
+  const std::string svg = MeteogramSvg(forecast, facts);
+  EXPECT_EQ(svg, MeteogramSvg(forecast, facts));
+  EXPECT_NE(svg.find("viewBox=\"0 0 960 830\""), std::string::npos);
+  EXPECT_NE(svg.find("<title>Orvanne, 1200 Model, issued today; Weights "
+                     "ETA&lt; 1.5, AVN -0.5; units as read</title>"),
+            std::string::npos);
+  EXPECT_EQ(Count(svg, "<desc>"), 1);
+  EXPECT_EQ(Count(svg, "<script"), 0);
+  EXPECT_EQ(Count(svg, "href"), 0);
+  EXPECT_NE(svg.find(">Day 7</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">-26\u00b0F</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">-8\u00b0F</text>"), std::string::npos);
+  EXPECT_NE(svg.find("Wind, kn"), std::string::npos);
+  // Hours 12, 24, 36, 48 and 60 have a direction; the wind from the west
+  // blows to the east.
+  EXPECT_EQ(Count(svg, " rotate(90.0)"), 5);
+  // Seven bars of 0 %, none where the day's first chance is blank.
+  EXPECT_EQ(Count(svg, ">0%</text>"), 7);
+  EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
+}
+
+}  // namespace
