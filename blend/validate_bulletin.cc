@@ -88,3 +88,24 @@ bool ValidateBulletin(const std::string& bulletinName, std::string* err) {
   *err = "Your input file is invalid.";
   return false;
 }
+
+bool ReadPrimaryHeaderFacts(const std::string& bulletinName,
+                            PrimaryHeaderFacts* facts) {
+  std::ifstream in(bulletinName);
+  std::string station;
+  HeaderRest header;
+  ReadWord(in, station);
+  ReadHeaderRest(in, header);
+  facts->dateWord = header.date;
+  facts->models[0] = header.model;
+  for (int section = 2; section <= kStationCount; ++section) {
+    station.clear();
+    while (station != SectionStation(section)) {
+      ReadWord(in, station);
+      if (in.eof()) return false;
+    }
+    ReadHeaderRest(in, header);
+    facts->models[section - 1] = header.model;
+  }
+  return !in.fail();
+}

@@ -1,6 +1,7 @@
 #ifndef ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 #define ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 
+#include <array>
 #include <string>
 
 // Checks the twelve section headers of a "1200 Model" bulletin: the first
@@ -11,5 +12,17 @@
 // Rows are not examined. A file that cannot be opened is invalid. On false
 // `err` holds the one line the run prints.
 bool ValidateBulletin(const std::string& bulletinName, std::string* err);
+
+// The header facts `--ratio auto` needs: the first header's date word and
+// the model words of sections 1 to 4 (the short-range primary guidance).
+struct PrimaryHeaderFacts {
+  std::string dateWord;
+  std::array<std::string, 4> models;
+};
+
+// Reads them from a bulletin that ValidateBulletin takes, by the same walk
+// over its words. False when the file cannot be read so.
+bool ReadPrimaryHeaderFacts(const std::string& bulletinName,
+                            PrimaryHeaderFacts* facts);
 
 #endif  // ORVANNE_BLEND_VALIDATE_BULLETIN_H_
