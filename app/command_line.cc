@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/arguments.h"
+#include "app/auto_ratio.h"
 #include "products/issue_date.h"
 #include "common/console.h"
 #include "common/token_reads.h"
@@ -13,9 +14,11 @@ namespace {
 
 constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R BULLETIN
+       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
+       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -31,11 +34,17 @@ Commands:
   severe    the severe weather table (29 rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
+  verify    how good the 1200 UTC guidance (GFS MOS and NBM) was at KFSD,
+            KHON and KMHE against their daily climate reports in the
+            archive: bias and mean absolute error of the maxima and minima,
+            and the ratio that follows (the weight of the NBM)
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
-              number; the secondary guidance gets 1 - R
+              number; the secondary guidance gets 1 - R; auto: the ratio
+              verify suggests for the 30 days before the bulletin's issue
+              date (sections 1 to 4 of the NBM only)
   --rows N    the rows of the model table, 1 to 48 (default 48)
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
@@ -43,20 +52,29 @@ Options:
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
+  --archive DIR
+              the archive of fetched products (default $ORVANNE_ARCHIVE, else
+              the data folder's orvanne-forecast/archive)
+  --until DATE
+              the last day verify verifies (month/day/year; default
+              yesterday, UTC)
+  --days N    how many days verify verifies, 1 to 366 (default 30)
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
   --version   show the version and exit
 
 Exit status:
-  0  the report was written
+  0  the report was written (verify: the table was printed)
   1  the run stopped on a problem of the bulletin or the report file
+     (verify and --ratio auto: fewer than 7 days could be verified)
   2  the arguments make no command
 )";
 
 // The options each command takes; every one takes a value.
 std::vector<std::string_view> OptionsOf(std::string_view command) {
-  if (command == "blend") return {"--units", "--ratio"};
+  if (command == "blend") return {"--units", "--ratio", "--archive"};
+  if (command == "verify") return kVerifyOptions;
   if (command == "table") return {"--units", "--rows"};
   if (command == "assemble") return {"-o", "--date", "--primary"};
   return {"--units"};
@@ -143,7 +161,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     return true;
   }
   const RunEntry* entry = FindCommand(runs, name);
-  if (!entry && name != "assemble") {
+  if (!entry && name != "assemble" && name != "verify") {
     *err = Fill("unknown command '{}'", {name});
     return false;
   }
@@ -152,11 +170,26 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
   std::vector<std::string> operands;
   if (!SplitArguments(args, OptionsOf(name), &options, &operands, err))
     return false;
+  if (name == "verify")
+    return ParseVerify(options, operands, &command->verify, err);
   if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
   command->request.rows = entry->rows;
-  for (const auto& [option, value] : options)
-    if (!TakeOption(option, value, &command->request, err)) return false;
-  if (name == "blend" && !command->request.etaRatio) {
+  bool archiveGiven = false;
+  for (const auto& [option, value] : options) {
+    if (option == "--archive") {
+      archiveGiven = true;
+      command->archive = value;
+    } else if (option == "--ratio" && value == "auto") {
+      command->ratioAuto = true;
+    } else if (!TakeOption(option, value, &command->request, err)) {
+      return false;
+    }
+  }
+  if (archiveGiven && !command->ratioAuto) {
+    *err = "the option --archive goes with --ratio auto";
+    return false;
+  }
+  if (name == "blend" && !command->request.etaRatio && !command->ratioAuto) {
     *err = "blend needs the option --ratio";
     return false;
   }
@@ -193,6 +226,12 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
   }
   if (command.name == "assemble")
     return RunAssemble(command.assemble, console.out, console.err);
+  if (command.name == "verify")
+    return RunVerify(command.verify, console.out, console.err);
   const RunEntry* entry = FindCommand(runs, command.name);
-  return entry->run(console, command.request) ? kExitWritten : kExitRefused;
+  const bool written = command.ratioAuto
+                           ? RunWithAutoRatio(entry->run, command.request,
+                                              command.archive, console)
+                           : entry->run(console, command.request);
+  return written ? kExitWritten : kExitRefused;
 }
