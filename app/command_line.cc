@@ -144,6 +144,28 @@ bool TakeOption(const std::string& name, const std::string& value,
   return true;
 }
 
+// A run's options into the command; `--ratio auto` and `--archive` go
+// together.
+bool TakeRunOptions(const Options& options, Command* command,
+                    std::string* err) {
+  bool archiveGiven = false;
+  for (const auto& [option, value] : options) {
+    if (option == "--archive") {
+      archiveGiven = true;
+      command->archive = value;
+    } else if (option == "--ratio" && value == "auto") {
+      command->ratioAuto = true;
+    } else if (!TakeOption(option, value, &command->request, err)) {
+      return false;
+    }
+  }
+  if (archiveGiven && !command->ratioAuto) {
+    *err = "the option --archive goes with --ratio auto";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string_view UsageText() { return kUsage; }
@@ -174,21 +196,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     return ParseVerify(options, operands, &command->verify, err);
   if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
   command->request.rows = entry->rows;
-  bool archiveGiven = false;
-  for (const auto& [option, value] : options) {
-    if (option == "--archive") {
-      archiveGiven = true;
-      command->archive = value;
-    } else if (option == "--ratio" && value == "auto") {
-      command->ratioAuto = true;
-    } else if (!TakeOption(option, value, &command->request, err)) {
-      return false;
-    }
-  }
-  if (archiveGiven && !command->ratioAuto) {
-    *err = "the option --archive goes with --ratio auto";
-    return false;
-  }
+  if (!TakeRunOptions(options, command, err)) return false;
   if (name == "blend" && !command->request.etaRatio && !command->ratioAuto) {
     *err = "blend needs the option --ratio";
     return false;

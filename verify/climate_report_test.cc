@@ -51,20 +51,6 @@ TEST(ClimateReportTest, ReadsTheDayAndItsValuesByTheirLabels) {
        {},
        none,
        none},
-      {"no day that is a date",
-       {"...THE SIOUX FALLS SD CLIMATE SUMMARY FOR FEBRUARY 30 2026...", "",
-        usual.heading, usual.period, usual.maximumLine, usual.minimumLine},
-       false,
-       {},
-       none,
-       none},
-      {"no temperature table",
-       {usual.summaryLine, "", "WIND (MPH)", usual.period, usual.maximumLine,
-        usual.minimumLine},
-       false,
-       {},
-       none,
-       none},
   };
   for (const auto& c : cases) {
     const std::optional<ClimateSummary> read =

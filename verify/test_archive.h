@@ -27,8 +27,8 @@ struct ClimateReportParts {
 // The report's text, lines ended by "\n", without the transmission lines.
 std::string ClimateReportText(const ClimateReportParts& parts);
 
-// A complete report for `day` (table "YESTERDAY") with those values; "MM"
-// for a missing one. `partial`: the same day's "TODAY" report instead.
+// A complete report for `day` of December 2026 ("MM" for a missing value);
+// `partial`: the same day's "TODAY" report instead.
 std::string ClimateProduct(const IssueDate& day, const std::string& maximum,
                            const std::string& minimum, bool partial = false);
 
@@ -49,8 +49,13 @@ std::string NbsProduct(const std::string& station, const IssueDate& issued,
 void AddToArchive(const std::string& archive, const IssueDate& day,
                   const std::string& id, const std::string& text);
 
-// An archive of ten days, December 1 to 10 2026, with known errors; see
-// the scores worked out by hand in verification_test.cc.
+// December 1 to 10 2026 at the three stations. Observed: 30 and 10 every
+// day, in the folder of the day after; December 5 has no report; KHON's
+// minimum of December 6 is "MM"; the partial TODAY report of December 1 (50
+// and 40) is not used. Forecasts, in the folder of the day before: GFS 32
+// and 8, but 7 at KMHE; NBM 31 (29 at KHON) and 11, KFSD's maximum of
+// December 3 "-99". A 0000 cycle GFS block with other values stands before
+// each 1200 one.
 void WriteKnownErrorsArchive(const std::string& archive);
 
 #endif  // ORVANNE_VERIFY_TEST_ARCHIVE_H_
