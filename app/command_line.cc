@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/arguments.h"
+#include "app/auto_ratio.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 #include "products/issue_date.h"
@@ -16,9 +17,11 @@ namespace {
 // The text of --help; UsageText fills in the row counts.
 constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
+       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--plot FILE.svg] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
+       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -34,11 +37,17 @@ Commands:
   severe    the severe weather table ({} rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
+  verify    how good the 1200 UTC guidance (GFS MOS and NBM) was at KFSD,
+            KHON and KMHE against their daily climate reports in the
+            archive: bias and mean absolute error of the maxima and minima,
+            and the ratio that follows (the weight of the NBM)
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
-              number; the secondary guidance gets 1 - R
+              number; the secondary guidance gets 1 - R; auto: the ratio
+              verify suggests for the 30 days before the bulletin's issue
+              date (sections 1 to 4 of the NBM only)
   --plot FILE.svg
               blend also draws the forecast as a picture (an SVG
               meteogram) into FILE.svg, after the report
@@ -49,21 +58,30 @@ Options:
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
+  --archive DIR
+              the archive of fetched products (default $ORVANNE_ARCHIVE, else
+              the data folder's orvanne-forecast/archive)
+  --until DATE
+              the last day verify verifies (month/day/year; default
+              yesterday, UTC)
+  --days N    how many days verify verifies, 1 to 366 (default 30)
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
   --version   show the version and exit
 
 Exit status:
-  0  the report was written (and the picture, with --plot)
+  0  the report was written (and the picture, with --plot; verify: the
+     table was printed)
   1  the run stopped on a problem of the bulletin, the report file or the
-     picture
+     picture (verify and --ratio auto: fewer than 7 days could be verified)
   2  the arguments make no command
 )";
 
 // The options each command takes; every one takes a value.
 std::vector<std::string_view> OptionsOf(std::string_view command) {
-  if (command == "blend") return {"--units", "--ratio", "--plot"};
+  if (command == "blend") return {"--units", "--ratio", "--plot", "--archive"};
+  if (command == "verify") return kVerifyOptions;
   if (command == "table") return {"--units", "--rows"};
   if (command == "assemble") return {"-o", "--date", "--primary"};
   return {"--units"};
@@ -147,6 +165,28 @@ int ShownOnOutput(Console& console, std::string_view failure) {
   return kExitRefused;
 }
 
+// A run's options into the command; `--ratio auto` and `--archive` go
+// together.
+bool TakeRunOptions(const Options& options, Command* command,
+                    std::string* err) {
+  bool archiveGiven = false;
+  for (const auto& [option, value] : options) {
+    if (option == "--archive") {
+      archiveGiven = true;
+      command->archive = value;
+    } else if (option == "--ratio" && value == "auto") {
+      command->ratioAuto = true;
+    } else if (!TakeOption(option, value, &command->request, err)) {
+      return false;
+    }
+  }
+  if (archiveGiven && !command->ratioAuto) {
+    *err = "the option --archive goes with --ratio auto";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -167,7 +207,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     return true;
   }
   const RunEntry* entry = FindCommand(runs, name);
-  if (!entry && name != "assemble") {
+  if (!entry && name != "assemble" && name != "verify") {
     *err = Fill("unknown command '{}'", {name});
     return false;
   }
@@ -176,11 +216,12 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
   std::vector<std::string> operands;
   if (!SplitArguments(args, OptionsOf(name), &options, &operands, err))
     return false;
+  if (name == "verify")
+    return ParseVerify(options, operands, &command->verify, err);
   if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
   command->request.rows = entry->rows;
-  for (const auto& [option, value] : options)
-    if (!TakeOption(option, value, &command->request, err)) return false;
-  if (name == "blend" && !command->request.primaryRatio) {
+  if (!TakeRunOptions(options, command, err)) return false;
+  if (name == "blend" && !command->request.primaryRatio && !command->ratioAuto) {
     *err = "blend needs the option --ratio";
     return false;
   }
@@ -218,6 +259,12 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
         console, "The version could not be written to standard output.");
   }
   if (command.name == "assemble") return RunAssemble(command.assemble, console);
+  if (command.name == "verify")
+    return RunVerify(command.verify, console.out, console.err);
   const RunEntry* entry = FindCommand(runs, command.name);
-  return entry->run(console, command.request) ? kExitWritten : kExitRefused;
+  const bool written = command.ratioAuto
+                           ? RunWithAutoRatio(entry->run, command.request,
+                                              command.archive, console)
+                           : entry->run(console, command.request);
+  return written ? kExitWritten : kExitRefused;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/run_table.h"
+#include "app/verify_command.h"
 #include "assemble/assemble.h"
 #include "common/exit_status.h"
 #include "common/run_frame.h"
@@ -16,9 +17,14 @@
 
 // What the arguments ask for.
 struct Command {
-  std::string name;  // "help", "version", "assemble", or a run's command
+  std::string name;  // "help", "version", "assemble", "verify", or a run's
   RunRequest request;
   AssembleRequest assemble;
+  VerifyRequest verify;
+  // `blend --ratio auto`: the ratio from the verification, with the archive
+  // given by --archive (empty: the usual folder).
+  bool ratioAuto = false;
+  std::string archive;
 };
 
 // Reads the arguments after the program's name (at least one). False, with

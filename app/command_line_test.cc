@@ -218,9 +218,11 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
   const std::string help =
       R"(Usage: orvanne-forecast
        orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
+       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--plot FILE.svg] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
+       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -236,11 +238,17 @@ Commands:
   severe    the severe weather table (29 rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
+  verify    how good the 1200 UTC guidance (GFS MOS and NBM) was at KFSD,
+            KHON and KMHE against their daily climate reports in the
+            archive: bias and mean absolute error of the maxima and minima,
+            and the ratio that follows (the weight of the NBM)
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
-              number; the secondary guidance gets 1 - R
+              number; the secondary guidance gets 1 - R; auto: the ratio
+              verify suggests for the 30 days before the bulletin's issue
+              date (sections 1 to 4 of the NBM only)
   --plot FILE.svg
               blend also draws the forecast as a picture (an SVG
               meteogram) into FILE.svg, after the report
@@ -251,15 +259,23 @@ Options:
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
+  --archive DIR
+              the archive of fetched products (default $ORVANNE_ARCHIVE, else
+              the data folder's orvanne-forecast/archive)
+  --until DATE
+              the last day verify verifies (month/day/year; default
+              yesterday, UTC)
+  --days N    how many days verify verifies, 1 to 366 (default 30)
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
   --version   show the version and exit
 
 Exit status:
-  0  the report was written (and the picture, with --plot)
+  0  the report was written (and the picture, with --plot; verify: the
+     table was printed)
   1  the run stopped on a problem of the bulletin, the report file or the
-     picture
+     picture (verify and --ratio auto: fewer than 7 days could be verified)
   2  the arguments make no command
 )";
   for (const char* word : {"--help", "-h", "help"}) {

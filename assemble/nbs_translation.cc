@@ -77,9 +77,9 @@ std::string Field(std::string_view row, int column) {
   return field;
 }
 
-// The whole number a field holds, right-aligned; nothing for a blank field,
-// a missing-value mark (-99, -88) or anything else that is not a number.
-std::optional<int> FieldValue(std::string_view row, int column) {
+}  // namespace
+
+std::optional<int> NbsFieldValue(std::string_view row, int column) {
   const std::string field = Field(row, column);
   std::size_t i = field.find_first_not_of(' ');
   if (i == kNone) return std::nullopt;
@@ -95,6 +95,8 @@ std::optional<int> FieldValue(std::string_view row, int column) {
   if (value == -99 || value == -88) return std::nullopt;
   return value;
 }
+
+namespace {
 
 std::string_view WithoutLeadingBlanks(std::string_view line) {
   const std::size_t start = line.find_first_not_of(' ');
@@ -145,7 +147,7 @@ bool IsTwelveHundredLayout(std::string_view utcRow) {
 bool ReadValue(const Block& block, Row r, int column, ValueRange range,
                int& value, std::string* err) {
   const std::string_view label = kRowLabels[r];
-  const std::optional<int> read = FieldValue(block.rows[r], column);
+  const std::optional<int> read = NbsFieldValue(block.rows[r], column);
   if (!read) {
     *err = Fill(
         "The NBM guidance for {} issued {} at 1200 has no {} value at {} UTC.",

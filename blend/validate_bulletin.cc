@@ -46,6 +46,7 @@ bool HeadersInOrder(std::istream& in, BulletinHeaders* named) {
   if (referenceDate.size() >= kMaxWordKept) return false;
   named->issueDate = referenceDate;
   named->primaryModel = header.model;
+  named->models[0] = header.model;
 
   for (int section = 2; section <= kSectionCount; ++section) {
     const std::string_view expected = SectionStation(section);
@@ -61,6 +62,7 @@ bool HeadersInOrder(std::istream& in, BulletinHeaders* named) {
         header.date != referenceDate)
       return false;
     if (section == kStationCount + 1) named->secondaryModel = header.model;
+    named->models[section - 1] = header.model;
   }
   return true;
 }

@@ -1,8 +1,11 @@
 #ifndef ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 #define ORVANNE_BLEND_VALIDATE_BULLETIN_H_
 
+#include <array>
 #include <istream>
 #include <string>
+
+#include "blend/station_records.h"
 
 // Checks the twelve section headers of a "1200 Model" bulletin: the first
 // six words of the file are the first header, and then each station's header
@@ -19,6 +22,7 @@ struct BulletinHeaders {
   std::string issueDate;
   std::string primaryModel;
   std::string secondaryModel;
+  std::array<std::string, kSectionCount> models;  // of sections 1 to 12
 };
 bool ValidateBulletin(const std::string& bulletinName, std::string* err,
                       BulletinHeaders* headers = nullptr);

@@ -1,0 +1,58 @@
+#include "verify/scores.h"
+
+#include <cstdlib>
+
+void ErrorSums::Add(int forecast, int observed) {
+  const int error = forecast - observed;
+  ++count;
+  sum += error;
+  absoluteSum += std::abs(error);
+}
+
+void ErrorSums::Add(const ErrorSums& other) {
+  count += other.count;
+  sum += other.sum;
+  absoluteSum += other.absoluteSum;
+}
+
+ErrorSums GuidanceScores::All() const {
+  ErrorSums all = maximum;
+  all.Add(minimum);
+  return all;
+}
+
+long long RoundedHundredths(long long numerator, long long denominator) {
+  const long long scaled = 100 * std::llabs(numerator);
+  const long long rounded = (2 * scaled + denominator) / (2 * denominator);
+  return numerator < 0 ? -rounded : rounded;
+}
+
+std::string FormatHundredths(long long hundredths) {
+  const long long whole = std::llabs(hundredths);
+  const long long cents = whole % 100;
+  return std::string(hundredths < 0 ? "-" : "") + std::to_string(whole / 100) +
+         (cents < 10 ? ".0" : ".") + std::to_string(cents);
+}
+
+std::string FormatBias(const ErrorSums& sums) {
+  if (sums.count == 0) return "-";
+  const long long hundredths = RoundedHundredths(sums.sum, sums.count);
+  return (hundredths >= 0 ? "+" : "") + FormatHundredths(hundredths);
+}
+
+std::string FormatMae(const ErrorSums& sums) {
+  if (sums.count == 0) return "-";
+  return FormatHundredths(RoundedHundredths(sums.absoluteSum, sums.count));
+}
+
+long long SuggestedRatioHundredths(const GuidanceScores& gfs,
+                                   const GuidanceScores& nbm) {
+  const ErrorSums g = gfs.All();
+  const ErrorSums n = nbm.All();
+  // MAE(GFS) / (MAE(NBM) + MAE(GFS)) with both means over their own counts:
+  // Sg Cn / (Sn Cg + Sg Cn).
+  const long long numerator = g.absoluteSum * n.count;
+  const long long denominator = n.absoluteSum * g.count + numerator;
+  if (denominator == 0) return 50;
+  return RoundedHundredths(numerator, denominator);
+}

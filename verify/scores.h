@@ -1,0 +1,45 @@
+#ifndef ORVANNE_VERIFY_SCORES_H_
+#define ORVANNE_VERIFY_SCORES_H_
+
+#include <string>
+
+// The errors of one guidance's forecasts against what was observed, kept as
+// whole-number sums so every mean is rounded once, exactly.
+
+struct ErrorSums {
+  long long count = 0;        // forecast values compared
+  long long sum = 0;          // of forecast - observed, °F
+  long long absoluteSum = 0;  // of |forecast - observed|
+
+  void Add(int forecast, int observed);
+  void Add(const ErrorSums& other);
+};
+
+struct GuidanceScores {
+  ErrorSums maximum;
+  ErrorSums minimum;
+
+  // Both together: the guidance's mean absolute error over all its values.
+  ErrorSums All() const;
+};
+
+// numerator / denominator in hundredths, halves away from zero;
+// `denominator` above 0.
+long long RoundedHundredths(long long numerator, long long denominator);
+
+// The mean error ("+2.00", "-0.03", "+0.00") and the mean absolute error
+// ("2.00") with two decimals; "-" when nothing was compared.
+std::string FormatBias(const ErrorSums& sums);
+std::string FormatMae(const ErrorSums& sums);
+
+// The weight of the primary guidance (NBM) in hundredths:
+// MAE(GFS) / (MAE(NBM) + MAE(GFS)), 50 when both are 0, so that the guidance
+// with the smaller error gets the larger weight. Both must have compared
+// values.
+long long SuggestedRatioHundredths(const GuidanceScores& gfs,
+                                   const GuidanceScores& nbm);
+
+// Hundredths as a decimal number with two decimals: 67 gives "0.67".
+std::string FormatHundredths(long long hundredths);
+
+#endif  // ORVANNE_VERIFY_SCORES_H_
