@@ -90,8 +90,7 @@ bool ReadProductFile(const std::string& name, int file,
 
 // Each section's lines, then an empty line; nothing else.
 bool WriteSections(std::ostream& to, const ChosenSections& chosen) {
-  for (const ChosenSection& section : chosen.sections)
-    to << section.block.text << '\n';
+  to << BulletinText(chosen);
   to.flush();
   return to.good();
 }
@@ -123,9 +122,10 @@ bool WriteBulletin(const AssembleRequest& request, const ChosenSections& chosen,
   if (!request.output.empty()) {
     ReplaceFailure failure;
     if (ReplaceFile(request.output, write, &failure)) return true;
-    *err = failure == ReplaceFailure::kNotCreated
-               ? Fill("The bulletin {} could not be created.", {request.output})
-               : Fill("The bulletin {} could not be written.", {request.output});
+    *err =
+        failure == ReplaceFailure::kNotCreated
+            ? Fill("The bulletin {} could not be created.", {request.output})
+            : Fill("The bulletin {} could not be written.", {request.output});
     return false;
   }
   if (write(out)) return true;
@@ -164,6 +164,9 @@ int RunAssemble(const AssembleRequest& request, Console& console) {
   TranslateNbmBlocks(&chosen, &refusals);
   CheckRowLabels(chosen, &refusals);
   CheckDateWords(chosen, &refusals);
+  // Only sections that passed every check above are read.
+  if (refusals.empty())
+    CheckWithTheModelsReading(chosen, request.files, &refusals);
   if (!refusals.empty()) {
     PrintLines(console.err, refusals.Lines());
     return kExitRefused;

@@ -98,9 +98,10 @@ std::optional<int> NbsFieldValue(std::string_view row, int column) {
 
 namespace {
 
+// The line from its first word on; tabs indent a web copy as blanks do.
 std::string_view WithoutLeadingBlanks(std::string_view line) {
-  const std::size_t start = line.find_first_not_of(' ');
-  return start == kNone ? std::string_view() : line.substr(start);
+  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+  return line;
 }
 
 // Finds each needed row by its label, the first word of its line.
@@ -112,7 +113,7 @@ bool FindRows(std::string_view text, Block& block, std::string* err) {
     const std::string_view row =
         WithoutLeadingBlanks(text.substr(at + 1, next - at - 1));
     at = next;
-    const std::string_view label = row.substr(0, row.find(' '));
+    const std::string_view label = FirstWord(row);
     for (int r = 0; r < kRowCount; ++r) {
       if (label != kRowLabels[r]) continue;
       if (!block.rows[r].empty()) {

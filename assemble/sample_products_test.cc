@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
+#include <string_view>
 
 #include "assemble/assemble.h"
 #include "assemble/test_products.h"
@@ -95,6 +97,98 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   EXPECT_TRUE(SameBytes(primarySky, etaSky2) &&
               SameBytes(secondarySky, avnSky2) &&
               SameBytes(extendedSky, extSky2));
+}
+
+}  // namespace
+
+namespace {
+
+// One damage to one of the sample products, in the block after `anchor`.
+using namespace std::string_view_literals;
+
+struct Damage {
+  const char* what;
+  std::string_view file;    // gfs_1200.txt, gfsx_0000.txt or nbs_1200.txt
+  std::string_view anchor;  // where in the file the damage starts looking
+  std::string_view from;
+  std::string_view to;
+  int status;
+  const char* line;  // the first line on standard error; {} is the file
+};
+
+const Damage kDamages[] = {
+    {"a row cut short", "gfs_1200.txt", "KBKX   GFS", "\n P12 ",
+     "\n P12\r\r\n P19 ", 1,
+     "The GFS guidance for KBKX issued 12/08/2026 at 1200 in {} is not one the 1200 Model reads: row \"P12\" of section 5 (KBKX) is missing or incomplete."},
+    {"PC in a short-range cloud row", "gfs_1200.txt", "KBKX   GFS", "CLD  OV",
+     "CLD  PC", 1,
+     "The GFS guidance for KBKX issued 12/08/2026 at 1200 in {} is not one the 1200 Model reads: \"PC\" in row \"CLD\" of section 5 (KBKX) is not a known cloud cover word."},
+    {"a NUL between values", "gfs_1200.txt", "KBKX   GFS", "WSP  12",
+     "WSP  1\0"
+     "2"sv,
+     1,
+     "The GFS guidance for KBKX issued 12/08/2026 at 1200 in {} is not one the 1200 Model reads: row \"WSP\" of section 5 (KBKX) is missing or incomplete."},
+    {"a missing bar in an extended row", "gfsx_0000.txt", "KBKX   GFSX",
+     "X/N  30|", "X/N  30 ", 1,
+     "The GFSX guidance for KBKX issued 12/08/2026 at 0000 in {} is not one the 1200 Model reads: row \"X/N\" of section 9 (KBKX) is missing or incomplete."},
+    {"a byte-order mark before the first product", "gfs_1200.txt", "", "\001",
+     "\xEF\xBB\xBF\001", 0,
+     "section 1: KBKX NBM 12/08/2026 1200 from {}, translated"},
+};
+
+TEST(SampleProductsTest, DamagedProductsAreRefusedWithTheReadersReason) {
+  const std::string products = std::string(ORVANNE_SAMPLES) + "/products/";
+  for (const Damage& damage : kDamages) {
+    TempDir dir;
+    std::vector<std::string> files;
+    for (const char* name : {"gfs_1200.txt", "gfsx_0000.txt", "nbs_1200.txt"}) {
+      std::string text = ReadFile(products + name);
+      if (name == damage.file) {
+        const std::size_t at = text.find(damage.from, text.find(damage.anchor));
+        ASSERT_NE(at, std::string::npos) << damage.what;
+        text.replace(at, damage.from.size(), damage.to);
+      }
+      files.push_back(dir.Path(name));
+      WriteFile(files.back(), text);
+    }
+    std::ostringstream out, err;
+    const std::string bulletin = dir.Path("b.txt");
+    EXPECT_EQ(RunAssemble({files, bulletin, ""}, out, err), damage.status)
+        << damage.what;
+    std::string line = damage.line;
+    const std::string named =
+        damage.status == 0 ? files[2] : dir.Path(std::string(damage.file));
+    line.replace(line.find("{}"), 2, named);
+    EXPECT_EQ(Lines(err.str()).front(), line) << damage.what;
+    EXPECT_EQ(std::filesystem::exists(bulletin), damage.status == 0);
+  }
+}
+
+// Web copies indented with tabs, as with blanks, make the same bulletin.
+TEST(SampleProductsTest, TabIndentedCopiesReadAsBlankIndentedOnes) {
+  const std::string products = std::string(ORVANNE_SAMPLES) + "/products/";
+  TempDir dir;
+  std::vector<std::string> files;
+  for (const char* name : {"gfs_1200.txt", "gfsx_0000.txt", "nbs_1200.txt"}) {
+    std::string tabbed;
+    for (const std::string& line : Lines(ReadFile(products + name)))
+      tabbed += "\t" + line + "\n";
+    files.push_back(dir.Path(name));
+    WriteFile(files.back(), tabbed);
+  }
+  std::ostringstream out, err;
+  ASSERT_EQ(RunAssemble({files, "", ""}, out, err), 0) << err.str();
+  std::ostringstream plainOut, plainErr;
+  ASSERT_EQ(RunAssemble({{products + "gfs_1200.txt", products + "gfsx_0000.txt",
+                          products + "nbs_1200.txt"},
+                         "",
+                         ""},
+                        plainOut, plainErr),
+            0);
+  // The translated sections are the same; sections taken as issued keep
+  // their copy's indentation.
+  EXPECT_EQ(Lines(out.str())[0], Lines(plainOut.str())[0]);
+  EXPECT_EQ(Lines(out.str())[2], Lines(plainOut.str())[2]);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "assemble/section_check.h"
 
+#include <sstream>
 #include <string_view>
 
 #include "assemble/nbs_translation.h"
+#include "blend/bulletin_rows.h"
+#include "blend/validate_bulletin.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 
@@ -33,7 +36,98 @@ std::vector<std::string_view> MissingRows(std::span<const RowLabel> rows,
   return missing;
 }
 
+// The readers' reason without the words that speak of a bulletin file:
+// 'row "P12" of section 5 (KBKX) is missing or incomplete'.
+std::string ReadersReason(std::string reason) {
+  constexpr std::string_view kPrefix = "The bulletin could not be read: ";
+  if (reason.starts_with(kPrefix)) reason.erase(0, kPrefix.size());
+  if (reason.ends_with('.')) reason.pop_back();
+  return reason;
+}
+
+// Section `section` alone, read by the row readers of its group.
+bool ReadsAlone(const std::string& text, int section, std::string* err) {
+  std::istringstream temperatures(text), sky(text);
+  if (SectionGroupOf(section) == SectionGroup::kExtended) {
+    ExtendedTempRecord temperature;
+    ExtendedSkyRecord cloudAndWind;
+    return ReadExtendedTempSection(temperatures, temperature, section, err) &&
+           ReadExtendedSkySection(sky, cloudAndWind, section, err);
+  }
+  ShortTempRecord temperature;
+  ShortSkyRecord cloudAndWind;
+  return ReadShortTempSection(temperatures, temperature, section, err) &&
+         ReadShortSkySection(sky, cloudAndWind, section, err);
+}
+
+// The whole bulletin through the header check and both readers.
+bool ReadsWhole(const std::string& bulletin, std::string* err) {
+  std::istringstream headers(bulletin), temperatures(bulletin), sky(bulletin);
+  StationRecords<ShortTempRecord> primaryTemp, secondaryTemp;
+  StationRecords<ExtendedTempRecord> extendedTemp;
+  StationRecords<ShortSkyRecord> primarySky, secondarySky;
+  StationRecords<ExtendedSkyRecord> extendedSky;
+  return ValidateBulletin(headers, err) &&
+         ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp,
+                             temperatures, err) &&
+         ReadSkyRows(primarySky, secondarySky, extendedSky, sky, err);
+}
+
+// The section whose rows alone make the header check fail: the bulletin
+// of the twelve header lines with that section's rows under its own.
+int SectionUpsettingTheHeaders(const ChosenSections& chosen) {
+  for (int i = 0; i < kSectionCount; ++i) {
+    std::string bulletin;
+    for (int k = 0; k < kSectionCount; ++k) {
+      const std::string& text = chosen.sections[k].block.text;
+      bulletin += k == i ? text : text.substr(0, text.find('\n') + 1);
+      bulletin += '\n';
+    }
+    std::istringstream in(bulletin);
+    std::string err;
+    if (!ValidateBulletin(in, &err)) return i;
+  }
+  return -1;
+}
+
+std::string RefusedLine(const ChosenSections& chosen, int i,
+                        const std::vector<std::string>& fileNames,
+                        const std::string& reason) {
+  const FoundBlock& block = chosen.sections[i].block;
+  return Fill(
+      "The {} guidance for {} issued {} at {} in {} is not one the 1200 Model reads: {}.",
+      {block.header.model, SectionStation(i + 1), FormatIssueDate(chosen.date),
+       block.header.cycle, fileNames[block.file], reason});
+}
+
 }  // namespace
+
+std::string BulletinText(const ChosenSections& chosen) {
+  std::string text;
+  for (const ChosenSection& section : chosen.sections)
+    text += section.block.text + "\n";
+  return text;
+}
+
+void CheckWithTheModelsReading(const ChosenSections& chosen,
+                               const std::vector<std::string>& fileNames,
+                               Refusals* refusals) {
+  std::string err;
+  for (int i = 0; i < kSectionCount; ++i)
+    if (!ReadsAlone(chosen.sections[i].block.text, i + 1, &err))
+      refusals->bySection[i].push_back(
+          RefusedLine(chosen, i, fileNames, ReadersReason(err)));
+  if (!refusals->empty() || ReadsWhole(BulletinText(chosen), &err)) return;
+  const int upsetting = SectionUpsettingTheHeaders(chosen);
+  if (upsetting >= 0)
+    refusals->bySection[upsetting].push_back(
+        RefusedLine(chosen, upsetting, fileNames,
+                    "a row holds words the header check takes for a header"));
+  else
+    refusals->general.push_back(Fill(
+        "The sections for {} do not make a bulletin the 1200 Model reads: {}.",
+        {FormatIssueDate(chosen.date), ReadersReason(err)}));
+}
 
 void CheckFoundBlocks(const ChosenSections& chosen,
                       const std::vector<std::string>& fileNames,

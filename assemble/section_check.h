@@ -26,4 +26,14 @@ void CheckRowLabels(const ChosenSections& chosen, Refusals* refusals);
 // One date word in all twelve headers, as the header check compares them.
 void CheckDateWords(const ChosenSections& chosen, Refusals* refusals);
 
+// Reads each chosen section, then the whole bulletin, with the 1200
+// Model's own header check and row readers, as menu entry 1 would: a
+// section they refuse is refused with their reason.
+void CheckWithTheModelsReading(const ChosenSections& chosen,
+                               const std::vector<std::string>& fileNames,
+                               Refusals* refusals);
+
+// The bulletin: each section's text, then an empty line.
+std::string BulletinText(const ChosenSections& chosen);
+
 #endif  // ORVANNE_ASSEMBLE_SECTION_CHECK_H_

@@ -153,9 +153,12 @@ IssueDate SectionCollector::DateToChoose(Refusals* refusals) const {
   // Nothing complete: tell what the newest date lacks. Every file read
   // holds a block, so some date was seen.
   const IssueDate date = dates_.empty() ? *newestSeen_ : dates_.rbegin()->first;
-  refusals->general.push_back(
-      Fill("No issue date has all twelve sections; the newest date seen is {}.",
-           {FormatIssueDate(date)}));
+  // When dates were passed over, one of them may have had all twelve: the
+  // line about them says so instead.
+  if (!droppedUpTo_)
+    refusals->general.push_back(Fill(
+        "No issue date has all twelve sections; the newest date seen is {}.",
+        {FormatIssueDate(date)}));
   return date;
 }
 

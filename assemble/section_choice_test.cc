@@ -84,17 +84,14 @@ TEST(SectionChoiceTest, ADateDroppedOverTheCountIsNeverChosenSilently) {
   SectionCollector tight(std::nullopt, false, 6);
   CollectArchive(tight, onlyTheFirstDay);
   EXPECT_FALSE(Choose(tight, chosen, refusals));
-  ASSERT_GE(refusals.size(), 3u);
-  EXPECT_EQ(
-      refusals[0],
-      "No issue date has all twelve sections; the newest date seen is 11/20/2000.");
-  EXPECT_TRUE(refusals[1].starts_with(
+  ASSERT_GE(refusals.size(), 2u);
+  EXPECT_TRUE(refusals[0].starts_with(
       "The products hold too many dates to weigh them all, and dates up to "))
-      << refusals[1];
-  EXPECT_TRUE(refusals[1].ends_with(
+      << refusals[0];
+  EXPECT_TRUE(refusals[0].ends_with(
       " were passed over; name the date wanted with --date."));
   EXPECT_EQ(
-      refusals[2],
+      refusals[1],
       "No GFSX (or MRF) guidance for KBKX issued 11/20/2000 at 0000 was found.");
 
   // Asked for, the day is found however few dates are held.

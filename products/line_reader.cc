@@ -33,7 +33,7 @@ bool LineReader::Refill() {
   return got != 0;
 }
 
-bool LineReader::Next(Line& line) {
+bool LineReader::NextRaw(Line& line) {
   line = Line{};
   for (;;) {
     const char* begin = buffer_.data() + begin_;
@@ -72,4 +72,14 @@ bool LineReader::Next(Line& line) {
       return true;
     }
   }
+}
+
+bool LineReader::Next(Line& line) {
+  if (!NextRaw(line)) return false;
+  // A byte-order mark, as some editors save text, is no part of the line.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (atStart_ && line.text.starts_with(kByteOrderMark))
+    line.text.remove_prefix(kByteOrderMark.size());
+  atStart_ = false;
+  return true;
 }

@@ -28,7 +28,8 @@ class LineReader {
   explicit LineReader(std::FILE* file);
 
   // The next line; false at the end of the file or on a read error. A last
-  // line without a line feed is a line. `line.text` stays valid until the
+  // line without a line feed is a line; a UTF-8 byte-order mark at the
+  // start of the file is passed over. `line.text` stays valid until the
   // next call.
   bool Next(Line& line);
 
@@ -36,6 +37,7 @@ class LineReader {
   bool failed() const { return failed_; }
 
  private:
+  bool NextRaw(Line& line);
   // Moves what is left to the front and reads more after it; false when
   // nothing more could be read.
   bool Refill();
@@ -46,6 +48,7 @@ class LineReader {
   std::size_t end_ = 0;    // end of the bytes read
   bool ended_ = false;     // the file has no more bytes
   bool failed_ = false;
+  bool atStart_ = true;
 };
 
 #endif  // ORVANNE_PRODUCTS_LINE_READER_H_
