@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/fetch_command.h"
 #include "app/run_table.h"
+#include "app/today_command.h"
 #include "assemble/assemble.h"
 #include "common/run_frame.h"
 
@@ -20,10 +22,18 @@ inline constexpr int kExitUsage = 2;    // the arguments make no command
 
 // What the arguments ask for.
 struct Command {
-  std::string name;  // "help", "version", "assemble", or a run's command
+  std::string name;  // "help", "version", "assemble", "fetch", "today",
+                     // or a run's command
   RunRequest request;
   AssembleRequest assemble;
+  FetchRequest fetch;
+  TodayRequest today;
 };
+
+// Sets `request` from one run option's value: --units, --ratio or --rows.
+// False, with `err` naming the problem, for a value that is not one.
+bool TakeOption(const std::string& name, const std::string& value,
+                RunRequest* request, std::string* err);
 
 // Reads the arguments after the program's name (at least one). False, with
 // `err` naming the problem, when they make no command.

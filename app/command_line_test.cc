@@ -213,6 +213,10 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
+       orvanne-forecast fetch [--date DATE] [--archive DIR] [--source URL]
+                              [--timeout SECONDS]
+       orvanne-forecast today [fetch's options] [--units U] [--primary P]
+                              --ratio R
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -228,6 +232,12 @@ Commands:
   severe    the severe weather table (29 rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
+  fetch     the day's 15 products (MAV, MEX and NBS of KBKX, KHON, KMHE and
+            KFSD; CLIFSD, CLIHON, CLIMHE) from the product service into the
+            archive, DIR/YYYY-MM-DD/ID.txt; one line per product on
+            standard error
+  today     fetch, then assemble the day's bulletin into
+            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it
 
 Options:
   --units U   standard (the default) or metric
@@ -236,7 +246,15 @@ Options:
   --rows N    the rows of the model table, 1 to 48 (default 48)
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
-              the newest date for which all twelve sections are found
+              the newest date for which all twelve sections are found.
+              For fetch and today: the UTC day (default today's)
+  --archive DIR  the archive's folder; without it $ORVANNE_ARCHIVE, else
+              $XDG_DATA_HOME/orvanne-forecast/archive, else
+              ~/.local/share/orvanne-forecast/archive
+  --source URL   another service with the same query interface (http://
+              or https://); default the Iowa Environmental Mesonet's
+  --timeout SECONDS  the longest one request may take, 1 to 3600
+              (default 60)
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
@@ -246,8 +264,10 @@ Options:
   --version   show the version and exit
 
 Exit status:
-  0  the report was written
+  0  the report was written (fetch: all 15 products are in the archive)
   1  the run stopped on a problem of the bulletin or the report file
+     (fetch: some products are not in the archive; today: a product the
+     bulletin needs is missing, or the assembler or the run refused)
   2  the arguments make no command
 )";
   for (const char* word : {"--help", "-h", "help"}) {
