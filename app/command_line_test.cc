@@ -278,7 +278,7 @@ Exit status:
   }
   FinishedCommand version = RunWithArguments(dir, {"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "orvanne-forecast 1.1.0\n");
+  EXPECT_EQ(version.out, "orvanne-forecast 1.2.0\n");
 }
 
 }  // namespace
