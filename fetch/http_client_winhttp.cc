@@ -26,7 +26,10 @@ std::wstring Widen(const std::string& text) {
 HttpFailure FailureOf(DWORD code) {
   switch (code) {
     case ERROR_WINHTTP_TIMEOUT:
+    case WSAETIMEDOUT:  // wine gives the socket's own code
       return HttpFailure::kTimedOut;
+    case WSAECONNREFUSED:
+    case WSAECONNRESET:
     case ERROR_WINHTTP_CANNOT_CONNECT:
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
     case ERROR_WINHTTP_CONNECTION_ERROR:
@@ -84,14 +87,15 @@ std::optional<int> RetryAfter(HINTERNET request) {
 // Reads the body; false with the failure when it cannot be read whole.
 bool ReadBody(HINTERNET request, const HttpOptions& options,
               Clock::time_point deadline, std::string* body,
-              HttpFailure* failure) {
+              HttpFailure* failure, DWORD* code) {
   char buffer[65536];
   while (true) {
     const int left = Remaining(deadline);
     WinHttpSetTimeouts(request, left, left, left, left);
     DWORD read = 0;
     if (!WinHttpReadData(request, buffer, sizeof(buffer), &read)) {
-      const HttpFailure kind = FailureOf(GetLastError());
+      *code = GetLastError();
+      const HttpFailure kind = FailureOf(*code);
       *failure =
           kind == HttpFailure::kNoConnection ? HttpFailure::kCutShort : kind;
       return false;
@@ -175,8 +179,11 @@ bool HttpGet(const std::string& url, const HttpOptions& options,
   response->status = static_cast<long>(
       NumberHeader(request.value, WINHTTP_QUERY_STATUS_CODE).value_or(0));
   response->retryAfterSeconds = RetryAfter(request.value);
-  if (!ReadBody(request.value, options, deadline, &response->body, failure)) {
-    *err = HttpFailureText(*failure, options);
+  DWORD code = 0;
+  if (!ReadBody(request.value, options, deadline, &response->body, failure,
+                &code)) {
+    *err = *failure == HttpFailure::kOther ? OtherText(code)
+                                           : HttpFailureText(*failure, options);
     return false;
   }
   return true;
