@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 AttemptResult Answer(long status, std::optional<int> retryAfter = {}) {
@@ -53,57 +51,6 @@ TEST(RetryPolicyTest, RetryAfterHeaders) {
   EXPECT_EQ(ParseRetryAfter("Wed, 21 Oct 2026 07:28:00 GMT"), std::nullopt);
   EXPECT_EQ(ParseRetryAfter("-1"), std::nullopt);
   EXPECT_EQ(ParseRetryAfter(""), std::nullopt);
-}
-
-// Answers with the statuses in turn (0: a time-out), recording each wait.
-struct ScriptedService {
-  std::vector<long> statuses;
-  std::size_t asked = 0;
-  std::vector<int> waits;
-
-  FetchOutcome Fetch() {
-    auto get = [this](const std::string&, const HttpOptions&,
-                      HttpResponse* response, HttpFailure* failure,
-                      std::string* err) {
-      const long status = statuses[asked++];
-      if (status == 0) {
-        *failure = HttpFailure::kTimedOut;
-        *err = "timed out";
-        return false;
-      }
-      response->status = status;
-      response->body = "body";
-      return true;
-    };
-    return GetWithRetries("http://127.0.0.1/", {}, get,
-                          [this](int seconds) { waits.push_back(seconds); });
-  }
-};
-
-TEST(RetryPolicyTest, AttemptsWaitsAndTheReasonGiven) {
-  struct Case {
-    std::vector<long> statuses;
-    bool ok;
-    int attempts;
-    std::vector<int> waits;
-    std::string reason;
-  } cases[] = {
-      {{200}, true, 1, {}, "HTTP 200"},
-      {{503, 200}, true, 2, {1}, "HTTP 200"},
-      {{0, 502, 200}, true, 3, {1, 4}, "HTTP 200"},
-      {{503, 503, 503}, false, 3, {1, 4}, "HTTP 503"},
-      {{0, 0, 0}, false, 3, {1, 4}, "timed out"},
-      {{404}, false, 1, {}, "HTTP 404"},
-      {{503, 404}, false, 2, {1}, "HTTP 404"},
-  };
-  for (const Case& c : cases) {
-    ScriptedService service{c.statuses, 0, {}};
-    const FetchOutcome outcome = service.Fetch();
-    EXPECT_EQ(outcome.ok, c.ok);
-    EXPECT_EQ(outcome.attempts, c.attempts);
-    EXPECT_EQ(service.waits, c.waits);
-    EXPECT_EQ(outcome.reason, c.reason);
-  }
 }
 
 }  // namespace
