@@ -22,6 +22,10 @@ constexpr std::string_view kUsage = R"(Usage: orvanne-forecast
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
        orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
+       orvanne-forecast fetch [--date DATE] [--archive DIR] [--source URL]
+                              [--timeout SECONDS]
+       orvanne-forecast today [fetch's options] [--units U] [--primary P]
+                              --ratio R
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -41,6 +45,12 @@ Commands:
             KHON and KMHE against their daily climate reports in the
             archive: bias and mean absolute error of the maxima and minima,
             and the ratio that follows (the weight of the NBM)
+  fetch     the day's 15 products (MAV, MEX and NBS of KBKX, KHON, KMHE and
+            KFSD; CLIFSD, CLIHON, CLIMHE) from the product service into the
+            archive, DIR/YYYY-MM-DD/ID.txt; one line per product on
+            standard error
+  today     fetch, then assemble the day's bulletin into
+            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it
 
 Options:
   --units U   standard (the default) or metric
@@ -54,7 +64,15 @@ Options:
   --rows N    the rows of the model table, 1 to {} (default {})
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
-              the newest date for which all twelve sections are found
+              the newest date for which all twelve sections are found.
+              For fetch and today: the UTC day (default today's)
+  --archive DIR  the archive's folder; without it $ORVANNE_ARCHIVE, else
+              $XDG_DATA_HOME/orvanne-forecast/archive, else
+              ~/.local/share/orvanne-forecast/archive
+  --source URL   another service with the same query interface (http://
+              or https://); default the Iowa Environmental Mesonet's
+  --timeout SECONDS  the longest one request may take, 1 to 3600
+              (default 60)
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
@@ -72,9 +90,11 @@ Options:
 
 Exit status:
   0  the report was written (and the picture, with --plot; verify: the
-     table was printed)
+     table was printed; fetch: all 15 products are in the archive)
   1  the run stopped on a problem of the bulletin, the report file or the
-     picture (verify and --ratio auto: fewer than 7 days could be verified)
+     picture (verify and --ratio auto: fewer than 7 days could be verified;
+     fetch: some products are not in the archive; today: a product the
+     bulletin needs is missing, or the assembler or the run refused)
   2  the arguments make no command
 )";
 
@@ -121,7 +141,8 @@ bool ParseAssemble(const Options& options,
   return true;
 }
 
-// Sets the request from one option's value.
+}  // namespace
+
 bool TakeOption(const std::string& name, const std::string& value,
                 RunRequest* request, std::string* err) {
   if (name == "--units") {
@@ -156,6 +177,8 @@ bool TakeOption(const std::string& name, const std::string& value,
   }
   return true;
 }
+
+namespace {
 
 // The exit status after help or the version was printed: a text that did
 // not reach standard output (a full disk) is a failure, said on `err`.
@@ -205,6 +228,11 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
     }
     command->name = name == "--version" ? "version" : "help";
     return true;
+  }
+  if (name == "fetch" || name == "today") {
+    command->name = name;
+    return name == "fetch" ? ParseFetchCommand(args, &command->fetch, err)
+                           : ParseTodayCommand(args, &command->today, err);
   }
   const RunEntry* entry = FindCommand(runs, name);
   if (!entry && name != "assemble" && name != "verify") {
@@ -261,6 +289,8 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
   if (command.name == "assemble") return RunAssemble(command.assemble, console);
   if (command.name == "verify")
     return RunVerify(command.verify, console.out, console.err);
+  if (command.name == "fetch") return RunFetchCommand(command.fetch, console);
+  if (command.name == "today") return RunTodayCommand(command.today, console);
   const RunEntry* entry = FindCommand(runs, command.name);
   const bool written = command.ratioAuto
                            ? RunWithAutoRatio(entry->run, command.request,

@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/fetch_command.h"
 #include "app/run_table.h"
 #include "app/verify_command.h"
+#include "app/today_command.h"
 #include "assemble/assemble.h"
 #include "common/exit_status.h"
 #include "common/run_frame.h"
@@ -17,15 +19,23 @@
 
 // What the arguments ask for.
 struct Command {
-  std::string name;  // "help", "version", "assemble", "verify", or a run's
+  std::string name;  // "help", "version", "assemble", "verify", "fetch",
+                     // "today", or a run's command
   RunRequest request;
   AssembleRequest assemble;
   VerifyRequest verify;
+  FetchRequest fetch;
+  TodayRequest today;
   // `blend --ratio auto`: the ratio from the verification, with the archive
   // given by --archive (empty: the usual folder).
   bool ratioAuto = false;
   std::string archive;
 };
+
+// Sets `request` from one run option's value: --units, --ratio or --rows.
+// False, with `err` naming the problem, for a value that is not one.
+bool TakeOption(const std::string& name, const std::string& value,
+                RunRequest* request, std::string* err);
 
 // Reads the arguments after the program's name (at least one). False, with
 // `err` naming the problem, when they make no command.

@@ -223,6 +223,10 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
        orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
+       orvanne-forecast fetch [--date DATE] [--archive DIR] [--source URL]
+                              [--timeout SECONDS]
+       orvanne-forecast today [fetch's options] [--units U] [--primary P]
+                              --ratio R
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -242,6 +246,12 @@ Commands:
             KHON and KMHE against their daily climate reports in the
             archive: bias and mean absolute error of the maxima and minima,
             and the ratio that follows (the weight of the NBM)
+  fetch     the day's 15 products (MAV, MEX and NBS of KBKX, KHON, KMHE and
+            KFSD; CLIFSD, CLIHON, CLIMHE) from the product service into the
+            archive, DIR/YYYY-MM-DD/ID.txt; one line per product on
+            standard error
+  today     fetch, then assemble the day's bulletin into
+            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it
 
 Options:
   --units U   standard (the default) or metric
@@ -255,7 +265,15 @@ Options:
   --rows N    the rows of the model table, 1 to 48 (default 48)
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
-              the newest date for which all twelve sections are found
+              the newest date for which all twelve sections are found.
+              For fetch and today: the UTC day (default today's)
+  --archive DIR  the archive's folder; without it $ORVANNE_ARCHIVE, else
+              $XDG_DATA_HOME/orvanne-forecast/archive, else
+              ~/.local/share/orvanne-forecast/archive
+  --source URL   another service with the same query interface (http://
+              or https://); default the Iowa Environmental Mesonet's
+  --timeout SECONDS  the longest one request may take, 1 to 3600
+              (default 60)
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
@@ -273,9 +291,11 @@ Options:
 
 Exit status:
   0  the report was written (and the picture, with --plot; verify: the
-     table was printed)
+     table was printed; fetch: all 15 products are in the archive)
   1  the run stopped on a problem of the bulletin, the report file or the
-     picture (verify and --ratio auto: fewer than 7 days could be verified)
+     picture (verify and --ratio auto: fewer than 7 days could be verified;
+     fetch: some products are not in the archive; today: a product the
+     bulletin needs is missing, or the assembler or the run refused)
   2  the arguments make no command
 )";
   for (const char* word : {"--help", "-h", "help"}) {
@@ -286,7 +306,7 @@ Exit status:
   }
   FinishedCommand version = RunWithArguments(dir, {"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "orvanne-forecast 1.1.0\n");
+  EXPECT_EQ(version.out, "orvanne-forecast 1.2.0\n");
 }
 
 }  // namespace

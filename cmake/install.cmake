@@ -6,6 +6,14 @@ include(GNUInstallDirs)
 # The manual page carries the project's version.
 configure_file(doc/orvanne-forecast.1.in orvanne-forecast.1 @ONLY)
 
+# Debian wants the manual page and the changelog compressed, with no name or
+# time in the header (-n) so that every build gives the same bytes.
+function(orvanne_gzip source target)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${target}
+    COMMAND gzip -9n -c ${source} > ${CMAKE_CURRENT_BINARY_DIR}/${target}
+    DEPENDS ${source})
+endfunction()
+
 if(WIN32)
   # The zip holds the program with the README and the samples beside it.
   install(TARGETS orvanne-forecast RUNTIME DESTINATION .)
@@ -16,9 +24,16 @@ if(WIN32)
 else()
   set(ORVANNE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvanne-forecast)
   install(TARGETS orvanne-forecast RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1
+  orvanne_gzip(${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1
+               orvanne-forecast.1.gz)
+  orvanne_gzip(${CMAKE_CURRENT_SOURCE_DIR}/doc/changelog changelog.gz)
+  add_custom_target(orvanne_compressed_docs ALL DEPENDS
+    ${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1.gz
+    ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/orvanne-forecast.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES README.md DESTINATION ${ORVANNE_DOC_DIR})
+  install(FILES README.md doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+          DESTINATION ${ORVANNE_DOC_DIR})
   install(FILES doc/meteogram.png DESTINATION ${ORVANNE_DOC_DIR}/doc)
   install(DIRECTORY samples/ DESTINATION ${ORVANNE_DOC_DIR}/samples
           PATTERN "*.out" EXCLUDE)

@@ -1,0 +1,107 @@
+#include <curl/curl.h>
+
+#include "fetch/http_client.h"
+#include "fetch/retry_policy.h"
+
+namespace {
+
+// Where libcurl's callbacks put what they receive.
+struct Transfer {
+  HttpResponse* response;
+  std::size_t maxBodyBytes;
+  bool tooLarge = false;
+};
+
+std::size_t TakeBody(char* data, std::size_t size, std::size_t count,
+                     void* user) {
+  Transfer& transfer = *static_cast<Transfer*>(user);
+  const std::size_t bytes = size * count;
+  if (transfer.response->body.size() + bytes > transfer.maxBodyBytes) {
+    transfer.tooLarge = true;
+    return 0;  // ends the transfer
+  }
+  transfer.response->body.append(data, bytes);
+  return bytes;
+}
+
+// Keeps the Retry-After of the last answer; each redirect's answer starts
+// its headers with a status line.
+std::size_t TakeHeader(char* data, std::size_t size, std::size_t count,
+                       void* user) {
+  Transfer& transfer = *static_cast<Transfer*>(user);
+  const std::string_view line(data, size * count);
+  if (line.starts_with("HTTP/")) transfer.response->retryAfterSeconds.reset();
+  if (const auto value = HeaderValue(line, "Retry-After"))
+    transfer.response->retryAfterSeconds = ParseRetryAfter(*value);
+  return size * count;
+}
+
+HttpFailure FailureOf(CURLcode code, const Transfer& transfer) {
+  if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
+    return HttpFailure::kTooLarge;
+  switch (code) {
+    case CURLE_OPERATION_TIMEDOUT:
+      return HttpFailure::kTimedOut;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_GOT_NOTHING:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+      return HttpFailure::kNoConnection;
+    case CURLE_PARTIAL_FILE:
+      return HttpFailure::kCutShort;
+    default:
+      return HttpFailure::kOther;
+  }
+}
+
+void SetOptions(CURL* curl, const std::string& url, const HttpOptions& options,
+                Transfer* transfer) {
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, long{options.maxRedirects});
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT,
+                   long{options.connectTimeoutSeconds});
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT, long{options.timeoutSeconds});
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_USERAGENT, options.userAgent.c_str());
+  curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                   static_cast<curl_off_t>(options.maxBodyBytes));
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, TakeBody);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, transfer);
+  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, TakeHeader);
+  curl_easy_setopt(curl, CURLOPT_HEADERDATA, transfer);
+}
+
+}  // namespace
+
+bool HttpGet(const std::string& url, const HttpOptions& options,
+             HttpResponse* response, HttpFailure* failure, std::string* err) {
+  static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+  CURL* curl = initialised == CURLE_OK ? curl_easy_init() : nullptr;
+  if (!curl) {
+    *failure = HttpFailure::kOther;
+    *err = "no HTTP client";
+    return false;
+  }
+  *response = HttpResponse{};
+  Transfer transfer{response, options.maxBodyBytes};
+  SetOptions(curl, url, options, &transfer);
+  const CURLcode code = curl_easy_perform(curl);
+  if (code == CURLE_OK)
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response->status);
+  curl_easy_cleanup(curl);
+  if (code == CURLE_OK) return true;
+  *failure = FailureOf(code, transfer);
+  if (*failure != HttpFailure::kOther)
+    *err = HttpFailureText(*failure, options);
+  else if (code == CURLE_TOO_MANY_REDIRECTS)
+    *err = "too many redirects";
+  else
+    *err = curl_easy_strerror(code);
+  return false;
+}

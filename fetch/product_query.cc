@@ -1,0 +1,45 @@
+#include "fetch/product_query.h"
+
+#include <cctype>
+
+#include "common/console.h"
+
+namespace {
+
+// True when `text` starts with `prefix`, letters compared in any case.
+bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+      return false;
+  return true;
+}
+
+}  // namespace
+
+bool IsGuidanceId(std::string_view id) { return !id.starts_with("CLI"); }
+
+bool IsServiceAddress(std::string_view source) {
+  for (const char c : source)
+    if (static_cast<unsigned char>(c) <= ' ' || c == '\x7f') return false;
+  std::size_t host;
+  if (StartsWithAnyCase(source, "http://"))
+    host = 7;
+  else if (StartsWithAnyCase(source, "https://"))
+    host = 8;
+  else
+    return false;
+  return host < source.size() && source[host] != '/' && source[host] != '?' &&
+         source[host] != '#';
+}
+
+std::string ProductUrl(std::string_view source, std::string_view id,
+                       const IssueDate& day) {
+  const std::string_view separator =
+      source.find('?') == std::string_view::npos ? "?" : "&";
+  return Fill("{}{}pil={}&fmt=text&limit=9999&sdate={}&edate={}",
+              {source, separator, id, FormatIsoDate(day),
+               FormatIsoDate(AddDays(day, 1))});
+}
+
+std::string UserAgent() { return "orvanne-forecast/" ORVANNE_VERSION; }

@@ -1,0 +1,41 @@
+#ifndef ORVANNE_FETCH_PRODUCT_QUERY_H_
+#define ORVANNE_FETCH_PRODUCT_QUERY_H_
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "products/issue_date.h"
+
+// What is asked of the product service: which ids, at which address, in
+// which query, with which User-Agent. The same on every platform.
+
+// The service that keeps the issued text products by id.
+inline constexpr std::string_view kProductService =
+    "https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py";
+
+// The ids fetched for a day, in the order asked: each guidance product for
+// each station, then the daily climate reports (KBKX issues none).
+inline constexpr std::array<std::string_view, 15> kProductIds{
+    "MAVBKX", "MAVHON", "MAVMHE", "MAVFSD", "MEXBKX",
+    "MEXHON", "MEXMHE", "MEXFSD", "NBSBKX", "NBSHON",
+    "NBSMHE", "NBSFSD", "CLIFSD", "CLIHON", "CLIMHE"};
+
+// True for an id the 1200 Model's bulletin is assembled from (not a
+// climate report).
+bool IsGuidanceId(std::string_view id);
+
+// True when `source` is an http:// or https:// address (the scheme in any
+// case) with a host, and holds no blank or control character.
+bool IsServiceAddress(std::string_view source);
+
+// The address of one id's products issued on the UTC day `day`:
+// "SOURCE?pil=ID&fmt=text&limit=9999&sdate=YYYY-MM-DD&edate=YYYY-MM-DD",
+// edate the next day ("&" instead of "?" when `source` has a query).
+std::string ProductUrl(std::string_view source, std::string_view id,
+                       const IssueDate& day);
+
+// "orvanne-forecast/VERSION": every request names the program.
+std::string UserAgent();
+
+#endif  // ORVANNE_FETCH_PRODUCT_QUERY_H_

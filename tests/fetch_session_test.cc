@@ -1,0 +1,138 @@
+// fetch and today through the built program, against the stand-in service
+// on 127.0.0.1.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fetch/product_query.h"
+#include "tests/console_texts.h"
+#include "tests/product_server.h"
+#include "tests/temp_dir.h"
+
+namespace {
+
+std::vector<std::string> FetchArguments(const std::string& command,
+                                        const ProductServer& server,
+                                        const TempDir& dir) {
+  return {command,
+          "--date",
+          "12/08/2026",
+          "--archive",
+          dir.path + "/archive",
+          "--source",
+          server.Source()};
+}
+
+std::string Archived(const TempDir& dir, std::string_view name) {
+  return dir.path + "/archive/2026-12-08/" + std::string(name);
+}
+
+TEST(FetchSessionTest, OneLinePerIdTheStatusAndTheUserAgent) {
+  ProductServer server({"NBSFSD=503-once", "CLIHON=missing"});
+  TempDir dir;
+  const FinishedCommand run =
+      RunWithArguments(dir, FetchArguments("fetch", server, dir));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "MAVBKX: 3 products, 5 KB\nMAVHON: 3 products, 5 KB\n"
+            "MAVMHE: 3 products, 5 KB\nMAVFSD: 3 products, 5 KB\n"
+            "MEXBKX: 2 products, 3 KB\nMEXHON: 2 products, 3 KB\n"
+            "MEXMHE: 2 products, 3 KB\nMEXFSD: 2 products, 3 KB\n"
+            "NBSBKX: 2 products, 4 KB\nNBSHON: 2 products, 4 KB\n"
+            "NBSMHE: 2 products, 4 KB\nNBSFSD: 2 products, 4 KB\n"
+            "CLIFSD: 1 product, 1 KB\nCLIHON: not issued yet\n"
+            "CLIMHE: 1 product, 1 KB\n");
+  for (const std::string_view id : kProductIds)
+    if (id != "CLIHON") {
+      EXPECT_EQ(ReadFile(Archived(dir, std::string(id) + ".txt")),
+                ServedProduct(id));
+    }
+  EXPECT_FALSE(FileExists(Archived(dir, "CLIHON.txt")));
+  const std::vector<std::string> requests = server.Requests();
+  ASSERT_EQ(requests.size(), 16u);
+  const std::string version =
+      RunWithArguments(dir, {"--version"}).out.substr(17);
+  EXPECT_EQ(
+      requests[0],
+      "/cgi-bin/afos/retrieve.py?pil=MAVBKX&fmt=text&limit=9999&sdate=2026-12-08&edate=2026-12-09\torvanne-forecast/" +
+          version.substr(0, version.size() - 1));
+}
+
+TEST(FetchSessionTest, UsageProblems) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string problem;
+  } cases[] = {
+      {{"fetch", "--source", "ftp://mirror.example/"},
+       "the source must be an http:// or https:// address, not 'ftp://mirror.example/'"},
+      {{"fetch", "--timeout", "0"},
+       "the time-out must be a whole number of seconds from 1 to 3600, not '0'"},
+      {{"fetch", "--date", "2/30/2026"},
+       "the date must be month/day/year, not '2/30/2026'"},
+      {{"fetch", "MAVFSD"}, "fetch takes no file, not 'MAVFSD'"},
+      {{"today", "--archive", "a"}, "today needs the option --ratio"},
+      {{"today", "--ratio", "0.6", "--primary", "gfs"},
+       "the primary guidance must be nam or nbm, not 'gfs'"},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const FinishedCommand run = RunWithArguments(dir, c.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orvanne-forecast: " + c.problem +
+                           "; see 'orvanne-forecast --help'.\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("a")));
+}
+
+TEST(FetchSessionTest, TodayFetchesAssemblesAndRuns) {
+  ProductServer server({"CLIHON=missing"});
+  TempDir dir;
+  std::vector<std::string> args = FetchArguments("today", server, dir);
+  args.insert(args.end(), {"--ratio", "0.6", "--units", "metric"});
+  const FinishedCommand run = RunWithArguments(dir, args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("\nCLIHON: not issued yet\n"), std::string::npos);
+  EXPECT_NE(run.err.find("\nsection 1: KBKX NBM 12/08/2026 1200 from " +
+                         Archived(dir, "NBSBKX.txt") + ", translated\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("\nsection 12: KFSD GFSX 12/08/2026 0000 from " +
+                         Archived(dir, "MEXFSD.txt") + "\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("The AVNratio value then has to be: 0.4\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Output file successfully created!\n"),
+            std::string::npos);
+  EXPECT_EQ(
+      ReadFile(Archived(dir, "orvanne_1200.out"))
+          .rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0),
+      0u);
+}
+
+TEST(FetchSessionTest, TodayStopsOnAMissingProductOrCycle) {
+  struct Case {
+    std::string fault;
+    std::string line;
+  } cases[] = {
+      {"MEXHON=404",
+       "MEXHON is not in the archive; the 1200 Model's bulletin needs it.\n"},
+      {"MAVBKX=early",
+       "No GFS (or AVN) guidance for KBKX issued 12/08/2026 at 1200 was found; only the 0000 and 0600 cycles of the GFS guidance were found; the 1200 Model takes its 1200 cycle.\n"},
+  };
+  for (const Case& c : cases) {
+    ProductServer server({c.fault});
+    TempDir dir;
+    std::vector<std::string> args = FetchArguments("today", server, dir);
+    args.insert(args.end(), {"--ratio", "0.6"});
+    const FinishedCommand run = RunWithArguments(dir, args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.ends_with(c.line)) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(FileExists(Archived(dir, "orvanne_1200.txt")));
+    EXPECT_FALSE(FileExists(Archived(dir, "orvanne_1200.out")));
+  }
+}
+
+}  // namespace
