@@ -61,3 +61,20 @@ bool SplitArguments(const std::vector<std::string>& args,
   }
   return true;
 }
+
+bool ParseDateOption(const std::string& value, IssueDate* date,
+                     std::string* err) {
+  if (ParseIssueDate(value, date)) return true;
+  *err = Fill("the date must be month/day/year, not '{}'", {value});
+  return false;
+}
+
+bool ParsePrimaryOption(const std::string& value, bool* primaryNbm,
+                        std::string* err) {
+  if (value != "nam" && value != "nbm") {
+    *err = Fill("the primary guidance must be nam or nbm, not '{}'", {value});
+    return false;
+  }
+  *primaryNbm = value == "nbm";
+  return true;
+}

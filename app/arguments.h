@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "products/issue_date.h"
+
 // The command line's words after the command: options and operands.
 
 // Options as given, name and value, in the order given.
@@ -24,5 +26,13 @@ bool SplitArguments(const std::vector<std::string>& args,
 // nothing may stand before or after it, blanks included.
 bool ParseWhole(const std::string& text, double* value);
 bool ParseWhole(const std::string& text, int* value);
+
+// A DATE option's value, month/day/year as the guidance headers write it.
+bool ParseDateOption(const std::string& value, IssueDate* date,
+                     std::string* err);
+
+// A --primary option's value: nam (false) or nbm (true).
+bool ParsePrimaryOption(const std::string& value, bool* primaryNbm,
+                        std::string* err);
 
 #endif  // ORVANNE_APP_ARGUMENTS_H_

@@ -119,18 +119,11 @@ bool ParseAssemble(const Options& options,
       }
       request->output = value;
     } else if (name == "--date") {
-      if (!IsIssueDate(value)) {
-        *err = Fill("the date must be month/day/year, not '{}'", {value});
-        return false;
-      }
+      IssueDate date;
+      if (!ParseDateOption(value, &date, err)) return false;
       request->date = value;
     } else if (name == "--primary") {
-      if (value != "nam" && value != "nbm") {
-        *err =
-            Fill("the primary guidance must be nam or nbm, not '{}'", {value});
-        return false;
-      }
-      request->primaryNbm = value == "nbm";
+      if (!ParsePrimaryOption(value, &request->primaryNbm, err)) return false;
     }
   }
   if (operands.empty()) {
@@ -249,7 +242,8 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
   if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
   command->request.rows = entry->rows;
   if (!TakeRunOptions(options, command, err)) return false;
-  if (name == "blend" && !command->request.primaryRatio && !command->ratioAuto) {
+  if (name == "blend" && !command->request.primaryRatio &&
+      !command->ratioAuto) {
     *err = "blend needs the option --ratio";
     return false;
   }

@@ -8,8 +8,8 @@
 
 #include "app/fetch_command.h"
 #include "app/run_table.h"
-#include "app/verify_command.h"
 #include "app/today_command.h"
+#include "app/verify_command.h"
 #include "assemble/assemble.h"
 #include "common/exit_status.h"
 #include "common/run_frame.h"

@@ -12,10 +12,7 @@ constexpr int kMaxTimeoutSeconds = 3600;
 bool TakeFetchOption(const std::string& name, const std::string& value,
                      FetchRequest* request, std::string* err) {
   if (name == "--date") {
-    if (!ParseIssueDate(value, &request->day)) {
-      *err = Fill("the date must be month/day/year, not '{}'", {value});
-      return false;
-    }
+    if (!ParseDateOption(value, &request->day, err)) return false;
   } else if (name == "--archive") {
     if (value.empty()) {
       *err = "option --archive needs a folder";

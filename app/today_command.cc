@@ -1,5 +1,6 @@
 #include "app/today_command.h"
 
+#include "app/arguments.h"
 #include "app/auto_ratio.h"
 #include "app/command_line.h"
 #include "app/fetch_command.h"
@@ -14,14 +15,8 @@ namespace {
 // The options of today beyond fetch's.
 bool TakeTodayOption(const std::string& name, const std::string& value,
                      TodayRequest* request, std::string* err) {
-  if (name == "--primary") {
-    if (value != "nam" && value != "nbm") {
-      *err = Fill("the primary guidance must be nam or nbm, not '{}'", {value});
-      return false;
-    }
-    request->primaryNbm = value == "nbm";
-    return true;
-  }
+  if (name == "--primary")
+    return ParsePrimaryOption(value, &request->primaryNbm, err);
   if (name == "--ratio" && value == "auto") {
     request->ratioAuto = true;
     return true;
@@ -85,9 +80,9 @@ int RunTodayCommand(const TodayRequest& request, Console& console) {
   run.bulletinName = assemble.output;
   run.plotName =
       DayFolder(request.fetch.archive, request.fetch.day) + "/orvanne_1200.svg";
-  const bool written =
-      request.ratioAuto ? RunWithAutoRatio(RunStationBlend, run,
-                                           request.fetch.archive, console)
-                        : RunStationBlend(console, run);
+  const bool written = request.ratioAuto
+                           ? RunWithAutoRatio(RunStationBlend, run,
+                                              request.fetch.archive, console)
+                           : RunStationBlend(console, run);
   return written ? kExitWritten : kExitRefused;
 }

@@ -14,9 +14,9 @@
 
 struct TodayRequest {
   FetchRequest fetch;
-  RunRequest run;             // units and ratio; the bulletin is set later
-  bool primaryNbm = false;    // --primary nbm
-  bool ratioAuto = false;     // --ratio auto: the ratio from verification
+  RunRequest run;           // units and ratio; the bulletin is set later
+  bool primaryNbm = false;  // --primary nbm
+  bool ratioAuto = false;   // --ratio auto: the ratio from verification
 };
 
 // Reads the arguments of today (args[0] is "today"). False, with `err`

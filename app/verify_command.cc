@@ -19,10 +19,7 @@ bool TakeVerifyOption(const std::string& name, const std::string& value,
     request->archive = value;
   } else if (name == "--until") {
     IssueDate until;
-    if (!ParseIssueDate(value, &until)) {
-      *err = Fill("the date must be month/day/year, not '{}'", {value});
-      return false;
-    }
+    if (!ParseDateOption(value, &until, err)) return false;
     request->until = until;
   } else if (name == "--days") {
     if (!ParseWhole(value, &request->days) || request->days < 1 ||
