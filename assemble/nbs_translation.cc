@@ -9,6 +9,7 @@
 #include "common/console.h"
 #include "common/token_reads.h"
 #include "products/block_header.h"
+#include "products/nbs_columns.h"
 
 namespace {
 
@@ -24,7 +25,6 @@ constexpr std::array<int, 4> kTwelveHourColumns{7, 11, 15, 19};
 
 // A block's row: its label and one blank, then three characters a column,
 // values right-aligned. A section's row has a five-character label field.
-constexpr std::size_t kBlockLabelWidth = 4;
 constexpr std::size_t kFieldWidth = 3;
 constexpr std::size_t kSectionLabelWidth = 5;
 
@@ -64,39 +64,6 @@ std::string HourText(int column) {
   return {static_cast<char>('0' + hour / 10),
           static_cast<char>('0' + hour % 10)};
 }
-
-// Field `column` (from 1) of a row that starts at its label; characters past
-// the line's end count as blanks.
-std::string Field(std::string_view row, int column) {
-  const std::size_t start = kBlockLabelWidth + kFieldWidth * (column - 1);
-  std::string field(kFieldWidth, ' ');
-  if (start < row.size()) {
-    const std::string_view text = row.substr(start, kFieldWidth);
-    field.replace(0, text.size(), text);
-  }
-  return field;
-}
-
-}  // namespace
-
-std::optional<int> NbsFieldValue(std::string_view row, int column) {
-  const std::string field = Field(row, column);
-  std::size_t i = field.find_first_not_of(' ');
-  if (i == kNone) return std::nullopt;
-  const bool negative = field[i] == '-';
-  if (negative) ++i;
-  if (i == field.size()) return std::nullopt;
-  int value = 0;
-  for (; i < field.size(); ++i) {
-    if (!IsDigit(field[i])) return std::nullopt;
-    value = value * 10 + (field[i] - '0');
-  }
-  if (negative) value = -value;
-  if (value == -99 || value == -88) return std::nullopt;
-  return value;
-}
-
-namespace {
 
 // The line from its first word on; tabs indent a web copy as blanks do.
 std::string_view WithoutLeadingBlanks(std::string_view line) {
@@ -138,9 +105,9 @@ bool FindRows(std::string_view text, Block& block, std::string* err) {
 // The 1200 cycle's UTC row: 18 21 00 03 ... 12, and nothing after.
 bool IsTwelveHundredLayout(std::string_view utcRow) {
   for (int column = 1; column <= kBlockColumns; ++column)
-    if (Field(utcRow, column) != std::string(" ").append(HourText(column)))
+    if (NbsField(utcRow, column) != std::string(" ").append(HourText(column)))
       return false;
-  const std::size_t end = kBlockLabelWidth + kFieldWidth * kBlockColumns;
+  const std::size_t end = kNbsLabelWidth + kNbsFieldWidth * kBlockColumns;
   return utcRow.size() <= end || utcRow.find_first_not_of(' ', end) == kNone;
 }
 
@@ -177,7 +144,7 @@ bool ReadValue(const Block& block, Row r, int column, ValueRange range,
 bool ReadTwelveHourValues(const Block& block, Row r, ValueRange range,
                           std::array<int, 4>& values, std::string* err) {
   for (int column = 1; column <= kBlockColumns; ++column) {
-    if ((column - 3) % 4 == 0 || Field(block.rows[r], column) == "   ")
+    if ((column - 3) % 4 == 0 || NbsField(block.rows[r], column) == "   ")
       continue;
     *err = Fill(
         "The NBM guidance for {} issued {} at 1200 has a {} value at {} UTC, where that row has none: the row is out of place.",

@@ -1,7 +1,6 @@
 #ifndef ORVANNE_ASSEMBLE_NBS_TRANSLATION_H_
 #define ORVANNE_ASSEMBLE_NBS_TRANSLATION_H_
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +22,5 @@
 // the row can mean refuses the whole block.
 bool TranslateNbsBlock(const BlockHeader& header, std::string_view text,
                        std::string* section, std::string* err);
-
-// The whole number in field `column` (from 1) of an NBS row that starts at
-// its label (four characters, then three a column, values right-aligned);
-// nothing for a blank field, a missing-value mark (-99, -88) or anything else
-// that is not a number. Characters past the row's end count as blanks.
-std::optional<int> NbsFieldValue(std::string_view row, int column);
 
 #endif  // ORVANNE_ASSEMBLE_NBS_TRANSLATION_H_

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "assemble/nbs_translation.h"
 #include "products/block_scanner.h"
 #include "products/line_reader.h"
+#include "products/nbs_columns.h"
 
 namespace {
 
