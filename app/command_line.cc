@@ -203,6 +203,30 @@ bool TakeRunOptions(const Options& options, Command* command,
   return true;
 }
 
+// A run's command from its options and its one bulletin.
+bool ParseRun(const RunEntry& entry, const Options& options,
+              const std::vector<std::string>& operands, Command* command,
+              std::string* err) {
+  command->request.rows = entry.rows;
+  if (!TakeRunOptions(options, command, err)) return false;
+  if (entry.command == "blend" && !command->request.primaryRatio &&
+      !command->ratioAuto) {
+    *err = "blend needs the option --ratio";
+    return false;
+  }
+  if (operands.empty()) {
+    *err = Fill("{} needs the name of a bulletin", {entry.command});
+    return false;
+  }
+  if (operands.size() > 1) {
+    *err = Fill("{} takes one bulletin, not {}",
+                {entry.command, std::to_string(operands.size())});
+    return false;
+  }
+  command->request.bulletinName = operands[0];
+  return true;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -240,24 +264,7 @@ bool ParseCommand(const std::vector<std::string>& args, RunTable runs,
   if (name == "verify")
     return ParseVerify(options, operands, &command->verify, err);
   if (!entry) return ParseAssemble(options, operands, &command->assemble, err);
-  command->request.rows = entry->rows;
-  if (!TakeRunOptions(options, command, err)) return false;
-  if (name == "blend" && !command->request.primaryRatio &&
-      !command->ratioAuto) {
-    *err = "blend needs the option --ratio";
-    return false;
-  }
-  if (operands.empty()) {
-    *err = Fill("{} needs the name of a bulletin", {name});
-    return false;
-  }
-  if (operands.size() > 1) {
-    *err = Fill("{} takes one bulletin, not {}",
-                {name, std::to_string(operands.size())});
-    return false;
-  }
-  command->request.bulletinName = operands[0];
-  return true;
+  return ParseRun(*entry, options, operands, command, err);
 }
 
 int RunCommand(const std::vector<std::string>& args, RunTable runs,

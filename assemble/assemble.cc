@@ -133,6 +133,20 @@ bool WriteBulletin(const AssembleRequest& request, const ChosenSections& chosen,
   return false;
 }
 
+// Chooses the date and its twelve sections, translates the NBM blocks and
+// checks them all, in that order.
+void ChooseAndCheck(const SectionCollector& collector,
+                    const std::vector<std::string>& files,
+                    ChosenSections* chosen, Refusals* refusals) {
+  collector.Choose(chosen, refusals);
+  CheckFoundBlocks(*chosen, files, refusals);
+  TranslateNbmBlocks(chosen, refusals);
+  CheckRowLabels(*chosen, refusals);
+  CheckDateWords(*chosen, refusals);
+  // Only sections that passed every check above are read.
+  if (refusals->empty()) CheckWithTheModelsReading(*chosen, files, refusals);
+}
+
 }  // namespace
 
 int RunAssemble(const AssembleRequest& request, Console& console) {
@@ -159,14 +173,7 @@ int RunAssemble(const AssembleRequest& request, Console& console) {
 
   ChosenSections chosen;
   Refusals refusals;
-  collector.Choose(&chosen, &refusals);
-  CheckFoundBlocks(chosen, request.files, &refusals);
-  TranslateNbmBlocks(&chosen, &refusals);
-  CheckRowLabels(chosen, &refusals);
-  CheckDateWords(chosen, &refusals);
-  // Only sections that passed every check above are read.
-  if (refusals.empty())
-    CheckWithTheModelsReading(chosen, request.files, &refusals);
+  ChooseAndCheck(collector, request.files, &chosen, &refusals);
   if (!refusals.empty()) {
     PrintLines(console.err, refusals.Lines());
     return kExitRefused;
