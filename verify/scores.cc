@@ -37,7 +37,11 @@ std::string FormatHundredths(long long hundredths) {
 std::string FormatBias(const ErrorSums& sums) {
   if (sums.count == 0) return "-";
   const long long hundredths = RoundedHundredths(sums.sum, sums.count);
-  return (hundredths >= 0 ? "+" : "") + FormatHundredths(hundredths);
+  // Appended, not prefixed: a sign added in front of a temporary string
+  // trips a false overlap warning of some compilers.
+  std::string text = hundredths >= 0 ? "+" : "";
+  text += FormatHundredths(hundredths);
+  return text;
 }
 
 std::string FormatMae(const ErrorSums& sums) {
