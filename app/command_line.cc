@@ -173,10 +173,10 @@ bool TakeOption(const std::string& name, const std::string& value,
 
 namespace {
 
-// The exit status after help or the version was printed: a text that did
+// The exit status after help, the version or a run printed: a text that did
 // not reach standard output (a full disk) is a failure, said on `err`.
 int ShownOnOutput(Console& console, std::string_view failure) {
-  if (console.out) return kExitWritten;
+  if (console.out.flush()) return kExitWritten;
   PrintLine(console.err, failure);
   return kExitRefused;
 }
@@ -297,5 +297,7 @@ int RunCommand(const std::vector<std::string>& args, RunTable runs,
                            ? RunWithAutoRatio(entry->run, command.request,
                                               command.archive, console)
                            : entry->run(console, command.request);
-  return written ? kExitWritten : kExitRefused;
+  if (!written) return kExitRefused;
+  return ShownOnOutput(
+      console, "The run's lines could not be written to standard output.");
 }

@@ -149,14 +149,18 @@ TEST(BinarySessionTest, CrLfBulletinsGiveTheSameReportsAsLf) {
   }
 }
 
-// Help and the version that cannot reach standard output (a full disk) are
-// a failure, said on standard error.
-TEST(BinarySessionTest, HelpAndVersionOnAFullDiskFail) {
+// Help, the version and a run's lines that cannot reach standard output (a
+// full disk) are a failure, said on standard error.
+TEST(BinarySessionTest, StandardOutputOnAFullDiskFails) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   TempDir dir;
+  std::filesystem::copy_file(ORVANNE_SAMPLES "/gfs_long.txt",
+                             dir.Path("gfs_long.txt"));
   const std::pair<const char*, const char*> cases[] = {
       {"--help", "The help could not be written to standard output.\n"},
       {"--version", "The version could not be written to standard output.\n"},
+      {"table gfs_long.txt",
+       "The run's lines could not be written to standard output.\n"},
   };
   for (const auto& [option, line] : cases) {
     const std::string command = "cd '" + dir.path +

@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """A stand-in for the product service, for the tests: serves FOLDER/ID.txt
 for "?pil=ID&fmt=text&limit=9999&sdate=YYYY-MM-DD&edate=YYYY-MM-DD" on
 127.0.0.1 at a free port, and prints "PORT PID" on its first line.
