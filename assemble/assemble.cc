@@ -1,9 +1,7 @@
 #include "assemble/assemble.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "assemble/section_check.h"
 #include "assemble/section_choice.h"
@@ -22,10 +20,8 @@ void PrintLines(std::ostream& err, const std::vector<std::string>& lines) {
 
 // The file an existing OUT would replace, or empty.
 std::string InputAtOutput(const AssembleRequest& request) {
-  for (const std::string& file : request.files) {
-    std::error_code error;
-    if (std::filesystem::equivalent(request.output, file, error)) return file;
-  }
+  for (const std::string& file : request.files)
+    if (IsSameFile(request.output, file)) return file;
   return "";
 }
 

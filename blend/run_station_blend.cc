@@ -1,15 +1,13 @@
 #include "blend/run_station_blend.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 
-#include "common/replace_file.h"
 #include "blend/blend_report.h"
 #include "blend/bulletin_rows.h"
 #include "blend/city_forecast.h"
 #include "blend/validate_bulletin.h"
 #include "common/console.h"
+#include "common/replace_file.h"
 #include "plot/meteogram.h"
 
 namespace {
@@ -33,20 +31,14 @@ bool AskPrimaryRatio(Console& console, const RunRequest& request,
   }
 }
 
-// True when `a` and `b` lead to one existing file.
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error);
-}
-
 // Draws the forecast into the picture file, written whole or not at all.
 // A picture that would replace the bulletin or the report is refused.
 bool WritePlot(Console& console, const std::string& plotName,
                const std::string& bulletinName, const CityForecast& forecast,
                const PlotFacts& facts) {
   ReplaceFailure failure;
-  const bool written = !SameFile(plotName, bulletinName) &&
-                       !SameFile(plotName, ReportFileName(bulletinName)) &&
+  const bool written = !IsSameFile(plotName, bulletinName) &&
+                       !IsSameFile(plotName, ReportFileName(bulletinName)) &&
                        ReplaceFile(
                            plotName,
                            [&](std::ostream& out) {
@@ -99,6 +91,6 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   if (!request.plotName) return true;
   const PlotFacts facts{headers.issueDate,      headers.primaryModel,
                         headers.secondaryModel, inputs.primaryRatio,
-                        inputs.secondaryRatio,        request.units};
+                        inputs.secondaryRatio,  request.units};
   return WritePlot(console, *request.plotName, bulletinName, forecast, facts);
 }

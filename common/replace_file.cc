@@ -59,6 +59,11 @@ bool CreateBeside(const fs::path& target, TemporaryFile* file) {
 
 }  // namespace
 
+bool IsSameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return fs::equivalent(a, b, error);
+}
+
 bool IsPipeOrDevice(const std::string& path) {
   std::error_code error;
   const auto status = fs::status(path, error);

@@ -31,6 +31,10 @@ bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
                  ReplaceFailure* failure);
 
+// True when `a` and `b` both exist and lead to one file (by links, or by a
+// file system that ignores case): a write to one would replace the other.
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // True when `path` exists and, following links, is neither a regular file
 // nor a folder: a named pipe, a device, a socket. No report or bulletin is
 // ever written to one.

@@ -13,13 +13,6 @@
 
 namespace {
 
-std::set<std::string> FilesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 bool WriteNew(std::ostream& out) { return static_cast<bool>(out << "new\n"); }
 
 // The failure of replacing `path` by `write`, or nothing when it worked.

@@ -39,9 +39,7 @@ bool EndsInOut(const std::string& name) {
 // file system that ignores case).
 bool ReportWouldReplaceBulletin(const std::string& bulletinName) {
   if (EndsInOut(bulletinName)) return true;
-  std::error_code error;
-  return std::filesystem::equivalent(bulletinName, ReportFileName(bulletinName),
-                                     error);
+  return IsSameFile(bulletinName, ReportFileName(bulletinName));
 }
 
 }  // namespace

@@ -18,13 +18,6 @@
 
 namespace {
 
-std::set<std::string> FilesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 // Runs the command `args` in a child whose files may not grow past 1024
 // bytes; its exit status, and its standard error in "err.txt".
 int RunOnAFullDisk(const std::vector<std::string>& args) {

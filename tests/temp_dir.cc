@@ -58,3 +58,10 @@ std::string ReadFile(const std::string& path) {
 bool FileExists(const std::string& path) {
   return std::filesystem::exists(path);
 }
+
+std::set<std::string> FilesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}

@@ -1,6 +1,7 @@
 #ifndef ORVANNE_TESTS_TEMP_DIR_H_
 #define ORVANNE_TESTS_TEMP_DIR_H_
 
+#include <set>
 #include <string>
 
 // A fresh folder under the system's temporary folder ($TMPDIR), removed
@@ -32,5 +33,8 @@ struct WorkingFolder {
 void WriteFile(const std::string& path, const std::string& contents);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+
+// The names of the entries of `folder`.
+std::set<std::string> FilesIn(const std::string& folder);
 
 #endif  // ORVANNE_TESTS_TEMP_DIR_H_
