@@ -67,7 +67,7 @@ int RunTodayCommand(const TodayRequest& request, Console& console) {
   if (needed) return kExitRefused;
 
   AssembleRequest assemble;
-  for (const std::string_view id : kProductIds)
+  for (const std::string& id : ProductIds())
     if (IsGuidanceId(id))
       assemble.files.push_back(
           ArchivedProduct(request.fetch.archive, request.fetch.day, id));

@@ -5,8 +5,8 @@
 #include <system_error>
 #include <thread>
 
-#include "common/replace_file.h"
 #include "common/console.h"
+#include "common/replace_file.h"
 #include "fetch/fetched_product.h"
 #include "products/archive.h"
 
@@ -94,21 +94,22 @@ std::vector<std::string> FetchProducts(const FetchRequest& request,
   std::filesystem::create_directories(folder, error);
   if (!std::filesystem::is_directory(folder, error)) {
     PrintLine(err, Fill("The archive folder {} could not be made.", {folder}));
-    return {kProductIds.begin(), kProductIds.end()};
+    return ProductIds();
   }
   ProgressLine progress(err, tools.progress);
   std::vector<std::string> missing;
   int asked = 0;
-  for (const std::string_view id : kProductIds) {
+  const std::vector<std::string> ids = ProductIds();
+  for (const std::string& id : ids) {
     ++asked;
     const std::string path = ArchivedProduct(request.archive, request.day, id);
     std::string line;
     if (IsFinal(path, request.day)) {
       line = Fill("{}: kept from the archive", {id});
     } else {
-      progress.Show(Fill(
-          "fetching {} ({} of {})",
-          {id, std::to_string(asked), std::to_string(kProductIds.size())}));
+      progress.Show(
+          Fill("fetching {} ({} of {})",
+               {id, std::to_string(asked), std::to_string(ids.size())}));
       line = FetchOne(request, tools, id, path);
     }
     progress.Clear();

@@ -2,7 +2,10 @@
 
 #include <cctype>
 
+#include "blend/station_records.h"
 #include "common/console.h"
+#include "products/archive.h"
+#include "products/guidance.h"
 
 namespace {
 
@@ -17,7 +20,20 @@ bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-bool IsGuidanceId(std::string_view id) { return !id.starts_with("CLI"); }
+std::vector<std::string> ProductIds() {
+  std::vector<std::string> ids;
+  for (const GuidanceFacts& guidance : kGuidanceTable)
+    if (!guidance.serviceProduct.empty())
+      for (std::string_view station : kBulletinStations)
+        ids.push_back(ProductId(guidance.serviceProduct, station));
+  for (std::string_view station : kClimateStations)
+    ids.push_back(ProductId(kClimateReportProduct, station));
+  return ids;
+}
+
+bool IsGuidanceId(std::string_view id) {
+  return !id.starts_with(kClimateReportProduct);
+}
 
 bool IsServiceAddress(std::string_view source) {
   for (const char c : source)

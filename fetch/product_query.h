@@ -1,9 +1,9 @@
 #ifndef ORVANNE_FETCH_PRODUCT_QUERY_H_
 #define ORVANNE_FETCH_PRODUCT_QUERY_H_
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "products/issue_date.h"
 
@@ -14,12 +14,10 @@
 inline constexpr std::string_view kProductService =
     "https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py";
 
-// The ids fetched for a day, in the order asked: each guidance product for
-// each station, then the daily climate reports (KBKX issues none).
-inline constexpr std::array<std::string_view, 15> kProductIds{
-    "MAVBKX", "MAVHON", "MAVMHE", "MAVFSD", "MEXBKX",
-    "MEXHON", "MEXMHE", "MEXFSD", "NBSBKX", "NBSHON",
-    "NBSMHE", "NBSFSD", "CLIFSD", "CLIHON", "CLIMHE"};
+// The ids fetched for a day, in the order asked: each issued guidance of
+// the guidance table for each of the 1200 Model's stations (MAV, MEX, NBS),
+// then the daily climate reports (KBKX issues none): 15 ids.
+std::vector<std::string> ProductIds();
 
 // True for an id the 1200 Model's bulletin is assembled from (not a
 // climate report).

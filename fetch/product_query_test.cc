@@ -49,8 +49,9 @@ TEST(ProductQueryTest, OnlyHttpAndHttpsAddressesWithAHost) {
 
 TEST(ProductQueryTest, FifteenIdsOfWhichTwelveAreGuidance) {
   int guidance = 0;
-  for (const std::string_view id : kProductIds) guidance += IsGuidanceId(id);
+  for (const std::string& id : ProductIds()) guidance += IsGuidanceId(id);
   EXPECT_EQ(guidance, 12);
+  EXPECT_EQ(ProductIds().size(), 15u);
 }
 
 }  // namespace

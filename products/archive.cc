@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 
+std::string ProductId(std::string_view product, std::string_view station) {
+  return std::string(product) + std::string(station.substr(1));
+}
+
 std::string DayFolder(const std::string& archive, const IssueDate& day) {
   return archive + "/" + FormatIsoDate(day);
 }

@@ -56,17 +56,19 @@ struct GuidanceFacts {
   bool versionWord;
   std::string_view product;
   std::string_view cycle;  // the cycle the 1200 Model takes
+  // The product service's three letters for its per-station products;
+  // empty for guidance no longer issued.
+  std::string_view serviceProduct;
 };
 
+// clang-format off
 inline constexpr std::array<GuidanceFacts, kGuidanceCount> kGuidanceTable{{
-    {Guidance::kNam, SectionGroup::kPrimary, "NAM", "ETA", false, "MOS",
-     "1200"},
-    {Guidance::kGfs, SectionGroup::kSecondary, "GFS", "AVN", false, "MOS",
-     "1200"},
-    {Guidance::kGfsx, SectionGroup::kExtended, "GFSX", "MRF", false, "MOS",
-     "0000"},
-    {Guidance::kNbm, SectionGroup::kPrimary, "NBM", "", true, "NBS", "1200"},
+    {Guidance::kNam,  SectionGroup::kPrimary,   "NAM",  "ETA", false, "MOS", "1200", ""},
+    {Guidance::kGfs,  SectionGroup::kSecondary, "GFS",  "AVN", false, "MOS", "1200", "MAV"},
+    {Guidance::kGfsx, SectionGroup::kExtended,  "GFSX", "MRF", false, "MOS", "0000", "MEX"},
+    {Guidance::kNbm,  SectionGroup::kPrimary,   "NBM",  "",    true,  "NBS", "1200", "NBS"},
 }};
+// clang-format on
 
 struct SectionGroupFacts {
   SectionGroup group;

@@ -44,7 +44,7 @@ TEST(FetchSessionTest, OneLinePerIdTheStatusAndTheUserAgent) {
             "NBSMHE: 2 products, 4 KB\nNBSFSD: 2 products, 4 KB\n"
             "CLIFSD: 1 product, 1 KB\nCLIHON: not issued yet\n"
             "CLIMHE: 1 product, 1 KB\n");
-  for (const std::string_view id : kProductIds)
+  for (const std::string& id : ProductIds())
     if (id != "CLIHON") {
       EXPECT_EQ(ReadFile(Archived(dir, std::string(id) + ".txt")),
                 ServedProduct(id));

@@ -17,15 +17,6 @@
 
 namespace {
 
-// The stations with daily climate reports; their products' ids end in the
-// station's last three letters.
-struct ClimateStation {
-  std::string_view station;
-  std::string_view id;
-};
-constexpr std::array<ClimateStation, 3> kClimateStations{
-    {{"KFSD", "FSD"}, {"KHON", "HON"}, {"KMHE", "MHE"}}};
-
 // Each verified day's observations, by day and station.
 using Observations = std::vector<
     std::array<std::optional<ClimateSummary>, kClimateStations.size()>>;
@@ -62,7 +53,8 @@ Observations ReadObservations(const std::string& archive,
   Observations observations(days);
   for (const IssueDate& folder : FoldersFrom(archive, first)) {
     for (std::size_t s = 0; s < kClimateStations.size(); ++s) {
-      const std::string id = "CLI" + std::string(kClimateStations[s].id);
+      const std::string id =
+          ProductId(kClimateReportProduct, kClimateStations[s]);
       ReadClimateFile(ArchivedProduct(archive, folder, id),
                       [&](const ClimateSummary& summary) {
                         const auto day = dayIndex.find(summary.day);
@@ -72,6 +64,16 @@ Observations ReadObservations(const std::string& archive,
     }
   }
   return observations;
+}
+
+// The forecast of `guidance` issued on `issued` for `station`, from its
+// archived product.
+ForecastValues ArchivedForecast(const std::string& archive,
+                                const IssueDate& issued, Guidance guidance,
+                                std::string_view station) {
+  const std::string id = ProductId(FactsOf(guidance).serviceProduct, station);
+  return ReadArchivedForecast(ArchivedProduct(archive, issued, id), guidance,
+                              station, issued);
 }
 
 // Adds the pairs of forecast and observed value that both have; returns
@@ -98,16 +100,11 @@ bool VerifyDay(const std::string& archive, const IssueDate& day,
   int nbmPairs = 0;
   for (std::size_t s = 0; s < kClimateStations.size(); ++s) {
     if (!observed[s]) continue;
-    const ClimateStation& station = kClimateStations[s];
-    const std::string id(station.id);
-    gfsPairs +=
-        AddPairs(ReadArchivedForecast(
-                     ArchivedProduct(archive, issued, "MAV" + id),
-                     Guidance::kGfs, station.station, issued),
-                 *observed[s], result->gfs);
+    gfsPairs += AddPairs(
+        ArchivedForecast(archive, issued, Guidance::kGfs, kClimateStations[s]),
+        *observed[s], result->gfs);
     nbmPairs += AddPairs(
-        ReadArchivedForecast(ArchivedProduct(archive, issued, "NBS" + id),
-                             Guidance::kNbm, station.station, issued),
+        ArchivedForecast(archive, issued, Guidance::kNbm, kClimateStations[s]),
         *observed[s], result->nbm);
   }
   return gfsPairs > 0 && nbmPairs > 0;
