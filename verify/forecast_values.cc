@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/token_reads.h"
 #include "products/block_scanner.h"
 #include "products/line_reader.h"
 #include "products/nbs_columns.h"
@@ -12,19 +13,10 @@ namespace {
 constexpr int kNbsMinimumColumn = 7;
 constexpr int kNbsMaximumColumn = 11;
 
+// The row from its label on.
 std::string_view WithoutLeadingBlanks(std::string_view line) {
-  const std::size_t start = line.find_first_not_of(" \t");
-  return start == std::string_view::npos ? std::string_view()
-                                         : line.substr(start);
-}
-
-// Cuts the next blank-separated word off the front of `rest`.
-std::string_view NextWord(std::string_view& rest) {
-  rest = WithoutLeadingBlanks(rest);
-  const std::size_t end = rest.find_first_of(" \t");
-  const std::string_view word = rest.substr(0, end);
-  rest.remove_prefix(word.size());
-  return word;
+  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+  return line;
 }
 
 std::optional<int> WordValue(std::string_view word) {
@@ -33,7 +25,7 @@ std::optional<int> WordValue(std::string_view word) {
   if (word.empty() || word.size() > 3) return std::nullopt;
   int value = 0;
   for (char c : word) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!IsDigit(c)) return std::nullopt;
     value = value * 10 + (c - '0');
   }
   if (negative) value = -value;
@@ -43,8 +35,8 @@ std::optional<int> WordValue(std::string_view word) {
 
 // The first two values of a MAV temperature row after its label.
 ForecastValues MavValues(std::string_view label, std::string_view rest) {
-  const std::optional<int> first = WordValue(NextWord(rest));
-  const std::optional<int> second = WordValue(NextWord(rest));
+  const std::optional<int> first = WordValue(CutWord(&rest));
+  const std::optional<int> second = WordValue(CutWord(&rest));
   if (label == "X/N") return {second, first};
   return {first, second};
 }
@@ -59,7 +51,7 @@ ForecastValues ReadBlockForecast(std::string_view blockText,
     blockText.remove_prefix(end == std::string_view::npos ? blockText.size()
                                                           : end + 1);
     std::string_view rest = row;
-    const std::string_view label = NextWord(rest);
+    const std::string_view label = CutWord(&rest);
     if (guidance == Guidance::kNbm && label == "TXN")
       return {NbsFieldValue(row, kNbsMinimumColumn),
               NbsFieldValue(row, kNbsMaximumColumn)};
@@ -81,8 +73,8 @@ ForecastValues ReadArchivedForecast(const std::string& path, Guidance guidance,
       lines,
       [&](const BlockHeader& header) {
         return !read && header.guidance == guidance &&
-               header.station == station && header.cycle == "1200" &&
-               header.date == issued;
+               header.station == station &&
+               header.cycle == FactsOf(guidance).cycle && header.date == issued;
       },
       [&](const ScannedBlock& block) {
         if (!block.kept || read) return;
