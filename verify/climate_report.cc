@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/token_reads.h"
 #include "products/line_reader.h"
 
 namespace {
@@ -14,8 +15,6 @@ constexpr std::array<std::string_view, 12> kMonths{
 
 constexpr std::string_view kSummaryWords = "CLIMATE SUMMARY FOR";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string Upper(std::string_view text) {
   std::string upper(text);
   for (char& c : upper)
@@ -25,13 +24,9 @@ std::string Upper(std::string_view text) {
 
 std::vector<std::string_view> Words(std::string_view text) {
   std::vector<std::string_view> words;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    const std::size_t start = i;
-    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
-    if (i > start) words.push_back(text.substr(start, i - start));
-  }
+  for (std::string_view word = CutWord(&text); !word.empty();
+       word = CutWord(&text))
+    words.push_back(word);
   return words;
 }
 
