@@ -18,12 +18,6 @@ int StationIndex(std::string_view station) {
   return -1;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // Whether two blocks hold the same lines apart from blanks at their
 // beginnings and ends, as a product and its copy from a web page do.
 bool SameLines(std::string_view a, std::string_view b) {

@@ -96,6 +96,26 @@ inline std::string_view CutWord(std::string_view* rest) {
   return word;
 }
 
+// `text` without the blanks at its beginning and its end.
+inline std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Whether `text` starts with `prefix`, letters compared in either case.
+inline bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    const char a =
+        text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i];
+    const char b = prefix[i] >= 'A' && prefix[i] <= 'Z' ? prefix[i] - 'A' + 'a'
+                                                        : prefix[i];
+    if (a != b) return false;
+  }
+  return true;
+}
+
 // The first word of `line`, after any blanks; empty when it has none.
 inline std::string_view FirstWord(std::string_view line) {
   return CutWord(&line);

@@ -1,24 +1,10 @@
 #include "fetch/product_query.h"
 
-#include <cctype>
-
 #include "blend/station_records.h"
 #include "common/console.h"
+#include "common/token_reads.h"
 #include "products/archive.h"
 #include "products/guidance.h"
-
-namespace {
-
-// True when `text` starts with `prefix`, letters compared in any case.
-bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-      return false;
-  return true;
-}
-
-}  // namespace
 
 std::vector<std::string> ProductIds() {
   std::vector<std::string> ids;

@@ -1,23 +1,14 @@
 #include "fetch/retry_policy.h"
 
 #include <array>
-#include <cctype>
 
 #include "common/console.h"
+#include "common/token_reads.h"
 
 namespace {
 
 // The schedule's wait after the first and after the second attempt.
 constexpr std::array<int, kMaxAttempts - 1> kScheduledDelays{1, 4};
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' ||
-                           text.back() == '\r' || text.back() == '\n'))
-    text.remove_suffix(1);
-  return text;
-}
 
 bool IsTriedAgain(const AttemptResult& result) {
   if (result.answered)
@@ -32,11 +23,9 @@ bool IsTriedAgain(const AttemptResult& result) {
 
 std::optional<std::string_view> HeaderValue(std::string_view line,
                                             std::string_view name) {
-  if (line.size() <= name.size() || line[name.size()] != ':') return {};
-  for (std::size_t i = 0; i < name.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(line[i])) !=
-        std::tolower(static_cast<unsigned char>(name[i])))
-      return {};
+  if (line.size() <= name.size() || line[name.size()] != ':' ||
+      !StartsWithAnyCase(line, name))
+    return {};
   return TrimBlanks(line.substr(name.size() + 1));
 }
 
@@ -45,7 +34,7 @@ std::optional<int> ParseRetryAfter(std::string_view value) {
   if (value.empty() || value.size() > 9) return {};
   int seconds = 0;
   for (const char c : value) {
-    if (c < '0' || c > '9') return {};
+    if (!IsDigit(c)) return {};
     seconds = seconds * 10 + (c - '0');
   }
   return seconds;
