@@ -1,5 +1,7 @@
 #include "blend/city_forecast.h"
 
+#include <algorithm>
+
 namespace {
 
 // Adds the four weighted values starting at `first`, in station order: the
@@ -22,13 +24,15 @@ double TemperatureStep(double fahrenheit, UnitSystem units) {
 template <typename Record, std::size_t N>
 double BlendField(const BlendInputs& inputs, const StationRecords<Record>& eta,
                   const StationRecords<Record>& avn,
-                  std::array<std::int32_t, N> Record::*field, int i) {
+                  std::array<std::int32_t, N> Record::*field, int i,
+                  double (*blend)(double, double, const BlendSet&) =
+                      BlendModels) {
   BlendSet values;
   for (int s = 0; s < kStationCount; ++s) {
     values[s] = (eta[s].*field)[i];
     values[kStationCount + s] = (avn[s].*field)[i];
   }
-  return BlendModels(inputs.primaryRatio, inputs.secondaryRatio, values);
+  return blend(inputs.primaryRatio, inputs.secondaryRatio, values);
 }
 
 // The weighting of element `i` of one extended field.
@@ -85,6 +89,38 @@ double BlendModels(double primaryRatio, double secondaryRatio,
          secondaryRatio * WeightedSum(values.data() + kStationCount);
 }
 
+namespace {
+
+constexpr std::int32_t kFullCircle = 36;
+constexpr std::int32_t kHalfCircle = 18;
+
+bool IsMixingRatio(double ratio) { return ratio >= 0 && ratio <= 1; }
+
+std::int32_t Spread(const BlendSet& values) {
+  const auto [low, high] = std::minmax_element(values.begin(), values.end());
+  return *high - *low;
+}
+
+}  // namespace
+
+double BlendDirections(double primaryRatio, double secondaryRatio,
+                       const BlendSet& values) {
+  const bool onTheCircle =
+      std::all_of(values.begin(), values.end(), [](std::int32_t v) {
+        return v >= 0 && v <= kFullCircle;
+      });
+  if (!IsMixingRatio(primaryRatio) || !IsMixingRatio(secondaryRatio) ||
+      !onTheCircle || Spread(values) <= kHalfCircle)
+    return BlendModels(primaryRatio, secondaryRatio, values);
+  BlendSet turned = values;
+  for (std::int32_t& v : turned)
+    if (v < kHalfCircle) v += kFullCircle;
+  if (Spread(turned) > kHalfCircle)
+    return BlendModels(primaryRatio, secondaryRatio, values);
+  const double blended = BlendModels(primaryRatio, secondaryRatio, turned);
+  return blended > kFullCircle ? blended - kFullCircle : blended;
+}
+
 CityForecast ComputeCityForecast(const BlendInputs& in, UnitSystem units) {
   CityForecast forecast;
   for (int day = 1; day <= kForecastDays; ++day)
@@ -97,8 +133,8 @@ CityForecast ComputeCityForecast(const BlendInputs& in, UnitSystem units) {
     row.cloud = BlendField(in, in.primarySky, in.secondarySky,
                            &ShortSkyRecord::cld, k) /
                 10.0;
-    row.direction =
-        BlendField(in, in.primarySky, in.secondarySky, &ShortSkyRecord::wdr, k);
+    row.direction = BlendField(in, in.primarySky, in.secondarySky,
+                               &ShortSkyRecord::wdr, k, BlendDirections);
     row.speed = WindSpeedInUnits(
         BlendField(in, in.primarySky, in.secondarySky, &ShortSkyRecord::wsp, k),
         units);

@@ -35,6 +35,15 @@ double WeightStations(const StationSet& values);
 double BlendModels(double primaryRatio, double secondaryRatio,
                    const BlendSet& values);
 
+// The blend of eight wind directions in tens of degrees (0 to 36). Winds
+// from either side of north (35 and 01) are blended as 35 and 37, so they
+// mix to north and not to south; the result is turned back into 0 to 36.
+// Directions that do not cross north, spread over more than half the
+// circle, values outside 0 to 36 and ratios outside 0 to 1 (an
+// extrapolation, no longer a mean) are blended by `BlendModels` as they are.
+double BlendDirections(double primaryRatio, double secondaryRatio,
+                       const BlendSet& values);
+
 // Everything the forecast is computed from: the six record arrays the
 // readers filled and the two model ratios the forecaster chose.
 struct BlendInputs {

@@ -43,3 +43,35 @@ TEST(BlendModelsTest, RatiosOutsideZeroToOneExtrapolate) {
 }
 
 }  // namespace
+
+// Expected values worked by hand from the four station weights.
+TEST(BlendDirectionsTest, WindsAcrossNorthBlendToNorth) {
+  struct Case {
+    const char* what;
+    double primary, secondary;
+    BlendSet directions;
+    double expected;
+  };
+  const Case cases[] = {
+      {"crossing north, above 36 once turned", 0.6, 0.4,
+       {35, 1, 2, 34, 36, 2, 3, 35}, 0.1543347424},
+      {"crossing north, under 36 once turned", 1, 0,
+       {34, 35, 1, 33, 0, 0, 0, 0}, 34.574945538},
+      {"a calm 00 among northerly winds counts as north", 0.5, 0.5,
+       {0, 35, 1, 0, 36, 0, 2, 34}, 35.982410663},
+      {"a calm 00 among southerly winds stays as it is", 0.5, 0.5,
+       {0, 17, 19, 20, 18, 19, 20, 21}, 15.771186423},
+      {"not crossing north", 0.6, 0.4,
+       {20, 22, 21, 19, 20, 21, 22, 23}, 20.7399088652},
+      {"an extrapolating ratio", 1.5, -0.5,
+       {35, 1, 2, 34, 36, 2, 3, 35}, 21.033295003},
+      {"a value outside 0 to 36", 0.6, 0.4,
+       {35, 1, 2, 34, 36, 2, 3, 99}, 28.3720817104},
+      {"spread over more than half the circle", 0.6, 0.4,
+       {1, 10, 20, 30, 1, 10, 20, 30}, 14.005650768},
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(BlendDirections(c.primary, c.secondary, c.directions),
+                c.expected, 1e-9)
+        << c.what;
+}

@@ -76,6 +76,8 @@ TEST(BinarySessionTest, TheSampleGuidanceBulletin) {
       report.rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0),
       0u);
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 46);
+  // Hour 24's eight directions lie between 34 and 03: north, not south.
+  EXPECT_NE(report.find("\n24    0.10    0.15      "), std::string::npos);
 }
 
 // The same text with every line ended in "\r\n", as a Windows editor saves
