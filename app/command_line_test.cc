@@ -3,39 +3,44 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/run_commands.h"
+#include "tables/model_table.h"
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-TEST(CommandLineTest, WhatTheArgumentsAsk) {
-  Command c;
+// The run's request that a run command's arguments make.
+RunRequest ParsedRun(const std::vector<std::string>& args) {
+  const CommandEntry* entry;
+  CommandArguments parsed;
+  RunRequest request;
   std::string err;
-  ASSERT_TRUE(ParseCommand({"blend", "x.txt", "--ratio", "-0.5"}, ProgramRuns(),
-                           &c, &err));
-  EXPECT_EQ(c.name, "blend");
-  EXPECT_EQ(c.request.units, UnitSystem::kStandard);
-  EXPECT_EQ(c.request.primaryRatio, -0.5);
-  EXPECT_EQ(c.request.bulletinName, "x.txt");
-  EXPECT_FALSE(c.request.plotName);
-  c = {};
-  ASSERT_TRUE(ParseCommand({"blend", "--plot=p.svg", "--ratio", "1", "x.txt"},
-                           ProgramRuns(), &c, &err));
-  EXPECT_EQ(c.request.plotName, "p.svg");
-  c = {};
-  ASSERT_TRUE(ParseCommand({"table", "--units=metric", "--", "-x.txt"},
-                           ProgramRuns(), &c, &err));
-  EXPECT_EQ(c.request.units, UnitSystem::kMetric);
-  EXPECT_EQ(c.request.rows, 48);
-  EXPECT_EQ(c.request.bulletinName, "-x.txt");
-  c = {};
-  ASSERT_TRUE(ParseCommand({"table", "--rows", "15", "t", "--units", "metric"},
-                           ProgramRuns(), &c, &err));
-  EXPECT_EQ(c.request.rows, 15);
-  EXPECT_EQ(c.request.units, UnitSystem::kMetric);
+  EXPECT_TRUE(ParseCommandArguments(args, &entry, &parsed, &err)) << err;
+  EXPECT_TRUE(RunRequestOf(parsed, kModelTableCapacity, false, &request, &err))
+      << err;
+  return request;
+}
+
+TEST(CommandLineTest, WhatTheArgumentsAsk) {
+  RunRequest c = ParsedRun({"blend", "x.txt", "--ratio", "-0.5"});
+  EXPECT_EQ(c.units, UnitSystem::kStandard);
+  EXPECT_EQ(c.primaryRatio, -0.5);
+  EXPECT_EQ(c.bulletinName, "x.txt");
+  EXPECT_FALSE(c.plotName);
+  c = ParsedRun({"blend", "--plot=p.svg", "--ratio", "1", "x.txt"});
+  EXPECT_EQ(c.plotName, "p.svg");
+  c = ParsedRun({"table", "--units=metric", "--", "-x.txt"});
+  EXPECT_EQ(c.units, UnitSystem::kMetric);
+  EXPECT_EQ(c.rows, 48);
+  EXPECT_EQ(c.bulletinName, "-x.txt");
+  c = ParsedRun({"table", "--rows", "15", "t", "--units", "metric"});
+  EXPECT_EQ(c.rows, 15);
+  EXPECT_EQ(c.units, UnitSystem::kMetric);
 }
 
 TEST(CommandLineTest, UsageProblems) {
@@ -77,11 +82,13 @@ TEST(CommandLineTest, UsageProblems) {
        "the primary guidance must be nam or nbm, not 'gfs'"},
   };
   for (const auto& c : cases) {
-    Command command;
-    std::string err;
-    EXPECT_FALSE(ParseCommand(c.args, ProgramRuns(), &command, &err))
-        << c.problem;
-    EXPECT_EQ(err, c.problem);
+    std::istringstream in;
+    std::ostringstream out, err;
+    Console console{in, out, err};
+    EXPECT_EQ(RunCommand(c.args, console), ExitStatus::kUsage) << c.problem;
+    EXPECT_EQ(err.str(), "orvanne-forecast: " + c.problem +
+                             "; see 'orvanne-forecast --help'.\n");
+    EXPECT_EQ(out.str(), "");
   }
 }
 
@@ -277,9 +284,6 @@ Options:
   --primary P nam (the default): the short-range primary guidance is the
               NAM's where it is found, else the blend of models' (NBM),
               translated; nbm: always the blend of models'
-  --archive DIR
-              the archive of fetched products (default $ORVANNE_ARCHIVE, else
-              the data folder's orvanne-forecast/archive)
   --until DATE
               the last day verify verifies (month/day/year; default
               yesterday, UTC)

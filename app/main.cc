@@ -13,5 +13,5 @@ int main(int argc, char** argv) {
                    Screen{ClearScreen, PauseForKey});
   const std::vector<std::string> args(argv + 1, argv + argc);
   Console console{std::cin, std::cout, std::cerr};
-  return RunCommand(args, ProgramRuns(), console);
+  return ExitCode(RunCommand(args, console));
 }

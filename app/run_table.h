@@ -7,14 +7,12 @@
 #include "common/run_frame.h"
 
 // One run the menu offers: the word that picks it, the line the menu lists
-// it by, the call, the rows it reads where it is a model table run, and the
-// command that starts it from the command line, where it has one.
+// it by, the call, and the rows it reads where it is a model table run.
 struct RunEntry {
   std::string_view key;
   std::string_view menuLine;
   RunFunction run;
   int rows = 0;
-  std::string_view command = {};
 };
 
 using RunTable = std::span<const RunEntry>;
@@ -29,8 +27,5 @@ inline constexpr std::string_view kQuitKey = "8";
 
 // The entry the menu word `key` picks, or nullptr.
 const RunEntry* FindRun(RunTable runs, std::string_view key);
-
-// The entry the command `command` starts, or nullptr.
-const RunEntry* FindCommand(RunTable runs, std::string_view command);
 
 #endif  // ORVANNE_APP_RUN_TABLE_H_

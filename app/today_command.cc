@@ -1,60 +1,18 @@
 #include "app/today_command.h"
 
-#include "app/arguments.h"
-#include "app/auto_ratio.h"
-#include "app/command_line.h"
 #include "app/fetch_command.h"
 #include "assemble/assemble.h"
-#include "blend/run_station_blend.h"
 #include "common/console.h"
 #include "fetch/product_query.h"
 #include "products/archive.h"
+#include "runs/run_station_blend.h"
 
 namespace {
 
-// The options of today beyond fetch's.
-bool TakeTodayOption(const std::string& name, const std::string& value,
-                     TodayRequest* request, std::string* err) {
-  if (name == "--primary")
-    return ParsePrimaryOption(value, &request->primaryNbm, err);
-  if (name == "--ratio" && value == "auto") {
-    request->ratioAuto = true;
-    return true;
-  }
-  if (name == "--units" || name == "--ratio")
-    return TakeOption(name, value, &request->run, err);
-  return true;
-}
-
-}  // namespace
-
-bool ParseTodayCommand(const std::vector<std::string>& args,
-                       TodayRequest* request, std::string* err) {
-  std::vector<std::string_view> allowed = kFetchOptions;
-  allowed.insert(allowed.end(), {"--units", "--primary", "--ratio"});
-  Options options;
-  std::vector<std::string> operands;
-  if (!SplitArguments(args, allowed, &options, &operands, err)) return false;
-  if (!operands.empty()) {
-    *err = Fill("today takes no file, not '{}'", {operands[0]});
-    return false;
-  }
-  for (const auto& [name, value] : options)
-    if (!TakeTodayOption(name, value, request, err)) return false;
-  if (!request->run.primaryRatio && !request->ratioAuto) {
-    *err = "today needs the option --ratio";
-    return false;
-  }
-  return TakeFetchOptions(options, &request->fetch, err);
-}
-
-std::string TodayBulletin(const FetchRequest& request) {
-  return DayFolder(request.archive, request.day) + "/orvanne_1200.txt";
-}
-
-int RunTodayCommand(const TodayRequest& request, Console& console) {
-  const std::vector<std::string> missing =
-      FetchProducts(request.fetch, SystemFetchTools(), console.err);
+// Every guidance product the bulletin needs is in the archive; otherwise
+// each missing one is named.
+bool NeededProductsFetched(const std::vector<std::string>& missing,
+                           Console& console) {
   bool needed = false;
   for (const std::string& id : missing) {
     if (!IsGuidanceId(id)) continue;
@@ -64,25 +22,52 @@ int RunTodayCommand(const TodayRequest& request, Console& console) {
              {id}));
     needed = true;
   }
-  if (needed) return kExitRefused;
+  return !needed;
+}
 
+// The day's bulletin assembled from its archived guidance products.
+bool AssembleTheDay(const FetchRequest& fetch, bool primaryNbm,
+                    Console& console) {
   AssembleRequest assemble;
   for (const std::string& id : ProductIds())
     if (IsGuidanceId(id))
-      assemble.files.push_back(
-          ArchivedProduct(request.fetch.archive, request.fetch.day, id));
-  assemble.output = TodayBulletin(request.fetch);
-  assemble.date = FormatIssueDate(request.fetch.day);
-  assemble.primaryNbm = request.primaryNbm;
-  if (RunAssemble(assemble, console) != kExitWritten) return kExitRefused;
+      assemble.files.push_back(ArchivedProduct(fetch.archive, fetch.day, id));
+  assemble.output = TodayFile(fetch.archive, fetch.day, TodayFileKind::kBulletin);
+  assemble.date = FormatIssueDate(fetch.day);
+  assemble.primaryNbm = primaryNbm;
+  return RunAssemble(assemble, console) == ExitStatus::kWritten;
+}
 
-  RunRequest run = request.run;
-  run.bulletinName = assemble.output;
-  run.plotName =
-      DayFolder(request.fetch.archive, request.fetch.day) + "/orvanne_1200.svg";
-  const bool written = request.ratioAuto
-                           ? RunWithAutoRatio(RunStationBlend, run,
-                                              request.fetch.archive, console)
-                           : RunStationBlend(console, run);
-  return written ? kExitWritten : kExitRefused;
+}  // namespace
+
+ExitStatus TodayCommand(const CommandArguments& args, Console& console,
+                        std::string* usage) {
+  if (!args.operands.empty()) {
+    *usage = Fill("today takes no file, not '{}'", {args.operands[0]});
+    return ExitStatus::kUsage;
+  }
+  const OptionValues& values = args.values;
+  if (!values.ratio) {
+    *usage = "today needs the option --ratio";
+    return ExitStatus::kUsage;
+  }
+  FetchRequest fetch;
+  std::string err;
+  if (!FetchRequestOf(values, &fetch, &err)) {
+    PrintLine(console.err, err);
+    return ExitStatus::kRefused;
+  }
+  if (!NeededProductsFetched(
+          FetchProducts(fetch, SystemFetchTools(), console.err), console) ||
+      !AssembleTheDay(fetch, values.primaryNbm.value_or(false), console))
+    return ExitStatus::kRefused;
+  RunRequest run;
+  if (values.units) run.units = *values.units;
+  run.ratioAuto = values.ratio->automatic;
+  if (!run.ratioAuto) run.primaryRatio = values.ratio->value;
+  run.archive = fetch.archive;
+  run.bulletinName = TodayFile(fetch.archive, fetch.day, TodayFileKind::kBulletin);
+  run.plotName = TodayFile(fetch.archive, fetch.day, TodayFileKind::kPicture);
+  return RunStationBlend(console, run) ? ExitStatus::kWritten
+                                       : ExitStatus::kRefused;
 }

@@ -28,9 +28,9 @@ std::string InputAtOutput(const AssembleRequest& request) {
 // The request's date, files and OUT; false with the exit status and the
 // line when the assembler cannot start.
 bool CheckRequest(const AssembleRequest& request,
-                  std::optional<IssueDate>* wanted, int* status,
+                  std::optional<IssueDate>* wanted, ExitStatus* status,
                   std::string* err) {
-  *status = kExitUsage;
+  *status = ExitStatus::kUsage;
   if (!request.date.empty()) {
     IssueDate date;
     if (!ParseIssueDate(request.date, &date)) {
@@ -43,7 +43,7 @@ bool CheckRequest(const AssembleRequest& request,
     *err = "No product file was named.";
     return false;
   }
-  *status = kExitRefused;
+  *status = ExitStatus::kRefused;
   const std::string input =
       request.output.empty() ? "" : InputAtOutput(request);
   if (!input.empty()) {
@@ -145,9 +145,9 @@ void ChooseAndCheck(const SectionCollector& collector,
 
 }  // namespace
 
-int RunAssemble(const AssembleRequest& request, Console& console) {
+ExitStatus RunAssemble(const AssembleRequest& request, Console& console) {
   std::optional<IssueDate> wanted;
-  int status;
+  ExitStatus status;
   std::string err;
   if (!CheckRequest(request, &wanted, &status, &err)) {
     PrintLine(console.err, err);
@@ -164,7 +164,7 @@ int RunAssemble(const AssembleRequest& request, Console& console) {
   // sections misleading; those come only when every file was read.
   if (!unread.empty()) {
     PrintLines(console.err, unread);
-    return kExitRefused;
+    return ExitStatus::kRefused;
   }
 
   ChosenSections chosen;
@@ -172,13 +172,13 @@ int RunAssemble(const AssembleRequest& request, Console& console) {
   ChooseAndCheck(collector, request.files, &chosen, &refusals);
   if (!refusals.empty()) {
     PrintLines(console.err, refusals.Lines());
-    return kExitRefused;
+    return ExitStatus::kRefused;
   }
 
   if (!WriteBulletin(request, chosen, console.out, &err)) {
     PrintLine(console.err, err);
-    return kExitRefused;
+    return ExitStatus::kRefused;
   }
   PrintSectionLines(console.err, chosen, request.files);
-  return kExitWritten;
+  return ExitStatus::kWritten;
 }

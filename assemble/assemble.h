@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/exit_status.h"
 #include "common/run_frame.h"
 
 // The assemble command: the 1200 Model bulletin cut from the guidance
@@ -22,9 +23,9 @@ struct AssembleRequest {
 // Runs the assemble command: reads every file, writes the bulletin (to
 // request.output, or to `console.out`), one line per section on
 // `console.err`, each refusal as one line on `console.err`. Returns
-// kExitWritten, or kExitRefused when nothing was written. A request the
+// ExitStatus::kWritten, or ExitStatus::kRefused when nothing was written. A request the
 // command line should have refused (no file, a date that is not one) gets
-// one line and kExitUsage.
-int RunAssemble(const AssembleRequest& request, Console& console);
+// one line and ExitStatus::kUsage.
+ExitStatus RunAssemble(const AssembleRequest& request, Console& console);
 
 #endif  // ORVANNE_ASSEMBLE_ASSEMBLE_H_

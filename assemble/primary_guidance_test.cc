@@ -9,7 +9,7 @@
 
 #include "assemble/assemble.h"
 #include "assemble/test_products.h"
-#include "blend/run_station_blend.h"
+#include "runs/run_station_blend.h"
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
 

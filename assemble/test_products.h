@@ -81,7 +81,7 @@ inline int RunAssemble(const AssembleRequest& request, std::ostream& out,
                        std::ostream& err) {
   std::istringstream in;
   Console console{in, out, err};
-  return RunAssemble(request, console);
+  return ExitCode(RunAssemble(request, console));
 }
 
 #endif  // ORVANNE_ASSEMBLE_TEST_PRODUCTS_H_

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "blend/bulletin_rows.h"
-#include "blend/run_station_blend.h"
+#include "runs/run_station_blend.h"
 #include "blend/validate_bulletin.h"
 #include "common/token_reads.h"
 #include "tables/model_table.h"

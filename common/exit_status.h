@@ -1,9 +1,14 @@
 #ifndef ORVANNE_COMMON_EXIT_STATUS_H_
 #define ORVANNE_COMMON_EXIT_STATUS_H_
 
-// Exit statuses of a command.
-inline constexpr int kExitWritten = 0;  // the report was written (or help)
-inline constexpr int kExitRefused = 1;  // the run stopped on a problem
-inline constexpr int kExitUsage = 2;    // the arguments make no command
+// How a command ended, as the process's exit status.
+enum class ExitStatus : int {
+  kWritten = 0,  // the report was written (or the help, the table)
+  kRefused = 1,  // the run stopped on a problem; trying again will not mend it
+  kUsage = 2,    // the arguments make no command
+};
+
+// The number the process exits with.
+inline int ExitCode(ExitStatus status) { return static_cast<int>(status); }
 
 #endif  // ORVANNE_COMMON_EXIT_STATUS_H_

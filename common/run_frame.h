@@ -28,6 +28,10 @@ struct RunRequest {
   int rows = 0;  // the model table's row count; the other runs ignore it
   std::optional<std::string> bulletinName;
   std::optional<double> primaryRatio;
+  // The 1200 Model's ratio from the verification of the archive (--ratio
+  // auto); `archive` as --archive gives it, found when the run runs.
+  bool ratioAuto = false;
+  std::string archive;
   // Where the 1200 Model also draws its forecast as a picture; only the
   // command line gives one.
   std::optional<std::string> plotName;

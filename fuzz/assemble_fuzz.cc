@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   std::ostringstream out, err;
   std::istringstream in;
   Console console{in, out, err};
-  const int status = RunAssemble(request, console);
+  const int status = ExitCode(RunAssemble(request, console));
   FUZZ_CHECK(status == 0 || status == 1);
   FUZZ_CHECK(!err.str().empty() && err.str().back() == '\n');
   // The inputs are never written; nothing but the bulletin is made.

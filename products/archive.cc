@@ -15,6 +15,20 @@ std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
   return DayFolder(archive, day) + "/" + std::string(id) + ".txt";
 }
 
+bool ParseDayFolderName(const std::string& name, IssueDate* day) {
+  if (name.size() != 10 || name[4] != '-' || name[7] != '-') return false;
+  const std::string asIssued =
+      name.substr(5, 2) + "/" + name.substr(8, 2) + "/" + name.substr(0, 4);
+  return ParseIssueDate(asIssued, day) && FormatIsoDate(*day) == name;
+}
+
+std::string TodayFile(const std::string& archive, const IssueDate& day,
+                      TodayFileKind kind) {
+  constexpr std::string_view kEndings[] = {".txt", ".out", ".svg"};
+  return DayFolder(archive, day) + "/orvanne_1200" +
+         std::string(kEndings[static_cast<int>(kind)]);
+}
+
 bool ArchiveFolder(const std::string& given, std::string* folder,
                    std::string* err) {
   if (!given.empty()) {

@@ -33,6 +33,18 @@ std::string DayFolder(const std::string& archive, const IssueDate& day);
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id);
 
+// The day a day folder is named for: "YYYY-MM-DD", as DayFolder writes it,
+// and nothing else.
+bool ParseDayFolderName(const std::string& name, IssueDate* day);
+
+// The files the morning's run (`today`) writes into a day folder: the
+// 1200 Model's bulletin, its report and its picture.
+enum class TodayFileKind { kBulletin, kReport, kPicture };
+
+// "ARCHIVE/YYYY-MM-DD/orvanne_1200.txt", ".out" or ".svg".
+std::string TodayFile(const std::string& archive, const IssueDate& day,
+                      TodayFileKind kind);
+
 // The folder where the user's program data lives: $XDG_DATA_HOME, else
 // $HOME/.local/share (%LOCALAPPDATA% on Windows); empty when unknown.
 // One file per platform.

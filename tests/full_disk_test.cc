@@ -29,7 +29,7 @@ int RunOnAFullDisk(const std::vector<std::string>& args) {
     std::istringstream in;
     std::ostringstream out, err;
     Console console{in, out, err};
-    const int status = RunCommand(args, ProgramRuns(), console);
+    const int status = ExitCode(RunCommand(args, console));
     std::ofstream("err.txt") << err.str();
     _exit(status);
   }

@@ -1,4 +1,4 @@
-#include "blend/run_station_blend.h"
+#include "runs/run_station_blend.h"
 
 #include <string>
 
@@ -9,6 +9,7 @@
 #include "common/console.h"
 #include "common/replace_file.h"
 #include "plot/meteogram.h"
+#include "runs/auto_ratio.h"
 
 namespace {
 
@@ -53,6 +54,27 @@ bool WritePlot(Console& console, const std::string& plotName,
   return written;
 }
 
+// With --ratio auto, the ratio from the verification of the archive, after
+// the line naming it; otherwise none yet. False when the run must stop, its
+// line printed.
+bool FindVerifiedRatio(Console& console, const RunRequest& request,
+                       const BulletinHeaders& headers,
+                       std::optional<double>* ratio) {
+  if (!request.ratioAuto) return true;
+  Verification verification;
+  std::string err;
+  if (!VerifyForBulletin(headers, request.archive, &verification, &err)) {
+    PrintLine(console.err, err);
+    return false;
+  }
+  PrintLine(console.out,
+            Fill("The ratio from the verification of the last {} days: {}",
+                 {std::to_string(verification.days),
+                  FormatHundredths(verification.ratioHundredths)}));
+  *ratio = verification.Ratio();
+  return true;
+}
+
 }  // namespace
 
 bool RunStationBlend(Console& console, const RunRequest& request) {
@@ -64,6 +86,9 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
     PrintLine(console.err, err);
     return false;
   }
+  std::optional<double> verifiedRatio;
+  if (!FindVerifiedRatio(console, request, headers, &verifiedRatio))
+    return false;
   PrintLine(console.out, kValidFileMessage);
   BlendInputs inputs;
   if (!ReadTemperatureRows(inputs.primaryTemp, inputs.secondaryTemp,
@@ -73,7 +98,10 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
     PrintLine(console.err, err);
     return false;
   }
-  if (!AskPrimaryRatio(console, request, &inputs.primaryRatio)) return false;
+  if (verifiedRatio)
+    inputs.primaryRatio = *verifiedRatio;
+  else if (!AskPrimaryRatio(console, request, &inputs.primaryRatio))
+    return false;
   inputs.secondaryRatio = 1.0 - inputs.primaryRatio;
   console.out << "The AVNratio value then has to be: " << inputs.secondaryRatio
               << std::endl;

@@ -1,5 +1,5 @@
-#ifndef ORVANNE_BLEND_RUN_STATION_BLEND_H_
-#define ORVANNE_BLEND_RUN_STATION_BLEND_H_
+#ifndef ORVANNE_RUNS_RUN_STATION_BLEND_H_
+#define ORVANNE_RUNS_RUN_STATION_BLEND_H_
 
 #include "common/run_frame.h"
 
@@ -9,4 +9,4 @@
 // an empty report and prints no word of success.
 bool RunStationBlend(Console& console, const RunRequest& request);
 
-#endif  // ORVANNE_BLEND_RUN_STATION_BLEND_H_
+#endif  // ORVANNE_RUNS_RUN_STATION_BLEND_H_

@@ -1,4 +1,4 @@
-#include "blend/run_station_blend.h"
+#include "runs/run_station_blend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,50 @@
+#ifndef ORVANNE_APP_COMMAND_TABLE_H_
+#define ORVANNE_APP_COMMAND_TABLE_H_
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/option_table.h"
+#include "common/exit_status.h"
+#include "common/run_frame.h"
+
+// The table of commands: every command the program takes, with its usage
+// lines, its options and the function that starts it. Adding a command is
+// one entry here and one file with its function.
+
+// A command's arguments after its name, its options read.
+struct CommandArguments {
+  std::string name;  // the command as typed
+  OptionValues values;
+  std::vector<std::string> operands;
+};
+
+// Checks what the options cannot check alone (a missing option, the
+// operands) and carries the command out. A usage problem returns
+// ExitStatus::kUsage with `usage` naming it, before anything is read or
+// written; the caller prints it.
+using CommandFunction = ExitStatus (*)(const CommandArguments& args,
+                                       Console& console, std::string* usage);
+
+struct CommandEntry {
+  std::string_view name;
+  std::span<const std::string_view> aliases;  // other names, as "-h"
+  std::string_view usage;    // its lines under "Usage:"
+  std::string_view summary;  // its lines under "Commands:"
+  std::span<const std::string_view> options;
+  CommandFunction start;
+  bool takesArguments = true;  // false: any word after it is refused
+};
+
+// The commands in the order --help lists them.
+std::span<const CommandEntry> CommandTable();
+
+// The entry named `name` (or by one of its aliases), or nullptr.
+const CommandEntry* FindCommandEntry(std::string_view name);
+
+// The text of --help, joined from the tables of commands and options.
+std::string UsageText();
+
+#endif  // ORVANNE_APP_COMMAND_TABLE_H_

@@ -1,0 +1,218 @@
+#include "app/option_table.h"
+
+#include "common/console.h"
+#include "fetch/product_query.h"
+#include "tables/model_table.h"
+
+namespace {
+
+constexpr int kMaxTimeoutSeconds = 3600;
+// A year and a day: more is no recent verification.
+constexpr int kMostVerifiedDays = 366;
+
+bool ParseUnits(const std::string& value, OptionValues* values,
+                std::string* err) {
+  if (value == "standard") {
+    values->units = UnitSystem::kStandard;
+  } else if (value == "metric") {
+    values->units = UnitSystem::kMetric;
+  } else {
+    *err = Fill("units must be standard or metric, not '{}'", {value});
+    return false;
+  }
+  return true;
+}
+
+bool ParseRatio(const std::string& value, OptionValues* values,
+                std::string* err) {
+  RatioOption ratio;
+  ratio.automatic = value == "auto";
+  if (!ratio.automatic && !ParseWhole(value, &ratio.value)) {
+    *err = Fill("the ratio must be a decimal number, not '{}'", {value});
+    return false;
+  }
+  values->ratio = ratio;
+  return true;
+}
+
+// A file name option's value: anything but empty.
+bool ParseFileName(const std::string& option, const std::string& value,
+                   std::optional<std::string>* name, std::string* err) {
+  if (value.empty()) {
+    *err = Fill("option {} needs a file name", {option});
+    return false;
+  }
+  *name = value;
+  return true;
+}
+
+bool ParsePlot(const std::string& value, OptionValues* values,
+               std::string* err) {
+  return ParseFileName("--plot", value, &values->plot, err);
+}
+
+bool ParseOutput(const std::string& value, OptionValues* values,
+                 std::string* err) {
+  return ParseFileName("-o", value, &values->output, err);
+}
+
+bool ParseRows(const std::string& value, OptionValues* values,
+               std::string* err) {
+  int rows;
+  if (!ParseWhole(value, &rows) || rows < 1 || rows > kModelTableCapacity) {
+    *err = Fill("rows must be a whole number from 1 to {}, not '{}'",
+                {std::to_string(kModelTableCapacity), value});
+    return false;
+  }
+  values->rows = rows;
+  return true;
+}
+
+bool ParseDate(const std::string& value, OptionValues* values,
+               std::string* err) {
+  IssueDate date;
+  if (!ParseDateOption(value, &date, err)) return false;
+  values->date = date;
+  return true;
+}
+
+bool ParseUntil(const std::string& value, OptionValues* values,
+                std::string* err) {
+  IssueDate date;
+  if (!ParseDateOption(value, &date, err)) return false;
+  values->until = date;
+  return true;
+}
+
+bool ParseArchive(const std::string& value, OptionValues* values,
+                  std::string* err) {
+  if (value.empty()) {
+    *err = "option --archive needs a folder";
+    return false;
+  }
+  values->archive = value;
+  return true;
+}
+
+bool ParseSource(const std::string& value, OptionValues* values,
+                 std::string* err) {
+  if (!IsServiceAddress(value)) {
+    *err = Fill("the source must be an http:// or https:// address, not '{}'",
+                {value});
+    return false;
+  }
+  values->source = value;
+  return true;
+}
+
+bool ParseTimeout(const std::string& value, OptionValues* values,
+                  std::string* err) {
+  int seconds;
+  if (!ParseWhole(value, &seconds) || seconds < 1 ||
+      seconds > kMaxTimeoutSeconds) {
+    *err = Fill(
+        "the time-out must be a whole number of seconds from 1 to 3600, not '{}'",
+        {value});
+    return false;
+  }
+  values->timeout = seconds;
+  return true;
+}
+
+bool ParsePrimary(const std::string& value, OptionValues* values,
+                  std::string* err) {
+  bool nbm;
+  if (!ParsePrimaryOption(value, &nbm, err)) return false;
+  values->primaryNbm = nbm;
+  return true;
+}
+
+bool ParseDays(const std::string& value, OptionValues* values,
+               std::string* err) {
+  int days;
+  if (!ParseWhole(value, &days) || days < 1 || days > kMostVerifiedDays) {
+    *err = Fill("days must be a whole number from 1 to 366, not '{}'", {value});
+    return false;
+  }
+  values->days = days;
+  return true;
+}
+
+// The help's lines keep {} holes for the row counts, which UsageText fills.
+constexpr OptionEntry kOptions[] = {
+    {"--units", "  --units U   standard (the default) or metric\n", ParseUnits},
+    {"--ratio",
+     R"(  --ratio R   the weight of the primary short-range guidance, a decimal
+              number; the secondary guidance gets 1 - R; auto: the ratio
+              verify suggests for the 30 days before the bulletin's issue
+              date (sections 1 to 4 of the NBM only)
+)",
+     ParseRatio},
+    {"--plot",
+     R"(  --plot FILE.svg
+              blend also draws the forecast as a picture (an SVG
+              meteogram) into FILE.svg, after the report
+)",
+     ParsePlot},
+    {"--rows",
+     "  --rows N    the rows of the model table, 1 to {} (default {})\n",
+     ParseRows},
+    {"-o", "  -o OUT      where assemble writes the bulletin\n", ParseOutput},
+    {"--date",
+     R"(  --date DATE the issue date assemble takes (month/day/year); without it,
+              the newest date for which all twelve sections are found.
+              For fetch and today: the UTC day (default today's)
+)",
+     ParseDate},
+    {"--archive",
+     R"(  --archive DIR  the archive's folder; without it $ORVANNE_ARCHIVE, else
+              $XDG_DATA_HOME/orvanne-forecast/archive, else
+              ~/.local/share/orvanne-forecast/archive
+)",
+     ParseArchive},
+    {"--source",
+     R"(  --source URL   another service with the same query interface (http://
+              or https://); default the Iowa Environmental Mesonet's
+)",
+     ParseSource},
+    {"--timeout",
+     R"(  --timeout SECONDS  the longest one request may take, 1 to 3600
+              (default 60)
+)",
+     ParseTimeout},
+    {"--primary",
+     R"(  --primary P nam (the default): the short-range primary guidance is the
+              NAM's where it is found, else the blend of models' (NBM),
+              translated; nbm: always the blend of models'
+)",
+     ParsePrimary},
+    {"--until",
+     R"(  --until DATE
+              the last day verify verifies (month/day/year; default
+              yesterday, UTC)
+)",
+     ParseUntil},
+    {"--days",
+     "  --days N    how many days verify verifies, 1 to 366 (default 30)\n",
+     ParseDays},
+    {"--",
+     R"(  --          ends the options; options may stand before or after the
+              bulletin's name
+)"},
+    {"-h", "  -h, --help  show this text and exit\n"},
+    {"--version", "  --version   show the version and exit\n"},
+};
+
+}  // namespace
+
+std::span<const OptionEntry> OptionTable() { return kOptions; }
+
+bool ParseOptionValues(const Options& options, OptionValues* values,
+                       std::string* err) {
+  for (const auto& [name, value] : options)
+    for (const OptionEntry& entry : kOptions)
+      if (entry.name == name && entry.parse &&
+          !entry.parse(value, values, err))
+        return false;
+  return true;
+}
