@@ -65,21 +65,13 @@ std::string HourText(int column) {
           static_cast<char>('0' + hour % 10)};
 }
 
-// The line from its first word on; tabs indent a web copy as blanks do.
-std::string_view WithoutLeadingBlanks(std::string_view line) {
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  return line;
-}
-
 // Finds each needed row by its label, the first word of its line.
 bool FindRows(std::string_view text, Block& block, std::string* err) {
-  // The header is the first line; rows follow it.
-  std::size_t at = text.find('\n');
-  while (at != kNone && at + 1 < text.size()) {
-    const std::size_t next = text.find('\n', at + 1);
-    const std::string_view row =
-        WithoutLeadingBlanks(text.substr(at + 1, next - at - 1));
-    at = next;
+  // The header is the first line; rows follow it, indented in a web copy
+  // by blanks or tabs.
+  CutLine(&text);
+  while (!text.empty()) {
+    const std::string_view row = WithoutLeadingBlanks(CutLine(&text));
     const std::string_view label = FirstWord(row);
     for (int r = 0; r < kRowCount; ++r) {
       if (label != kRowLabels[r]) continue;

@@ -21,14 +21,11 @@ bool Readable(const ChosenSections& chosen, int index) {
 std::vector<std::string_view> MissingRows(std::span<const RowLabel> rows,
                                           std::string_view block) {
   std::vector<bool> present(rows.size());
-  std::size_t at = block.find('\n');
-  while (at != std::string_view::npos && at + 1 < block.size()) {
-    const std::size_t next = block.find('\n', at + 1);
-    const std::string_view label =
-        FirstWord(block.substr(at + 1, next - at - 1));
+  CutLine(&block);  // the header
+  while (!block.empty()) {
+    const std::string_view label = FirstWord(CutLine(&block));
     for (std::size_t i = 0; i < rows.size(); ++i)
       if (rows[i].Names(label)) present[i] = true;
-    at = next;
   }
   std::vector<std::string_view> missing;
   for (std::size_t i = 0; i < rows.size(); ++i)

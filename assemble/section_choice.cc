@@ -21,14 +21,8 @@ int StationIndex(std::string_view station) {
 // Whether two blocks hold the same lines apart from blanks at their
 // beginnings and ends, as a product and its copy from a web page do.
 bool SameLines(std::string_view a, std::string_view b) {
-  while (!a.empty() && !b.empty()) {
-    const std::size_t aEnd = a.find('\n');
-    const std::size_t bEnd = b.find('\n');
-    if (TrimBlanks(a.substr(0, aEnd)) != TrimBlanks(b.substr(0, bEnd)))
-      return false;
-    a.remove_prefix(aEnd == std::string_view::npos ? a.size() : aEnd + 1);
-    b.remove_prefix(bEnd == std::string_view::npos ? b.size() : bEnd + 1);
-  }
+  while (!a.empty() && !b.empty())
+    if (TrimBlanks(CutLine(&a)) != TrimBlanks(CutLine(&b))) return false;
   return a.empty() && b.empty();
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "blend/station_records.h"
+#include "products/stations.h"
 #include "products/block_header.h"
 #include "products/block_scanner.h"
 #include "products/issue_date.h"

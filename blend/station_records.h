@@ -3,29 +3,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
-#include "products/guidance.h"
-
-// The four guidance stations around Orvanne, in the order every per-station
-// array of the blend uses and every model group of the bulletin lists them.
-inline constexpr int kStationCount = 4;
-inline constexpr std::array<std::string_view, kStationCount> kBulletinStations{
-    "KBKX", "KHON", "KMHE", "KFSD"};
-
-// The bulletin's twelve sections: three model groups of four stations.
-inline constexpr int kSectionCount = 12;
-
-// The group of section `section` (1 to 12): 1 to 4 Primary, 5 to 8
-// Secondary, 9 to 12 Extended.
-inline constexpr SectionGroup SectionGroupOf(int section) {
-  return static_cast<SectionGroup>((section - 1) / kStationCount);
-}
-
-// The station word section `section` (1 to 12) must name.
-inline constexpr std::string_view SectionStation(int section) {
-  return kBulletinStations[(section - 1) % kStationCount];
-}
+#include "products/stations.h"
 
 // What the two blend readers take from one station's section, as the
 // bulletin's integers, unconverted.

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// The messages are filled by Fill.
+#include "common/text.h"
+
 // Console answers are read token by token from one shared stream, so what
 // the user typed ahead on a line answers the next question. Each read skips
 // leading white space and takes one token, leaving the rest of the line.
@@ -30,9 +33,5 @@ bool ReadConsoleDouble(std::istream& in, double& value);
 // one such line.
 void PrintLine(std::ostream& out, std::string_view line);
 
-// `text` with each "{}" replaced by the next of `values`, in order, so that
-// every message the user can see stands whole in one string literal.
-std::string Fill(std::string_view text,
-                 std::initializer_list<std::string_view> values);
 
 #endif  // ORVANNE_COMMON_CONSOLE_H_

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
+
 // The token reads of bulletins and console answers, and the search for a
 // labelled row. Each read skips white space first
 // (blank, tab, line ends, so "\r\n" files read like "\n" files) and returns
@@ -60,66 +62,6 @@ bool SkipToLabel(std::istream& in, std::string_view label,
 // The character steps underneath the reads. Every read looks at one
 // character at a time through the stream's buffer: sgetc shows the next
 // character without taking it, snextc takes it and shows the one after.
-
-// What sgetc and snextc return once the input has ended.
-inline constexpr int kEnd = std::char_traits<char>::eof();
-
-// The blanks of the "C" locale, which the bulletins use: a carriage return
-// is a blank, so "\r\n" files read like "\n" files.
-inline constexpr std::array<bool, 256> MakeBlankTable() {
-  std::array<bool, 256> blank{};
-  for (unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'}) blank[c] = true;
-  return blank;
-}
-inline constexpr std::array<bool, 256> kBlank = MakeBlankTable();
-
-// Whether a character as sgetc returns it is a blank, or belongs to a word.
-// kEnd is neither.
-inline bool IsBlank(int c) {
-  return c != kEnd && kBlank[static_cast<unsigned char>(c)];
-}
-inline bool IsWordCharacter(int c) {
-  return c != kEnd && !kBlank[static_cast<unsigned char>(c)];
-}
-
-inline bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-
-// Cuts the next word, after any blanks, off the front of `rest`; empty when
-// none is left.
-inline std::string_view CutWord(std::string_view* rest) {
-  std::size_t begin = 0;
-  while (begin < rest->size() && IsBlank((*rest)[begin])) ++begin;
-  std::size_t end = begin;
-  while (end < rest->size() && !IsBlank((*rest)[end])) ++end;
-  const std::string_view word = rest->substr(begin, end - begin);
-  rest->remove_prefix(end);
-  return word;
-}
-
-// `text` without the blanks at its beginning and its end.
-inline std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// Whether `text` starts with `prefix`, letters compared in either case.
-inline bool StartsWithAnyCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    const char a =
-        text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i];
-    const char b = prefix[i] >= 'A' && prefix[i] <= 'Z' ? prefix[i] - 'A' + 'a'
-                                                        : prefix[i];
-    if (a != b) return false;
-  }
-  return true;
-}
-
-// The first word of `line`, after any blanks; empty when it has none.
-inline std::string_view FirstWord(std::string_view line) {
-  return CutWord(&line);
-}
 
 // Starts a read: skips blanks and returns the first other character, left
 // unread. Fails the stream, and returns kEnd, when it had failed or ended

@@ -4,21 +4,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/text.h"
+
 bool IsNotIssuedAnswer(std::string_view body) {
   return body.starts_with("ERROR: Could not Find:");
 }
 
 int CountProducts(std::string_view body) {
   int products = 0;
-  std::size_t start = 0;
-  while (start < body.size()) {
-    std::size_t end = body.find('\n', start);
-    if (end == std::string_view::npos) end = body.size();
-    std::string_view line = body.substr(start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (line == "\x01") ++products;
-    start = end + 1;
-  }
+  while (!body.empty())
+    if (CutLine(&body) == "\x01") ++products;
   return products;
 }
 

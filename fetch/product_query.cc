@@ -1,6 +1,6 @@
 #include "fetch/product_query.h"
 
-#include "blend/station_records.h"
+#include "products/stations.h"
 #include "common/console.h"
 #include "common/token_reads.h"
 #include "products/archive.h"

@@ -1,11 +1,11 @@
 #ifndef ORVANNE_PRODUCTS_ARCHIVE_H_
 #define ORVANNE_PRODUCTS_ARCHIVE_H_
 
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "products/issue_date.h"
+#include "products/stations.h"
 
 // The archive of fetched products: one folder a UTC day, "YYYY-MM-DD", each
 // product id in "ID.txt" as the service sent it.
@@ -14,10 +14,8 @@
 // and the station's last three; ProductId("MAV", "KFSD") is "MAVFSD".
 std::string ProductId(std::string_view product, std::string_view station);
 
-// The daily climate reports, and the stations that issue them.
+// The daily climate reports (of kClimateStations).
 inline constexpr std::string_view kClimateReportProduct = "CLI";
-inline constexpr std::array<std::string_view, 3> kClimateStations{
-    "KFSD", "KHON", "KMHE"};
 
 // The archive's folder: `given` (--archive) when not empty, else
 // $ORVANNE_ARCHIVE when set and not empty, else the platform's data folder

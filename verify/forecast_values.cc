@@ -13,24 +13,10 @@ namespace {
 constexpr int kNbsMinimumColumn = 7;
 constexpr int kNbsMaximumColumn = 11;
 
-// The row from its label on.
-std::string_view WithoutLeadingBlanks(std::string_view line) {
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  return line;
-}
-
+// A MAV value is one word of at most three characters ("-5", "102").
 std::optional<int> WordValue(std::string_view word) {
-  const bool negative = word.starts_with('-');
-  if (negative) word.remove_prefix(1);
-  if (word.empty() || word.size() > 3) return std::nullopt;
-  int value = 0;
-  for (char c : word) {
-    if (!IsDigit(c)) return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  if (negative) value = -value;
-  if (value == -99 || value == -88) return std::nullopt;
-  return value;
+  if (word.size() > 3) return std::nullopt;
+  return GuidanceValue(word);
 }
 
 // The first two values of a MAV temperature row after its label.
@@ -46,10 +32,7 @@ ForecastValues MavValues(std::string_view label, std::string_view rest) {
 ForecastValues ReadBlockForecast(std::string_view blockText,
                                  Guidance guidance) {
   while (!blockText.empty()) {
-    const std::size_t end = blockText.find('\n');
-    const std::string_view row = WithoutLeadingBlanks(blockText.substr(0, end));
-    blockText.remove_prefix(end == std::string_view::npos ? blockText.size()
-                                                          : end + 1);
+    const std::string_view row = WithoutLeadingBlanks(CutLine(&blockText));
     std::string_view rest = row;
     const std::string_view label = CutWord(&rest);
     if (guidance == Guidance::kNbm && label == "TXN")
