@@ -33,15 +33,6 @@ std::vector<std::string_view> MissingRows(std::span<const RowLabel> rows,
   return missing;
 }
 
-// The readers' reason without the words that speak of a bulletin file:
-// 'row "P12" of section 5 (KBKX) is missing or incomplete'.
-std::string ReadersReason(std::string reason) {
-  constexpr std::string_view kPrefix = "The bulletin could not be read: ";
-  if (reason.starts_with(kPrefix)) reason.erase(0, kPrefix.size());
-  if (reason.ends_with('.')) reason.pop_back();
-  return reason;
-}
-
 // Section `section` alone, read by the row readers of its group.
 bool ReadsAlone(const std::string& text, int section, std::string* err) {
   std::istringstream temperatures(text), sky(text);
@@ -113,7 +104,7 @@ void CheckWithTheModelsReading(const ChosenSections& chosen,
   for (int i = 0; i < kSectionCount; ++i)
     if (!ReadsAlone(chosen.sections[i].block.text, i + 1, &err))
       refusals->bySection[i].push_back(
-          RefusedLine(chosen, i, fileNames, ReadersReason(err)));
+          RefusedLine(chosen, i, fileNames, err));
   if (!refusals->empty() || ReadsWhole(BulletinText(chosen), &err)) return;
   const int upsetting = SectionUpsettingTheHeaders(chosen);
   if (upsetting >= 0)
@@ -123,7 +114,7 @@ void CheckWithTheModelsReading(const ChosenSections& chosen,
   else
     refusals->general.push_back(Fill(
         "The sections for {} do not make a bulletin the 1200 Model reads: {}.",
-        {FormatIssueDate(chosen.date), ReadersReason(err)}));
+        {FormatIssueDate(chosen.date), err}));
 }
 
 void CheckFoundBlocks(const ChosenSections& chosen,

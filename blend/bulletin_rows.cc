@@ -20,8 +20,14 @@ std::string SectionText(int section) {
 // be read.
 std::string MissingRowProblem(const RowLabel& row, int section) {
   return Fill(
-      "The bulletin could not be read: row \"{}\" of {} is missing or incomplete.",
+      "row \"{}\" of {} is missing or incomplete",
       {row.label, SectionText(section)});
+}
+
+// The run's line for a reader's reason; always false.
+bool Unreadable(std::string* err) {
+  *err = Fill("The bulletin could not be read: {}.", {*err});
+  return false;
 }
 
 // Skips to the next row of either label.
@@ -40,7 +46,7 @@ std::string UnknownCloudProblem(std::string_view word, int section) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
   if (word.size() > kQuotedWordLength) quoted += "...";
   return Fill(
-      "The bulletin could not be read: \"{}\" in row \"CLD\" of {} is not a known cloud cover word.",
+      "\"{}\" in row \"CLD\" of {} is not a known cloud cover word",
       {quoted, SectionText(section)});
 }
 
@@ -225,7 +231,9 @@ bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
                          StationRecords<ExtendedTempRecord>& extendedTemp,
                          const std::string& bulletinName, std::string* err) {
   std::ifstream in(bulletinName);
-  return ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp, in, err);
+  return ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp, in,
+                             err) ||
+         Unreadable(err);
 }
 
 bool ShortCloudCode(std::string_view word, std::int32_t& code) {
@@ -294,5 +302,6 @@ bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
                  StationRecords<ExtendedSkyRecord>& extendedSky,
                  const std::string& bulletinName, std::string* err) {
   std::ifstream in(bulletinName);
-  return ReadSkyRows(primarySky, secondarySky, extendedSky, in, err);
+  return ReadSkyRows(primarySky, secondarySky, extendedSky, in, err) ||
+         Unreadable(err);
 }

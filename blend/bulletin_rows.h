@@ -15,9 +15,10 @@
 // through the named bulletin from its beginning: eight short-range sections
 // (the Primary stations, then the Secondary), then four Extended ones. The
 // caller's arrays are written only when all twelve were read; otherwise `err`
-// holds the first problem in file order, one line naming the row and the
-// section
-// (`section` is 1 to 12).
+// holds the first problem in file order, naming the row and the section
+// (`section` is 1 to 12): 'row "P12" of section 5 (KBKX) is missing or
+// incomplete'. The readers of a named bulletin, which the run calls, word it
+// as the run's one line: 'The bulletin could not be read: row ... .'.
 
 // Temperature, dew point and precipitation rows.
 // One short-range section: "N/X" (or "X/N"), "DPT" and "P12", in that order.
@@ -30,10 +31,6 @@ bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
                          StationRecords<ShortTempRecord>& secondaryTemp,
                          StationRecords<ExtendedTempRecord>& extendedTemp,
                          const std::string& bulletinName, std::string* err);
-bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
-                 StationRecords<ShortSkyRecord>& secondarySky,
-                 StationRecords<ExtendedSkyRecord>& extendedSky,
-                 std::istream& bulletin, std::string* err);
 // The same from a bulletin already open, from where it stands.
 bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
                          StationRecords<ShortTempRecord>& secondaryTemp,

@@ -30,13 +30,13 @@ TEST(ReadShortTempSectionTest, AShortRowIsReportedByItsLabel) {
   };
   const Case cases[] = {
       {"N/X 1 2 3",
-       "The bulletin could not be read: row \"N/X\" of section 6 (KHON) is missing or incomplete."},
+       "row \"N/X\" of section 6 (KHON) is missing or incomplete"},
       {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 P12 1",
-       "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is missing or incomplete."},
+       "row \"DPT\" of section 6 (KHON) is missing or incomplete"},
       {"N/X 1 2 3 4 DPT 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 P12 1 2 x 4",
-       "The bulletin could not be read: row \"P12\" of section 6 (KHON) is missing or incomplete."},
+       "row \"P12\" of section 6 (KHON) is missing or incomplete"},
       {"N/X 1 2 3 4 DPT 1 2 3",
-       "The bulletin could not be read: row \"DPT\" of section 6 (KHON) is missing or incomplete."},
+       "row \"DPT\" of section 6 (KHON) is missing or incomplete"},
   };
   for (const Case& c : cases) {
     std::istringstream in(c.text);
@@ -91,8 +91,8 @@ TEST(ReadExtendedTempSectionTest, AMissingSeparatorMakesTheRowUnreadable) {
     ExtendedTempRecord record;
     std::string error;
     EXPECT_FALSE(ReadExtendedTempSection(in, record, 10, &error)) << missing[i];
-    EXPECT_EQ(error, "The bulletin could not be read: row \"" + rows[i] +
-                         "\" of section 10 (KHON) is missing or incomplete.");
+    EXPECT_EQ(error, "row \"" + rows[i] +
+                         "\" of section 10 (KHON) is missing or incomplete");
   }
 }
 
@@ -107,7 +107,7 @@ TEST(ReadExtendedTempSectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
   EXPECT_FALSE(ReadExtendedTempSection(cut, record, 12, &error));
   EXPECT_EQ(
       error,
-      "The bulletin could not be read: row \"DPT\" of section 12 (KFSD) is missing or incomplete.");
+      "row \"DPT\" of section 12 (KFSD) is missing or incomplete");
 }
 
 TEST(ReadExtendedTempSectionTest, ARowRightAfterAnXNRowLosesItsLabel) {
@@ -120,7 +120,7 @@ TEST(ReadExtendedTempSectionTest, ARowRightAfterAnXNRowLosesItsLabel) {
   EXPECT_FALSE(ReadExtendedTempSection(in, record, 9, &error));
   EXPECT_EQ(
       error,
-      "The bulletin could not be read: row \"DPT\" of section 9 (KBKX) is missing or incomplete.");
+      "row \"DPT\" of section 9 (KBKX) is missing or incomplete");
 }
 
 class ReadTemperatureRowsTest : public ::testing::Test {
@@ -247,18 +247,18 @@ TEST(ReadShortSkySectionTest, ReadsNineteenEntriesOfEachRow) {
 TEST(ReadShortSkySectionTest, ProblemsAreReportedByRowAndWord) {
   const std::pair<std::string, std::string> cases[] = {
       {"CLD CL PC",
-       "The bulletin could not be read: \"PC\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
+       "\"PC\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word"},
       {"CLD CL " + std::string(40, 'Z'),
-       "The bulletin could not be read: \"" + std::string(32, 'Z') +
-           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
+       "\"" + std::string(32, 'Z') +
+           "...\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word"},
       {"CLD CL O\x1b[2JV\x7f",
-       "The bulletin could not be read: \"O?[2JV?\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word."},
+       "\"O?[2JV?\" in row \"CLD\" of section 7 (KMHE) is not a known cloud cover word"},
       {"CLD CL CL",
-       "The bulletin could not be read: row \"CLD\" of section 7 (KMHE) is missing or incomplete."},
+       "row \"CLD\" of section 7 (KMHE) is missing or incomplete"},
       {"CLD CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL CL WDR 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 WSP 1",
-       "The bulletin could not be read: row \"WDR\" of section 7 (KMHE) is missing or incomplete."},
+       "row \"WDR\" of section 7 (KMHE) is missing or incomplete"},
       {"no rows at all",
-       "The bulletin could not be read: row \"CLD\" of section 7 (KMHE) is missing or incomplete."},
+       "row \"CLD\" of section 7 (KMHE) is missing or incomplete"},
   };
   for (const auto& [text, message] : cases) {
     std::istringstream in(text);
@@ -288,7 +288,7 @@ TEST(ReadExtendedSkySectionTest, ShortRangeWordsAreUnknownThere) {
   EXPECT_FALSE(ReadExtendedSkySection(in, record, 12, &error));
   EXPECT_EQ(
       error,
-      "The bulletin could not be read: \"SC|\" in row \"CLD\" of section 12 (KFSD) is not a known cloud cover word.");
+      "\"SC|\" in row \"CLD\" of section 12 (KFSD) is not a known cloud cover word");
 }
 
 TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
@@ -305,7 +305,7 @@ TEST(ReadExtendedSkySectionTest, TheLastSeparatorMayBeMissingAtTheEnd) {
   EXPECT_FALSE(ReadExtendedSkySection(cut, record, 12, &error));
   EXPECT_EQ(
       error,
-      "The bulletin could not be read: row \"WND\" of section 12 (KFSD) is missing or incomplete.");
+      "row \"WND\" of section 12 (KFSD) is missing or incomplete");
 }
 
 TEST(ReadSkyRowsTest, FillsEachGroupInStationOrder) {

@@ -7,9 +7,9 @@ namespace {
 // Adds the four weighted values starting at `first`, in station order: the
 // order of the additions is part of the result's last digits.
 double WeightedSum(const std::int32_t* first) {
-  double sum = static_cast<double>(first[0]) * StationWeights[0];
+  double sum = static_cast<double>(first[0]) * kStationWeights[0];
   for (int k = 1; k < kStationCount; ++k)
-    sum = sum + static_cast<double>(first[k]) * StationWeights[k];
+    sum = sum + static_cast<double>(first[k]) * kStationWeights[k];
   return sum;
 }
 

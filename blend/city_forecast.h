@@ -15,7 +15,7 @@
 // How much each station counts for the city, in station order. They add up
 // to 1.000004146 and are used as they stand: four equal values v weigh to
 // slightly more than v.
-inline constexpr std::array<double, kStationCount> StationWeights{
+inline constexpr std::array<double, kStationCount> kStationWeights{
     0.353460408, 0.1793834, 0.215645378, 0.25151496};
 
 // One value of one quantity from each station, in station order.

@@ -31,7 +31,7 @@ struct FetchTools {
 // is a terminal.
 FetchTools SystemFetchTools();
 
-// Fetches every id of kProductIds for the day that is not final in the
+// Fetches every id of ProductIds() for the day that is not final in the
 // archive, one line per id on `err`: "MAVFSD: 3 products, 9 KB",
 // "MEXBKX: kept from the archive", "CLIHON: not issued yet",
 // "NBSFSD: failed after 3 attempts (HTTP 503)". Returns the ids that are

@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   if (input.starts_with("@")) {
     const std::size_t feed = input.find('\n');
     const std::string_view date = input.substr(1, feed - 1);
-    if (IsIssueDate(date)) request.date = date;
+    IssueDate parsed;
+    if (ParseIssueDate(date, &parsed)) request.date = date;
     input.remove_prefix(feed == std::string_view::npos ? input.size()
                                                        : feed + 1);
   }

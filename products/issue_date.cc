@@ -45,11 +45,6 @@ bool ParseIssueDate(std::string_view text, IssueDate* date) {
   return true;
 }
 
-bool IsIssueDate(std::string_view text) {
-  IssueDate date;
-  return ParseIssueDate(text, &date);
-}
-
 std::string FormatIssueDate(const IssueDate& date) {
   std::string text = std::to_string(date.month) + "/";
   if (date.day < 10) text += '0';

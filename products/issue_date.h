@@ -21,10 +21,6 @@ struct IssueDate {
 // a year of four digits (0001 to 9999). Nothing else may stand in `text`.
 bool ParseIssueDate(std::string_view text, IssueDate* date);
 
-// True when `text` is a date ParseIssueDate takes: the one check of a date
-// the user types (--date) and of a header's date word.
-bool IsIssueDate(std::string_view text);
-
 // The date as the guidance headers write it: the month without a leading
 // zero, the day with two digits ("9/01/2020", "12/08/2026").
 std::string FormatIssueDate(const IssueDate& date);

@@ -75,6 +75,27 @@ bool FindVerifiedRatio(Console& console, const RunRequest& request,
   return true;
 }
 
+// The six record arrays of the bulletin, both readers' passes.
+bool ReadBlendInputs(const std::string& bulletinName, BlendInputs* inputs,
+                     std::string* err) {
+  return ReadTemperatureRows(inputs->primaryTemp, inputs->secondaryTemp,
+                             inputs->extendedTemp, bulletinName, err) &&
+         ReadSkyRows(inputs->primarySky, inputs->secondarySky,
+                     inputs->extendedSky, bulletinName, err);
+}
+
+// The report beside the bulletin; kAsTyped units get an empty report and
+// no word of success.
+bool WriteForecastReport(Console& console, const std::string& bulletinName,
+                         const CityForecast& forecast, UnitSystem units) {
+  const bool known = units != UnitSystem::kAsTyped;
+  return WriteReport(bulletinName, console,
+                     known ? "Output file successfully created!" : "",
+                     [&](std::ostream& report) {
+                       WriteBlendReport(report, forecast, units);
+                     });
+}
+
 }  // namespace
 
 bool RunStationBlend(Console& console, const RunRequest& request) {
@@ -91,10 +112,7 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
     return false;
   PrintLine(console.out, kValidFileMessage);
   BlendInputs inputs;
-  if (!ReadTemperatureRows(inputs.primaryTemp, inputs.secondaryTemp,
-                           inputs.extendedTemp, bulletinName, &err) ||
-      !ReadSkyRows(inputs.primarySky, inputs.secondarySky, inputs.extendedSky,
-                   bulletinName, &err)) {
+  if (!ReadBlendInputs(bulletinName, &inputs, &err)) {
     PrintLine(console.err, err);
     return false;
   }
@@ -108,13 +126,7 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   console.out << std::endl;
   const CityForecast forecast = ComputeCityForecast(inputs, request.units);
   PrintDayTable(console.out, forecast, request.units);
-  // kAsTyped gets an empty report and no word of success.
-  const bool known = request.units != UnitSystem::kAsTyped;
-  if (!WriteReport(bulletinName, console,
-                   known ? "Output file successfully created!" : "",
-                   [&](std::ostream& report) {
-                     WriteBlendReport(report, forecast, request.units);
-                   }))
+  if (!WriteForecastReport(console, bulletinName, forecast, request.units))
     return false;
   if (!request.plotName) return true;
   const PlotFacts facts{headers.issueDate,      headers.primaryModel,
