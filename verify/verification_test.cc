@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <sstream>
 
+#include "products/archive.h"
 #include "tests/temp_dir.h"
 #include "verify/blend_biases.h"
 #include "verify/test_archive.h"
@@ -158,6 +162,56 @@ TEST(VerificationTest, TheBiasesAsPrintedForTheBlend) {
     EXPECT_EQ(biases.extendedMinimum[day - 3], -day);
     EXPECT_EQ(biases.extendedMaximum[day - 3], day);
   }
+}
+
+std::string Damaged(const std::string& path,
+                    std::string (*damage)(std::string)) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  return damage(text);
+}
+
+// Damages read without a crash and count nothing: MAVFSD of December 2 is a
+// folder (GFS days 1 and 2 lose December 3 and 4), NBSHON of December 3
+// random bytes (NBM loses December 4 and 5), MEXMHE of December 1 cut after
+// day 4's minimum (GFSX loses day 4's maximum and days 5 to 7), and KFSD's
+// report of December 9 has CR line ends (every count loses one).
+TEST(VerificationTest, ADamagedArchiveCountsNoDamagedValue) {
+  TempDir dir;
+  const std::string archive = dir.Path("archive");
+  WriteLeadDayArchive(archive);
+  const std::string mav = ArchivedProduct(archive, {2026, 12, 2}, "MAVFSD");
+  std::filesystem::remove(mav);
+  std::filesystem::create_directory(mav);
+  const std::string nbs = ArchivedProduct(archive, {2026, 12, 3}, "NBSHON");
+  WriteFile(nbs, Damaged(nbs, [](std::string text) {
+              std::mt19937 bytes(26);
+              for (char& c : text) c = static_cast<char>(bytes());
+              return text;
+            }));
+  const std::string mex = ArchivedProduct(archive, {2026, 12, 1}, "MEXMHE");
+  WriteFile(mex, Damaged(mex, [](std::string text) {
+              return text.substr(0, text.find("16  4") + 5);
+            }));
+  const std::string cli = ArchivedProduct(archive, {2026, 12, 10}, "CLIFSD");
+  WriteFile(cli, Damaged(cli, [](std::string text) {
+              for (char& c : text)
+                if (c == '\n') c = '\r';
+              return text;
+            }));
+  Verification v;
+  std::string err;
+  ASSERT_TRUE(VerifyGuidance(archive, {2026, 12, 10}, 10, &v, &err)) << err;
+  // {guidance, lead day, maxima, minima}
+  const int cases[][4] = {{kScoredGfs, 1, 28, 28},  {kScoredGfs, 2, 28, 28},
+                          {kScoredNbm, 1, 28, 28},  {kScoredNbm, 2, 28, 28},
+                          {kScoredGfsx, 3, 29, 29}, {kScoredGfsx, 4, 28, 29},
+                          {kScoredGfsx, 7, 28, 28}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(v.Scores(c[0], c[1]).maximum.count, c[2]) << c[0] << c[1];
+    EXPECT_EQ(v.Scores(c[0], c[1]).minimum.count, c[3]) << c[0] << c[1];
+  }
+  EXPECT_EQ(v.verifiedDays, 10);
 }
 
 }  // namespace
