@@ -33,12 +33,14 @@ std::vector<IssueDate> FoldersFrom(const std::string& archive,
   return folders;
 }
 
-void ReadObservations(const std::string& archive, const IssueDate& first,
-                      std::vector<ArchiveDay>* days) {
+void ReadObservations(const std::string& archive,
+                      const std::vector<IssueDate>& folders,
+                      const IssueDate& first, std::vector<ArchiveDay>* days) {
   std::map<IssueDate, std::size_t> dayIndex;
   for (std::size_t i = 0; i < days->size(); ++i)
     dayIndex[AddDays(first, static_cast<int>(i))] = i;
-  for (const IssueDate& folder : FoldersFrom(archive, first)) {
+  for (const IssueDate& folder : folders) {
+    if (folder < first) continue;
     for (std::size_t s = 0; s < kClimateStations.size(); ++s) {
       const std::string id =
           ProductId(kClimateReportProduct, kClimateStations[s]);
@@ -81,8 +83,16 @@ void ReadIssueDay(const std::string& archive, const IssueDate& issued,
 std::vector<ArchiveDay> ReadArchiveDays(const std::string& archive,
                                         const IssueDate& first, int count) {
   std::vector<ArchiveDay> days(static_cast<std::size_t>(count));
-  ReadObservations(archive, first, &days);
-  for (int offset = -kMostLeadDay; offset < count - 1; ++offset)
-    ReadIssueDay(archive, AddDays(first, offset), offset, &days);
+  const IssueDate earliest = AddDays(first, -kMostLeadDay);
+  const std::vector<IssueDate> folders = FoldersFrom(archive, earliest);
+  ReadObservations(archive, folders, first, &days);
+  // Only the folders there are: a year's window reaches as far again back.
+  std::size_t next = 0;
+  for (int offset = -kMostLeadDay; offset < count - 1; ++offset) {
+    const IssueDate issued = AddDays(first, offset);
+    while (next < folders.size() && folders[next] < issued) ++next;
+    if (next < folders.size() && folders[next] == issued)
+      ReadIssueDay(archive, issued, offset, &days);
+  }
   return days;
 }
