@@ -13,6 +13,16 @@ double WeightedSum(const std::int32_t* first) {
   return sum;
 }
 
+// The same with `bias` subtracted from each value first. Subtracting a
+// whole-number bias from a whole number in a double is exact, so a bias of
+// 2 gives the very sum of values written 2 lower.
+double WeightedSumLess(const std::int32_t* first, double bias) {
+  double sum = (static_cast<double>(first[0]) - bias) * kStationWeights[0];
+  for (int k = 1; k < kStationCount; ++k)
+    sum = sum + (static_cast<double>(first[k]) - bias) * kStationWeights[k];
+  return sum;
+}
+
 // The bulletin gives degrees Fahrenheit; the step applies to the city value,
 // never to the station values.
 double TemperatureStep(double fahrenheit, UnitSystem units) {
@@ -25,8 +35,8 @@ template <typename Record, std::size_t N>
 double BlendField(const BlendInputs& inputs, const StationRecords<Record>& eta,
                   const StationRecords<Record>& avn,
                   std::array<std::int32_t, N> Record::*field, int i,
-                  double (*blend)(double, double, const BlendSet&) =
-                      BlendModels) {
+                  double (*blend)(double, double,
+                                  const BlendSet&) = BlendModels) {
   BlendSet values;
   for (int s = 0; s < kStationCount; ++s) {
     values[s] = (eta[s].*field)[i];
@@ -44,6 +54,36 @@ double WeighField(const StationRecords<Record>& ext,
   return WeightStations(values);
 }
 
+// High or low `i` of days 1 and 2 (an "N/X" value) over both models,
+// each model's bias taken off when one is given.
+double ShortTemperature(const BlendInputs& in, int i) {
+  const std::optional<double>& primary = in.biases.primary[i];
+  const std::optional<double>& secondary = in.biases.secondary[i];
+  if (!primary && !secondary)
+    return BlendField(in, in.primaryTemp, in.secondaryTemp,
+                      &ShortTempRecord::nx, i);
+  StationSet p;
+  StationSet s;
+  for (int k = 0; k < kStationCount; ++k) {
+    p[k] = in.primaryTemp[k].nx[i];
+    s[k] = in.secondaryTemp[k].nx[i];
+  }
+  return in.primaryRatio * WeightedSumLess(p.data(), primary.value_or(0)) +
+         in.secondaryRatio * WeightedSumLess(s.data(), secondary.value_or(0));
+}
+
+// A high or a low of days 3 to 7, its bias taken off when one is given.
+double ExtendedTemperature(
+    const BlendInputs& in,
+    std::array<std::int32_t, 5> ExtendedTempRecord::*field, int j,
+    const std::optional<double>& bias) {
+  if (!bias) return WeighField(in.extendedTemp, field, j);
+  StationSet values;
+  for (int s = 0; s < kStationCount; ++s)
+    values[s] = (in.extendedTemp[s].*field)[j];
+  return WeightedSumLess(values.data(), *bias);
+}
+
 // Days 1 and 2 take the first and the second of each pair of short-range
 // values.
 DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
@@ -53,8 +93,8 @@ DayRow ShortRangeDay(const BlendInputs& in, int day, UnitSystem units) {
   };
   DayRow row;
   row.day = day;
-  row.lowTemp = TemperatureStep(blend(&ShortTempRecord::nx, i), units);
-  row.highTemp = TemperatureStep(blend(&ShortTempRecord::nx, i + 1), units);
+  row.lowTemp = TemperatureStep(ShortTemperature(in, i), units);
+  row.highTemp = TemperatureStep(ShortTemperature(in, i + 1), units);
   row.lowDpt = TemperatureStep(blend(&ShortTempRecord::dpt, i), units);
   row.highDpt = TemperatureStep(blend(&ShortTempRecord::dpt, i + 1), units);
   row.lowProbPrec = blend(&ShortTempRecord::p12, i);
@@ -69,8 +109,15 @@ DayRow ExtendedDay(const BlendInputs& in, int day, UnitSystem units) {
   };
   DayRow row;
   row.day = day;
-  row.lowTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnFirst), units);
-  row.highTemp = TemperatureStep(weigh(&ExtendedTempRecord::xnSecond), units);
+  const int j = day - 3;
+  row.lowTemp =
+      TemperatureStep(ExtendedTemperature(in, &ExtendedTempRecord::xnFirst, j,
+                                          in.biases.extendedMinimum[j]),
+                      units);
+  row.highTemp =
+      TemperatureStep(ExtendedTemperature(in, &ExtendedTempRecord::xnSecond, j,
+                                          in.biases.extendedMaximum[j]),
+                      units);
   row.lowDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptFirst), units);
   row.highDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptSecond), units);
   row.highProbPrec = weigh(&ExtendedTempRecord::p24);
@@ -106,9 +153,8 @@ std::int32_t Spread(const BlendSet& values) {
 double BlendDirections(double primaryRatio, double secondaryRatio,
                        const BlendSet& values) {
   const bool onTheCircle =
-      std::all_of(values.begin(), values.end(), [](std::int32_t v) {
-        return v >= 0 && v <= kFullCircle;
-      });
+      std::all_of(values.begin(), values.end(),
+                  [](std::int32_t v) { return v >= 0 && v <= kFullCircle; });
   if (!IsMixingRatio(primaryRatio) || !IsMixingRatio(secondaryRatio) ||
       !onTheCircle || Spread(values) <= kHalfCircle)
     return BlendModels(primaryRatio, secondaryRatio, values);

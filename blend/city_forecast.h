@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "blend/station_records.h"
+#include "blend/temperature_biases.h"
 #include "common/units.h"
 
 // The arithmetic of the city's forecast: every station value is weighted
@@ -45,7 +46,8 @@ double BlendDirections(double primaryRatio, double secondaryRatio,
                        const BlendSet& values);
 
 // Everything the forecast is computed from: the six record arrays the
-// readers filled and the two model ratios the forecaster chose.
+// readers filled, the two model ratios the forecaster chose and the biases
+// to remove from the highs and lows (none by default).
 struct BlendInputs {
   StationRecords<ShortTempRecord> primaryTemp;
   StationRecords<ShortTempRecord> secondaryTemp;
@@ -55,6 +57,7 @@ struct BlendInputs {
   StationRecords<ExtendedSkyRecord> extendedSky;
   double primaryRatio = 0;
   double secondaryRatio = 0;
+  TemperatureBiases biases;
 };
 
 // One day of the forecast (1 to 7): temperatures and dew points, then the
@@ -89,7 +92,9 @@ struct CityForecast {
 // Days 1 and 2 and hours 6 to 60 blend the two short-range models; days 3 to
 // 7 and hours 72 to 192 weigh the extended model alone. Temperatures are in
 // degrees Fahrenheit, or Celsius for Metric; wind speeds in miles per hour,
-// or kilometres per hour for Metric (knots for kAsTyped).
+// or kilometres per hour for Metric (knots for kAsTyped). A bias given for
+// a high or a low is subtracted from each station's value before the
+// weighting; without one the value is weighted as it stands.
 CityForecast ComputeCityForecast(const BlendInputs& inputs, UnitSystem units);
 
 #endif  // ORVANNE_BLEND_CITY_FORECAST_H_

@@ -162,11 +162,7 @@ bool ClimateReportReader::Complete(ClimateSummary* summary) const {
 std::optional<ClimateSummary> ReadClimateReport(std::string_view text) {
   ClimateReportReader reader;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    reader.Take(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    reader.Take(CutLine(&text));
   }
   ClimateSummary summary;
   if (!reader.Complete(&summary)) return std::nullopt;

@@ -9,10 +9,40 @@ void ErrorSums::Add(int forecast, int observed) {
   absoluteSum += std::abs(error);
 }
 
+void ErrorSums::AddError(long long error) {
+  ++count;
+  sum += error;
+  absoluteSum += std::llabs(error);
+}
+
 void ErrorSums::Add(const ErrorSums& other) {
   count += other.count;
   sum += other.sum;
   absoluteSum += other.absoluteSum;
+}
+
+void ErrorSums::Subtract(const ErrorSums& other) {
+  count -= other.count;
+  sum -= other.sum;
+  absoluteSum -= other.absoluteSum;
+}
+
+void GuidanceScores::Add(const GuidanceScores& other) {
+  maximum.Add(other.maximum);
+  minimum.Add(other.minimum);
+}
+
+void GuidanceScores::Subtract(const GuidanceScores& other) {
+  maximum.Subtract(other.maximum);
+  minimum.Subtract(other.minimum);
+}
+
+ErrorSums& GuidanceScores::Of(Element element) {
+  return element == Element::kMaximum ? maximum : minimum;
+}
+
+const ErrorSums& GuidanceScores::Of(Element element) const {
+  return element == Element::kMaximum ? maximum : minimum;
 }
 
 ErrorSums GuidanceScores::All() const {
@@ -34,9 +64,17 @@ std::string FormatHundredths(long long hundredths) {
          (cents < 10 ? ".0" : ".") + std::to_string(cents);
 }
 
+long long BiasHundredths(const ErrorSums& sums, long long scale) {
+  return RoundedHundredths(sums.sum, sums.count * scale);
+}
+
+long long MaeHundredths(const ErrorSums& sums, long long scale) {
+  return RoundedHundredths(sums.absoluteSum, sums.count * scale);
+}
+
 std::string FormatBias(const ErrorSums& sums) {
   if (sums.count == 0) return "-";
-  const long long hundredths = RoundedHundredths(sums.sum, sums.count);
+  const long long hundredths = BiasHundredths(sums);
   // Appended, not prefixed: a sign added in front of a temporary string
   // trips a false overlap warning of some compilers.
   std::string text = hundredths >= 0 ? "+" : "";
@@ -44,9 +82,9 @@ std::string FormatBias(const ErrorSums& sums) {
   return text;
 }
 
-std::string FormatMae(const ErrorSums& sums) {
+std::string FormatMae(const ErrorSums& sums, long long scale) {
   if (sums.count == 0) return "-";
-  return FormatHundredths(RoundedHundredths(sums.absoluteSum, sums.count));
+  return FormatHundredths(MaeHundredths(sums, scale));
 }
 
 long long SuggestedRatioHundredths(const GuidanceScores& gfs,

@@ -12,8 +12,15 @@ struct ErrorSums {
   long long absoluteSum = 0;  // of |forecast - observed|
 
   void Add(int forecast, int observed);
+  void AddError(long long error);  // forecast - observed
   void Add(const ErrorSums& other);
+  // Takes back sums added before, for a window that moves on.
+  void Subtract(const ErrorSums& other);
 };
+
+// The two temperatures scored, in the order the tables show them.
+enum class Element { kMaximum, kMinimum };
+inline constexpr Element kElements[] = {Element::kMaximum, Element::kMinimum};
 
 struct GuidanceScores {
   ErrorSums maximum;
@@ -21,16 +28,28 @@ struct GuidanceScores {
 
   // Both together: the guidance's mean absolute error over all its values.
   ErrorSums All() const;
+
+  void Add(const GuidanceScores& other);
+  void Subtract(const GuidanceScores& other);
+
+  // The sums of one element.
+  ErrorSums& Of(Element element);
+  const ErrorSums& Of(Element element) const;
 };
 
 // numerator / denominator in hundredths, halves away from zero;
 // `denominator` above 0.
 long long RoundedHundredths(long long numerator, long long denominator);
 
+// The mean error and the mean absolute error in hundredths, the sums being
+// of errors in 1/`scale` degrees; `sums.count` above 0.
+long long BiasHundredths(const ErrorSums& sums, long long scale = 1);
+long long MaeHundredths(const ErrorSums& sums, long long scale = 1);
+
 // The mean error ("+2.00", "-0.03", "+0.00") and the mean absolute error
 // ("2.00") with two decimals; "-" when nothing was compared.
 std::string FormatBias(const ErrorSums& sums);
-std::string FormatMae(const ErrorSums& sums);
+std::string FormatMae(const ErrorSums& sums, long long scale = 1);
 
 // The weight of the primary guidance (NBM) in hundredths:
 // MAE(GFS) / (MAE(NBM) + MAE(GFS)), 50 when both are 0, so that the guidance

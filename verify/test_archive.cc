@@ -17,6 +17,12 @@ std::string Field(const std::string& value) {
   return std::string(3 - value.size(), ' ') + value;
 }
 
+std::string Field(int value) { return Field(std::to_string(value)); }
+
+const char* const kMonthNames[] = {
+    "JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
+    "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+
 }  // namespace
 
 std::string ClimateReportText(const ClimateReportParts& parts) {
@@ -44,8 +50,10 @@ std::string ClimateReportText(const ClimateReportParts& parts) {
 std::string ClimateProduct(const IssueDate& day, const std::string& maximum,
                            const std::string& minimum, bool partial) {
   ClimateReportParts parts;
-  parts.summaryLine = "...THE SIOUX FALLS SD CLIMATE SUMMARY FOR DECEMBER " +
-                      std::to_string(day.day) + " 2026...";
+  parts.summaryLine =
+      std::string("...THE SIOUX FALLS SD CLIMATE SUMMARY FOR ") +
+      kMonthNames[day.month - 1] + " " + std::to_string(day.day) + " " +
+      std::to_string(day.year) + "...";
   if (partial) {
     parts.validLine = "VALID TODAY AS OF 0500 PM LOCAL TIME";
     parts.period = " TODAY";
@@ -59,7 +67,8 @@ std::string ClimateProduct(const IssueDate& day, const std::string& maximum,
 
 std::string MavProduct(const std::string& station, const IssueDate& issued,
                        const std::string& cycle, const std::string& first,
-                       const std::string& second) {
+                       const std::string& second, const std::string& third,
+                       const std::string& fourth) {
   const bool twelve = cycle == "1200";
   const std::string body =
       " " + station + "   GFS MOS GUIDANCE  " + FormatIssueDate(issued) + "  " +
@@ -68,22 +77,25 @@ std::string MavProduct(const std::string& station, const IssueDate& issued,
            ? " HR   18 21 00 03 06 09 12 15 18 21 00 03 06 09 12 15 18 21 00 03 06\n"
            : " HR   06 09 12 15 18 21 00 03 06 09 12 15 18 21 00 03 06 09 12 15 18\n") +
       (twelve ? " N/X                  " : " X/N                  ") +
-      Field(first) + "         " + Field(second) +
-      "          12          25\n" +
+      Field(first) + "         " + Field(second) + "         " + Field(third) +
+      "         " + Field(fourth) + "\n" +
       " TMP  23 21 19 17 16 15 15 20 25 26 22 19 17 15 14 18 23 24 20 17 15\n";
   return Transmitted("FOUS46 KWNO 081200", "MAV" + station.substr(1),
                      body + "\n");
 }
 
 std::string NbsProduct(const std::string& station, const IssueDate& issued,
-                       const std::string& minimum, const std::string& maximum) {
+                       const std::string& minimum, const std::string& maximum,
+                       const std::string& minimum2,
+                       const std::string& maximum2) {
   std::string txn = " TXN ";
   for (int column = 1; column <= 23; ++column) {
     std::string value;
     if (column == 3) value = "88";  // the maximum of the issue day
     if (column == 7) value = minimum;
     if (column == 11) value = maximum;
-    if (column == 15) value = "14";
+    if (column == 15) value = minimum2;
+    if (column == 19) value = maximum2;
     txn += Field(value);
   }
   const std::string body =
@@ -94,6 +106,23 @@ std::string NbsProduct(const std::string& station, const IssueDate& issued,
       txn + "\n" +
       " TMP  12 20 11 15 15 17 23 18  9 17 18 13  9 12 15 18 11 13 23  9 23 13 15\n";
   return Transmitted("FOUS16 KWNO 081200", "NBS" + station.substr(1),
+                     body + "\n");
+}
+
+std::string MexProduct(const std::string& station, const IssueDate& issued,
+                       const std::array<int, 15>& xn) {
+  std::string row = " X/N " + Field(xn[0]) + "|";
+  for (int day = 1; day <= 7; ++day)
+    row += Field(xn[2 * day - 1]) + " " + Field(xn[2 * day]) +
+           (day < 7 ? "|" : "  15 31");
+  const std::string body =
+      " " + station + "   GFSX MOS GUIDANCE  " + FormatIssueDate(issued) +
+      "  0000 UTC\n"
+      " FHR  24| 36  48| 60  72| 84  96|108 120|132 144|156 168|180 192\n"
+      " TUE  08| WED 09| THU 10| FRI 11| SAT 12| SUN 13| MON 14|TUE CLIMO\n" +
+      row + "\n" +
+      " TMP  23| 20  25| 18  24| 16  22| 12  19| 14  23| 19  27| 22  29\n";
+  return Transmitted("FEUS23 KWNO 080000", "MEX" + station.substr(1),
                      body + "\n");
 }
 
@@ -131,4 +160,41 @@ void WriteKnownErrorsArchive(const std::string& archive) {
   }
   AddToArchive(archive, {2026, 12, 1}, "CLIFSD",
                ClimateProduct({2026, 12, 1}, "50", "40", true));
+}
+
+namespace {
+
+// The forecasts issued on `issued` at `station`, their errors as
+// WriteLeadDayArchive says.
+void AddLeadDayForecasts(const std::string& archive, const IssueDate& issued,
+                         const std::string& station) {
+  const std::string id = station.substr(1);
+  const bool varying = station == "KFSD" && issued == IssueDate{2026, 12, 9};
+  AddToArchive(archive, issued, "MAV" + id,
+               MavProduct(station, issued, "1200", "19", varying ? "47" : "42",
+                          "18", "43"));
+  AddToArchive(archive, issued, "NBS" + id,
+               NbsProduct(station, issued, "21", "39", "21", "38"));
+  std::array<int, 15> xn{};
+  xn[0] = 50;
+  for (int day = 1; day <= 7; ++day) {
+    xn[2 * day - 1] = 20 - day;
+    xn[2 * day] = 40 + day;
+  }
+  AddToArchive(archive, issued, "MEX" + id, MexProduct(station, issued, xn));
+}
+
+}  // namespace
+
+void WriteLeadDayArchive(const std::string& archive) {
+  const IssueDate first{2026, 11, 1};
+  for (int i = -1; i < 40; ++i) {
+    const IssueDate day = AddDays(first, i);
+    for (const std::string station : {"KFSD", "KHON", "KMHE"}) {
+      if (i >= 0)
+        AddToArchive(archive, AddDays(day, 1), "CLI" + station.substr(1),
+                     ClimateProduct(day, "40", "20"));
+      if (i < 39) AddLeadDayForecasts(archive, day, station);
+    }
+  }
 }

@@ -4,38 +4,45 @@
 #include <string>
 
 #include "products/issue_date.h"
+#include "verify/backtest.h"
+#include "verify/period_scores.h"
 #include "verify/scores.h"
 
-// How good the 1200 UTC guidance was at the stations with daily climate
-// reports (KFSD, KHON, KMHE), from the archive of fetched products, and the
-// weight of the primary guidance that follows.
+// How good the guidance was at the stations with daily climate reports
+// (KFSD, KHON, KMHE), from the archive of fetched products, by lead day;
+// the weight of the primary guidance that follows; and what following it
+// would have given.
 
 inline constexpr int kDefaultVerifiedDays = 30;
-// Fewer verified days than this make no suggestion.
-inline constexpr int kLeastVerifiedDays = 7;
 
 struct Verification {
   IssueDate first;       // the first day verified
   IssueDate last;        // the last day verified
   int days = 0;          // days from first to last
-  int verifiedDays = 0;  // days on which both guidance had a pair
-  GuidanceScores gfs;    // the GFS MOS (MAV products)
-  GuidanceScores nbm;    // the blend of models' text (NBS products)
+  int verifiedDays = 0;  // days on which both GFS and NBM had a day-1 pair
+  // [scored guidance][lead day] (kScoredGfs: MAV, kScoredNbm: NBS,
+  // kScoredGfsx: MEX products).
+  std::array<LeadDayScores, kScoredGuidance.size()> scores;
   long long ratioHundredths = 50;
+  Backtest backtest;  // the valid days first to last
 
+  const GuidanceScores& Scores(int g, int leadDay) const {
+    return scores[g][leadDay];
+  }
   // The suggested weight of the primary guidance, as printed: 0.67.
   double Ratio() const { return static_cast<double>(ratioHundredths) / 100; }
 };
 
-// Verifies the `days` days ending at `until` (at least 1). For each day V
-// and station: the observed maximum and minimum from the station's complete
-// climate report for V found in any of the archive's day folders (from V's
-// on; of two, the later folder's, and in one file the later product), and
-// the forecasts of the 1200 UTC MAV and NBS blocks issued on V - 1 (the
-// folder of V - 1). Each guidance scores its own pairs of forecast and
-// observed value; a day counts as verified when both guidance have at
-// least one pair on it. False, with `err` the reason, when fewer than
-// kLeastVerifiedDays days are verified.
+// Verifies the `days` days ending at `until` (at least 1). For each day V,
+// lead day k and station: the observed maximum and minimum from the
+// station's complete climate report for V (see ReadArchiveDays), and the
+// forecasts for V of the 1200 UTC MAV and NBS blocks (k = 1, 2) and of the
+// 0000 UTC MEX block (k = 1 to 7) issued on V - k (the folder of V - k).
+// Each guidance, lead day and element scores its own pairs; a day counts as
+// verified when both GFS and NBM have at least one pair at lead day 1. The
+// ratio comes from lead days 1 and 2. Then the backtest of the days (see
+// RunBacktest), each morning knowing the `days` days before it. False, with
+// `err` the reason, when fewer than kLeastVerifiedDays days are verified.
 bool VerifyGuidance(const std::string& archive, const IssueDate& until,
                     int days, Verification* result, std::string* err);
 

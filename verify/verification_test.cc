@@ -1,0 +1,217 @@
+#include "verify/verification.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+
+#include "products/archive.h"
+#include "tests/temp_dir.h"
+#include "verify/blend_biases.h"
+#include "verify/test_archive.h"
+#include "verify/verification_json.h"
+#include "verify/verification_table.h"
+
+namespace {
+
+// The errors of WriteLeadDayArchive by hand, December 1 to 10, 30 pairs a
+// guidance, lead day and element. GFS day-1 maximum: 29 x 2 + 7 = 65, mean
+// 2.167. Ratio: GFS |errors| 95 + 150, NBM 60 + 90, over 120 pairs each:
+// 245 / 395 = 0.620. Every morning from November 24 on knew 10 constant
+// days: ratio 24 / 39 = 0.615, printed 0.62, and the constant biases.
+// Blend errors 0.62 NBM + 0.38 GFS: day 1 max -0.62 + 0.76 = 0.14 (2.04 on
+// the varying value: 29 x 0.14 + 2.04 = 6.10, / 30 = 0.203), min 0.62 -
+// 0.38 = 0.24; day 2 max -1.24 + 1.14 = -0.10, min 0.62 - 0.76 = -0.14.
+// Bias removed: 0 but 0.38 x (7 - 2) = 1.90 once.
+Verification LeadDayVerification(const TempDir& dir) {
+  WriteLeadDayArchive(dir.Path("archive"));
+  Verification verification;
+  std::string err;
+  EXPECT_TRUE(VerifyGuidance(dir.Path("archive"), {2026, 12, 10}, 10,
+                             &verification, &err))
+      << err;
+  return verification;
+}
+
+TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
+  TempDir dir;
+  std::ostringstream out;
+  PrintVerification(out, LeadDayVerification(dir));
+  EXPECT_EQ(
+      out.str(),
+      "Verification of the 1200 UTC guidance at KFSD, KHON and KMHE, 12/01/2026 to 12/10/2026 (10 days)\n"
+      "guidance  forecasts  max bias  max MAE  min bias  min MAE    MAE\n"
+      "GFS              60     +2.17     2.17     -1.00     1.00   1.58\n"
+      "NBM              60     -1.00     1.00     +1.00     1.00   1.00\n"
+      "\n"
+      "By lead day, with the 0000 UTC GFSX MOS:\n"
+      "guidance  day  max count  max bias  max MAE  min count  min bias  min MAE\n"
+      "GFS         1         30     +2.17     2.17         30     -1.00     1.00\n"
+      "GFS         2         30     +3.00     3.00         30     -2.00     2.00\n"
+      "NBM         1         30     -1.00     1.00         30     +1.00     1.00\n"
+      "NBM         2         30     -2.00     2.00         30     +1.00     1.00\n"
+      "GFSX        1         30     +1.00     1.00         30     -1.00     1.00\n"
+      "GFSX        2         30     +2.00     2.00         30     -2.00     2.00\n"
+      "GFSX        3         30     +3.00     3.00         30     -3.00     3.00\n"
+      "GFSX        4         30     +4.00     4.00         30     -4.00     4.00\n"
+      "GFSX        5         30     +5.00     5.00         30     -5.00     5.00\n"
+      "GFSX        6         30     +6.00     6.00         30     -6.00     6.00\n"
+      "GFSX        7         30     +7.00     7.00         30     -7.00     7.00\n"
+      "suggested ratio: 0.62\n"
+      "\n"
+      "Backtest: each day forecast again with the ratio and biases its morning knew\n"
+      "forecast             day  pairs  max MAE  min MAE    MAE\n"
+      "GFS                    1     60     2.17     1.00   1.58\n"
+      "GFS                    2     60     3.00     2.00   2.50\n"
+      "NBM                    1     60     1.00     1.00   1.00\n"
+      "NBM                    2     60     2.00     1.00   1.50\n"
+      "blend                  1     60     0.20     0.24   0.22\n"
+      "blend                  2     60     0.10     0.14   0.12\n"
+      "blend, bias removed    1     60     0.06     0.00   0.03\n"
+      "blend, bias removed    2     60     0.00     0.00   0.00\n"
+      "GFSX                   3     60     3.00     3.00   3.00\n"
+      "GFSX                   4     60     4.00     4.00   4.00\n"
+      "GFSX                   5     60     5.00     5.00   5.00\n"
+      "GFSX                   6     60     6.00     6.00   6.00\n"
+      "GFSX                   7     60     7.00     7.00   7.00\n"
+      "GFSX, bias removed     3     60     0.00     0.00   0.00\n"
+      "GFSX, bias removed     4     60     0.00     0.00   0.00\n"
+      "GFSX, bias removed     5     60     0.00     0.00   0.00\n"
+      "GFSX, bias removed     6     60     0.00     0.00   0.00\n"
+      "GFSX, bias removed     7     60     0.00     0.00   0.00\n"
+      "Following the ratio would have given an MAE of 0.17 on days 1 and 2, against 2.04 for the GFS alone and 1.25 for the NBM alone, and 0.02 with the biases removed.\n"
+      "Removing the GFSX's bias would have given an MAE of 0.00 on days 3 to 7, against 5.00 for the GFSX as issued.\n");
+}
+
+TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
+  TempDir dir;
+  const nlohmann::json document =
+      nlohmann::json::parse(VerificationJson(LeadDayVerification(dir)));
+  EXPECT_EQ(document["first"], "12/01/2026");
+  EXPECT_EQ(document["last"], "12/10/2026");
+  EXPECT_EQ(document["days"], 10);
+  EXPECT_EQ(document["verified_days"], 10);
+  EXPECT_EQ(document["ratio"], 0.62);
+  const struct {
+    const char* list;
+    std::size_t index;
+    nlohmann::json expected;
+  } cases[] = {
+      {"scores",
+       0,
+       {{"guidance", "GFS"},
+        {"lead_day", 1},
+        {"element", "max"},
+        {"count", 30},
+        {"bias", 2.17},
+        {"mae", 2.17}}},
+      {"scores",
+       7,
+       {{"guidance", "NBM"},
+        {"lead_day", 2},
+        {"element", "min"},
+        {"count", 30},
+        {"bias", 1.0},
+        {"mae", 1.0}}},
+      {"scores",
+       21,
+       {{"guidance", "GFSX"},
+        {"lead_day", 7},
+        {"element", "min"},
+        {"count", 30},
+        {"bias", -7.0},
+        {"mae", 7.0}}},
+      {"backtest",
+       8,
+       {{"forecast", "blend"},
+        {"lead_day", 1},
+        {"element", "max"},
+        {"count", 30},
+        {"mae", 0.2}}},
+      {"backtest",
+       13,
+       {{"forecast", "blend, bias removed"},
+        {"lead_day", 1},
+        {"element", "min"},
+        {"count", 30},
+        {"mae", 0.0}}},
+      {"backtest",
+       27,
+       {{"forecast", "GFSX, bias removed"},
+        {"lead_day", 3},
+        {"element", "min"},
+        {"count", 30},
+        {"mae", 0.0}}},
+  };
+  EXPECT_EQ(document["scores"].size(), 22u);
+  EXPECT_EQ(document["backtest"].size(), 36u);
+  for (const auto& c : cases)
+    EXPECT_EQ(document[c.list][c.index], c.expected) << c.list << c.index;
+}
+
+TEST(VerificationTest, TheBiasesAsPrintedForTheBlend) {
+  TempDir dir;
+  const TemperatureBiases biases = BiasesForBlend(LeadDayVerification(dir));
+  using B = std::array<std::optional<double>, 4>;
+  EXPECT_EQ(biases.primary, (B{1.0, -1.0, 1.0, -2.0}));
+  EXPECT_EQ(biases.secondary, (B{-1.0, 2.17, -2.0, 3.0}));
+  for (int day = 3; day <= 7; ++day) {
+    EXPECT_EQ(biases.extendedMinimum[day - 3], -day);
+    EXPECT_EQ(biases.extendedMaximum[day - 3], day);
+  }
+}
+
+std::string Damaged(const std::string& path,
+                    std::string (*damage)(std::string)) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  return damage(text);
+}
+
+// Damages read without a crash and count nothing: MAVFSD of December 2 is a
+// folder (GFS days 1 and 2 lose December 3 and 4), NBSHON of December 3
+// random bytes (NBM loses December 4 and 5), MEXMHE of December 1 cut after
+// day 4's minimum (GFSX loses day 4's maximum and days 5 to 7), and KFSD's
+// report of December 9 has CR line ends (every count loses one).
+TEST(VerificationTest, ADamagedArchiveCountsNoDamagedValue) {
+  TempDir dir;
+  const std::string archive = dir.Path("archive");
+  WriteLeadDayArchive(archive);
+  const std::string mav = ArchivedProduct(archive, {2026, 12, 2}, "MAVFSD");
+  std::filesystem::remove(mav);
+  std::filesystem::create_directory(mav);
+  const std::string nbs = ArchivedProduct(archive, {2026, 12, 3}, "NBSHON");
+  WriteFile(nbs, Damaged(nbs, [](std::string text) {
+              std::mt19937 bytes(26);
+              for (char& c : text) c = static_cast<char>(bytes());
+              return text;
+            }));
+  const std::string mex = ArchivedProduct(archive, {2026, 12, 1}, "MEXMHE");
+  WriteFile(mex, Damaged(mex, [](std::string text) {
+              return text.substr(0, text.find("16  4") + 5);
+            }));
+  const std::string cli = ArchivedProduct(archive, {2026, 12, 10}, "CLIFSD");
+  WriteFile(cli, Damaged(cli, [](std::string text) {
+              for (char& c : text)
+                if (c == '\n') c = '\r';
+              return text;
+            }));
+  Verification v;
+  std::string err;
+  ASSERT_TRUE(VerifyGuidance(archive, {2026, 12, 10}, 10, &v, &err)) << err;
+  // {guidance, lead day, maxima, minima}
+  const int cases[][4] = {{kScoredGfs, 1, 28, 28},  {kScoredGfs, 2, 28, 28},
+                          {kScoredNbm, 1, 28, 28},  {kScoredNbm, 2, 28, 28},
+                          {kScoredGfsx, 3, 29, 29}, {kScoredGfsx, 4, 28, 29},
+                          {kScoredGfsx, 7, 28, 28}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(v.Scores(c[0], c[1]).maximum.count, c[2]) << c[0] << c[1];
+    EXPECT_EQ(v.Scores(c[0], c[1]).minimum.count, c[3]) << c[0] << c[1];
+  }
+  EXPECT_EQ(v.verifiedDays, 10);
+}
+
+}  // namespace
