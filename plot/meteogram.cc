@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "common/console.h"
 #include "plot/axes.h"
@@ -11,6 +12,7 @@
 #include "plot/panels.h"
 #include "plot/shapes.h"
 #include "plot/svg_writer.h"
+#include "products/issue_date.h"
 
 namespace {
 
@@ -30,7 +32,11 @@ std::string UnitsText(UnitSystem units) {
 }
 
 std::string TitleText(const PlotFacts& facts) {
-  return Fill("Orvanne, 1200 Model, issued {}", {facts.issueDate});
+  if (facts.biasRemoved) {
+    return Fill("Orvanne, 1200 Model, issued {} 1200 UTC, bias removed",
+                {facts.issueDate});
+  }
+  return Fill("Orvanne, 1200 Model, issued {} 1200 UTC", {facts.issueDate});
 }
 
 std::string WeightsText(const PlotFacts& facts) {
@@ -88,6 +94,9 @@ std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
   svg += PrecipitationPanel(forecast);
   svg += SkyPanel(forecast);
   svg += WindPanel(forecast, facts.units);
-  svg += TimeAxis(days);
+  IssueDate issued;
+  svg += TimeAxis(days, ParseIssueDate(facts.issueDate, &issued)
+                            ? std::optional<IssueDate>(issued)
+                            : std::nullopt);
   return svg + EndTag("svg");
 }

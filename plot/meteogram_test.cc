@@ -32,7 +32,7 @@ TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
   const std::string svg = MeteogramSvg(forecast, facts);
   EXPECT_EQ(svg, MeteogramSvg(forecast, facts));
   EXPECT_NE(svg.find("viewBox=\"0 0 960 830\""), std::string::npos);
-  EXPECT_NE(svg.find("<title>Orvanne, 1200 Model, issued today; Weights "
+  EXPECT_NE(svg.find("<title>Orvanne, 1200 Model, issued today 1200 UTC; Weights "
                      "ETA&lt; 1.5, AVN -0.5; units as read</title>"),
             std::string::npos);
   EXPECT_EQ(Count(svg, "<desc>"), 1);
