@@ -10,6 +10,14 @@ std::string DayFolder(const std::string& archive, const IssueDate& day) {
   return archive + "/" + FormatIsoDate(day);
 }
 
+bool ParseDayFolderName(std::string_view name, IssueDate* day) {
+  if (name.size() != 10 || name[4] != '-' || name[7] != '-') return false;
+  const std::string asIssued = std::string(name.substr(5, 2)) + "/" +
+                               std::string(name.substr(8, 2)) + "/" +
+                               std::string(name.substr(0, 4));
+  return ParseIssueDate(asIssued, day) && FormatIsoDate(*day) == name;
+}
+
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id) {
   return DayFolder(archive, day) + "/" + std::string(id) + ".txt";

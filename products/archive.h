@@ -29,6 +29,10 @@ bool ArchiveFolder(const std::string& given, std::string* folder,
 // The folder of one day: "ARCHIVE/YYYY-MM-DD".
 std::string DayFolder(const std::string& archive, const IssueDate& day);
 
+// The day a folder of the archive is named for: "YYYY-MM-DD" as
+// FormatIsoDate writes it, and nothing else.
+bool ParseDayFolderName(std::string_view name, IssueDate* day);
+
 // The file of one product id on one day: "ARCHIVE/YYYY-MM-DD/ID.txt".
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id);
