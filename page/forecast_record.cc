@@ -7,6 +7,7 @@
 
 #include "common/console.h"
 #include "common/replace_file.h"
+#include "page/json_fields.h"
 
 namespace {
 
@@ -41,39 +42,6 @@ Json SkyJson(const SkyRow& row) {
           {"speed", row.speed}};
 }
 
-// The readers of one field each: false, with `err` naming the field, when
-// it is missing or of another kind.
-bool Take(const Json& object, const char* key, double* value, std::string* err) {
-  const auto field = object.find(key);
-  if (field == object.end() || !field->is_number()) {
-    *err = Fill("'{}' is not a number", {key});
-    return false;
-  }
-  *value = field->get<double>();
-  return true;
-}
-
-bool Take(const Json& object, const char* key, int* value, std::string* err) {
-  const auto field = object.find(key);
-  if (field == object.end() || !field->is_number_integer()) {
-    *err = Fill("'{}' is not a whole number", {key});
-    return false;
-  }
-  *value = field->get<int>();
-  return true;
-}
-
-bool Take(const Json& object, const char* key, std::string* value,
-          std::string* err) {
-  const auto field = object.find(key);
-  if (field == object.end() || !field->is_string()) {
-    *err = Fill("'{}' is not a text", {key});
-    return false;
-  }
-  *value = field->get<std::string>();
-  return true;
-}
-
 // The field `key` as an array of `size` objects (any size when 0).
 const Json* Rows(const Json& object, const char* key, std::size_t size,
                  std::string* err) {
@@ -97,7 +65,7 @@ bool TakeWord(const Json& object, const char* key,
               const std::array<std::string_view, N>& words, int* index,
               std::string* err) {
   std::string word;
-  if (!Take(object, key, &word, err)) return false;
+  if (!TakeText(object, key, &word, err)) return false;
   for (std::size_t i = 0; i < N; ++i) {
     if (words[i] != word) continue;
     *index = static_cast<int>(i);
@@ -110,11 +78,11 @@ bool TakeWord(const Json& object, const char* key,
 bool TakeDay(const Json& object, const IssueDate& issued, int day,
              DayRow* row, std::string* err) {
   std::string date;
-  if (!Take(object, "day", &row->day, err) || !Take(object, "date", &date, err) ||
-      !Take(object, "low", &row->lowTemp, err) ||
-      !Take(object, "high", &row->highTemp, err) ||
-      !Take(object, "low_dew_point", &row->lowDpt, err) ||
-      !Take(object, "high_dew_point", &row->highDpt, err))
+  if (!TakeWhole(object, "day", &row->day, err) || !TakeText(object, "date", &date, err) ||
+      !TakeNumber(object, "low", &row->lowTemp, err) ||
+      !TakeNumber(object, "high", &row->highTemp, err) ||
+      !TakeNumber(object, "low_dew_point", &row->lowDpt, err) ||
+      !TakeNumber(object, "high_dew_point", &row->highDpt, err))
     return false;
   if (row->day != day || date != FormatIsoDate(AddDays(issued, day))) {
     *err = Fill("day {} is not the day it should be", {std::to_string(day)});
@@ -135,9 +103,9 @@ bool TakeDay(const Json& object, const IssueDate& issued, int day,
 }
 
 bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
-  if (!Take(object, "hour", &row->hour, err) ||
-      !Take(object, "cloud", &row->cloud, err) ||
-      !Take(object, "speed", &row->speed, err))
+  if (!TakeWhole(object, "hour", &row->hour, err) ||
+      !TakeNumber(object, "cloud", &row->cloud, err) ||
+      !TakeNumber(object, "speed", &row->speed, err))
     return false;
   const auto direction = object.find("direction");
   if (direction == object.end() ||
@@ -155,10 +123,10 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
   if (!rows) return false;
   for (const Json& row : *rows) {
     RemovedBias bias;
-    if (!Take(row, "guidance", &bias.guidance, err) ||
-        !Take(row, "lead_day", &bias.leadDay, err) ||
-        !Take(row, "element", &bias.element, err) ||
-        !Take(row, "bias", &bias.bias, err))
+    if (!TakeText(row, "guidance", &bias.guidance, err) ||
+        !TakeWhole(row, "lead_day", &bias.leadDay, err) ||
+        !TakeText(row, "element", &bias.element, err) ||
+        !TakeNumber(row, "bias", &bias.bias, err))
       return false;
     biases->push_back(bias);
   }
@@ -188,8 +156,8 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
   std::string cycle;
   int units = 0;
   int source = 0;
-  if (!Take(document, "issue_date", &date, err) ||
-      !Take(document, "cycle", &cycle, err) ||
+  if (!TakeText(document, "issue_date", &date, err) ||
+      !TakeText(document, "cycle", &cycle, err) ||
       !TakeWord(document, "units", kUnitWords, &units, err))
     return false;
   if (!ParseIssueDate(date, &record->issued) || cycle != "1200") {
@@ -202,8 +170,8 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
     *err = "'ratio' is not an object";
     return false;
   }
-  if (!Take(*ratio, "primary", &record->primaryRatio, err) ||
-      !Take(*ratio, "secondary", &record->secondaryRatio, err) ||
+  if (!TakeNumber(*ratio, "primary", &record->primaryRatio, err) ||
+      !TakeNumber(*ratio, "secondary", &record->secondaryRatio, err) ||
       !TakeWord(*ratio, "source", kSourceWords, &source, err))
     return false;
   record->ratioSource = static_cast<RatioSource>(source);

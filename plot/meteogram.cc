@@ -1,7 +1,6 @@
 #include "plot/meteogram.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 
 #include "common/console.h"
@@ -15,15 +14,6 @@
 #include "products/issue_date.h"
 
 namespace {
-
-// A weight as the console writes the ratios: six significant digits.
-std::string Weight(double weight) {
-  std::array<char, 64> buffer;
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), weight,
-                    std::chars_format::general, 6);
-  return std::string(buffer.data(), result.ptr);
-}
 
 std::string UnitsText(UnitSystem units) {
   if (units == UnitSystem::kStandard) return "Standard units";
@@ -42,8 +32,8 @@ std::string TitleText(const PlotFacts& facts) {
 std::string WeightsText(const PlotFacts& facts) {
   return Fill(
       "Weights {} {}, {} {}; {}",
-      {facts.primaryModel, Weight(facts.primaryWeight), facts.secondaryModel,
-       Weight(facts.secondaryWeight), UnitsText(facts.units)});
+      {facts.primaryModel, Significant(facts.primaryWeight, 6), facts.secondaryModel,
+       Significant(facts.secondaryWeight, 6), UnitsText(facts.units)});
 }
 
 // For a reader that cannot see the picture: what it shows, and the highs
