@@ -10,14 +10,16 @@ namespace {
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;color:#212121;background:#fff;margin:0 auto;"
     "max-width:1120px;padding:0 1em;line-height:1.4}"
-    "main{display:grid;grid-template-columns:1fr 1fr;gap:0 2em}"
-    ".wide{grid-column:1/-1}"
+    "main{display:grid;grid-template-columns:minmax(0,1fr) minmax(0,1fr);"
+    "gap:0 2em}section{min-width:0;overflow-x:auto}.wide{grid-column:1/-1}"
     "img{max-width:100%;height:auto;display:block}"
     "table{border-collapse:collapse;margin:.5em 0}"
     "caption{text-align:left;font-weight:bold;padding:.25em 0}"
     "th,td{border:1px solid #bdbdbd;padding:.2em .5em;text-align:right}"
-    "th[scope=row]{text-align:left}thead th{background:#eeeeee}"
-    "@media (max-width:700px){main{grid-template-columns:1fr}}"
+    "th[scope=row]{text-align:left;white-space:nowrap}"
+    "thead th{background:#eeeeee}"
+    "@media (max-width:700px){main{grid-template-columns:minmax(0,1fr)}"
+    "body{font-size:14px;padding:0 .5em}th,td{padding:.15em .3em}}"
     "@media print{main{grid-template-columns:1fr}a{color:inherit}"
     "section{break-inside:avoid}}";
 
