@@ -31,8 +31,9 @@ std::vector<ForecastRecord> ReadArchiveRecords(
     if (!ReadRecordFile(path, &record, &err)) {
       warnings->push_back(err);
     } else if (record.issued != day) {
-      warnings->push_back(Fill("The record {} is for {}, not for its folder's day; it is left out.",
-                               {path, FormatIssueDate(record.issued)}));
+      warnings->push_back(Fill(
+          "The record {} is for {}, not for its folder's day; it is left out.",
+          {path, FormatIssueDate(record.issued)}));
     } else {
       records.push_back(record);
     }

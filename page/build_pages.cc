@@ -26,7 +26,8 @@ bool WritePage(const std::string& path, const std::string& text,
   if (Holds(path, text)) return true;
   ReplaceFailure failure;
   if (ReplaceFile(
-          path, [&](std::ostream& out) { return static_cast<bool>(out << text); },
+          path,
+          [&](std::ostream& out) { return static_cast<bool>(out << text); },
           &failure))
     return true;
   *err = Fill("The page {} could not be written.", {path});

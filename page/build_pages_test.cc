@@ -43,21 +43,31 @@ TEST(BuildPagesTest, TheLatestWeekItsTrendAndTheMornings) {
   std::string err;
   ASSERT_TRUE(BuildPages(archive.dir.path, nullptr, &warnings, &err)) << err;
   ASSERT_EQ(warnings.size(), 2u);
-  EXPECT_TRUE(Holds(warnings[0], "2026-11-30/orvanne_1200.json is for 11/29/2026"));
+  EXPECT_TRUE(
+      Holds(warnings[0], "2026-11-30/orvanne_1200.json is for 11/29/2026"));
   EXPECT_TRUE(Holds(warnings[1], "2026-12-05/orvanne_1200.json is damaged"));
   const std::string index = ReadFile(archive.dir.Path("index.html"));
-  EXPECT_TRUE(Holds(index, "<tr><th scope=\"row\">Wed 12/09/2026</th><td>10</td><td>-1</td><td>16</td><td>11</td><td>5% / 10%</td></tr>"));
-  EXPECT_TRUE(Holds(index, "<tr><th scope=\"row\">Thu 12/10/2026</th><td>34 / 24</td><td>32 / 22</td><td>11 / 1</td></tr>"));
-  EXPECT_TRUE(Holds(index, "<tr><th scope=\"row\">Tue 12/15/2026</th><td></td><td></td><td>16 / 6</td></tr>"));
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">Wed 12/09/2026</th><td>10</td><td>-1</td><td>16</td><td>11</td><td>5% / 10%</td></tr>"));
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">Thu 12/10/2026</th><td>34 / 24</td><td>32 / 22</td><td>11 / 1</td></tr>"));
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">Tue 12/15/2026</th><td></td><td></td><td>16 / 6</td></tr>"));
   EXPECT_TRUE(Holds(index, "src=\"2026-12-08/orvanne_1200.svg\""));
-  EXPECT_LT(index.find("2026-12-08/index.html"), index.find("2026-12-07/index.html"));
-  EXPECT_LT(index.find("2026-12-07/index.html"), index.find("2026-12-06/index.html"));
+  EXPECT_LT(index.find("2026-12-08/index.html"),
+            index.find("2026-12-07/index.html"));
+  EXPECT_LT(index.find("2026-12-07/index.html"),
+            index.find("2026-12-06/index.html"));
   EXPECT_FALSE(Holds(index, "2026-12-05/"));
   EXPECT_TRUE(Holds(index, "Too few days are verified yet"));
   EXPECT_FALSE(Holds(index, "http") || Holds(index, "<script"));
   const std::string day = ReadFile(archive.dir.Path("2026-12-07/index.html"));
-  for (const char* link : {"orvanne_1200.svg", "orvanne_1200.out", "orvanne_1200.txt",
-                           "orvanne_1200.json", "../index.html"})
+  for (const char* link :
+       {"orvanne_1200.svg", "orvanne_1200.out", "orvanne_1200.txt",
+        "orvanne_1200.json", "../index.html"})
     EXPECT_TRUE(Holds(day, "=\"" + std::string(link) + "\"")) << link;
   warnings.clear();
   ASSERT_TRUE(BuildPages(archive.dir.path, nullptr, &warnings, &err));
@@ -80,11 +90,17 @@ TEST(BuildPagesTest, TheVerificationAndItsBacktest) {
   std::string err;
   ASSERT_TRUE(BuildPages(archive.dir.path, &verification, &warnings, &err));
   const std::string index = ReadFile(archive.dir.Path("index.html"));
-  EXPECT_TRUE(Holds(index, "28 of the 30 days from 11/01/2026 to 11/30/2026 verified; suggested ratio 0.62."));
-  EXPECT_TRUE(Holds(index, "<tr><th scope=\"row\">GFS day 1</th><td>90</td><td>+2.00</td><td>2.50</td><td></td><td></td><td></td></tr>"));
+  EXPECT_TRUE(Holds(
+      index,
+      "28 of the 30 days from 11/01/2026 to 11/30/2026 verified; suggested ratio 0.62."));
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">GFS day 1</th><td>90</td><td>+2.00</td><td>2.50</td><td></td><td></td><td></td></tr>"));
   // (90 x 1.0 + 30 x 5.0) / 120 = 2.00; the NBM's entry without a count is
   // passed over.
-  EXPECT_TRUE(Holds(index, "a mean absolute error of 2.00 \u00b0F on days 1 and 2, against 2.50 for the GFS alone and 3.00 for the NBM alone."));
+  EXPECT_TRUE(Holds(
+      index,
+      "a mean absolute error of 2.00 \u00b0F on days 1 and 2, against 2.50 for the GFS alone and 3.00 for the NBM alone."));
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 
 std::string DayPageHtml(const ForecastRecord& record) {
   const std::string date = FormatIssueDate(record.issued);
-  std::string page = PageStart(Fill("Orvanne Forecast, issued {} 1200 UTC", {date}));
+  std::string page =
+      PageStart(Fill("Orvanne Forecast, issued {} 1200 UTC", {date}));
   page += "<section class=\"wide\">\n" + Picture(record, "orvanne_1200.svg") +
-          "</section>\n<section>\n" + DayTable(record) + RatioParagraph(record) +
+          "</section>\n<section>\n" + DayTable(record) +
+          RatioParagraph(record) +
           "</section>\n<section>\n<h2>Files of the morning</h2>\n<ul>\n"
           "<li><a href=\"orvanne_1200.out\">The report</a></li>\n"
           "<li><a href=\"orvanne_1200.txt\">The bulletin</a></li>\n"

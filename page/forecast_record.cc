@@ -15,8 +15,8 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 3> kUnitWords{"standard", "metric",
                                                      "as read"};
-constexpr std::array<std::string_view, 3> kSourceWords{
-    "typed", "verification", "fallback"};
+constexpr std::array<std::string_view, 3> kSourceWords{"typed", "verification",
+                                                       "fallback"};
 constexpr std::array<std::string_view, 7> kWeekdayWords{
     "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
@@ -75,10 +75,11 @@ bool TakeWord(const Json& object, const char* key,
   return false;
 }
 
-bool TakeDay(const Json& object, const IssueDate& issued, int day,
-             DayRow* row, std::string* err) {
+bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
+             std::string* err) {
   std::string date;
-  if (!TakeWhole(object, "day", &row->day, err) || !TakeText(object, "date", &date, err) ||
+  if (!TakeWhole(object, "day", &row->day, err) ||
+      !TakeText(object, "date", &date, err) ||
       !TakeNumber(object, "low", &row->lowTemp, err) ||
       !TakeNumber(object, "high", &row->highTemp, err) ||
       !TakeNumber(object, "low_dew_point", &row->lowDpt, err) ||
@@ -89,8 +90,8 @@ bool TakeDay(const Json& object, const IssueDate& issued, int day,
     return false;
   }
   const auto chances = object.find("chances");
-  const bool two = chances != object.end() && chances->is_array() &&
-                   chances->size() == 2;
+  const bool two =
+      chances != object.end() && chances->is_array() && chances->size() == 2;
   if (chances == object.end() || !chances->is_array() ||
       (chances->size() != 1 && !two) || !(*chances)[0].is_number() ||
       !chances->back().is_number()) {
@@ -133,7 +134,8 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
   return true;
 }
 
-bool TakeModels(const Json& document, ForecastRecord* record, std::string* err) {
+bool TakeModels(const Json& document, ForecastRecord* record,
+                std::string* err) {
   const auto models = document.find("models");
   if (models == document.end() || !models->is_array() ||
       models->size() != kSectionCount) {
@@ -190,13 +192,15 @@ bool ParseRecordJson(std::string_view text, ForecastRecord* record,
   ForecastRecord read;
   const Json* days = nullptr;
   const Json* sky = nullptr;
-  if (!TakeHead(document, &read, err) || !TakeBiases(document, &read.biases, err) ||
+  if (!TakeHead(document, &read, err) ||
+      !TakeBiases(document, &read.biases, err) ||
       !TakeModels(document, &read, err) ||
       !(days = Rows(document, "days", kForecastDays, err)) ||
       !(sky = Rows(document, "sky", kSkyRows, err)))
     return false;
   for (int day = 1; day <= kForecastDays; ++day)
-    if (!TakeDay((*days)[day - 1], read.issued, day, &read.forecast.days[day - 1], err))
+    if (!TakeDay((*days)[day - 1], read.issued, day,
+                 &read.forecast.days[day - 1], err))
       return false;
   for (int k = 0; k < kSkyRows; ++k)
     if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
@@ -254,7 +258,8 @@ bool WriteRecordFile(const std::string& path, const ForecastRecord& record,
   const std::string text = RecordJson(record);
   ReplaceFailure failure;
   if (ReplaceFile(
-          path, [&](std::ostream& out) { return static_cast<bool>(out << text); },
+          path,
+          [&](std::ostream& out) { return static_cast<bool>(out << text); },
           &failure))
     return true;
   *err = Fill("The record {} could not be written.", {path});

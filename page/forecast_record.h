@@ -32,12 +32,12 @@ struct RemovedBias {
 };
 
 struct ForecastRecord {
-  IssueDate issued;    // the bulletin's date; the cycle is always 1200
+  IssueDate issued;  // the bulletin's date; the cycle is always 1200
   UnitSystem units = UnitSystem::kStandard;
   double primaryRatio = 0;
   double secondaryRatio = 0;
   RatioSource ratioSource = RatioSource::kTyped;
-  std::vector<RemovedBias> biases;              // empty: none removed
+  std::vector<RemovedBias> biases;                // empty: none removed
   std::array<std::string, kSectionCount> models;  // sections 1 to 12
   CityForecast forecast;
 };

@@ -12,11 +12,13 @@ namespace {
 void ExpectSameDays(const CityForecast& a, const CityForecast& b) {
   for (int d = 0; d < kForecastDays; ++d) {
     EXPECT_EQ(a.days[d].day, b.days[d].day);
-    for (double DayRow::*value : {&DayRow::lowTemp, &DayRow::highTemp,
-                                  &DayRow::lowDpt, &DayRow::highDpt,
-                                  &DayRow::highProbPrec})
-      EXPECT_EQ(std::memcmp(&(a.days[d].*value), &(b.days[d].*value),
-                            sizeof(double)), 0) << d;
+    for (double DayRow::*value :
+         {&DayRow::lowTemp, &DayRow::highTemp, &DayRow::lowDpt,
+          &DayRow::highDpt, &DayRow::highProbPrec})
+      EXPECT_EQ(
+          std::memcmp(&(a.days[d].*value), &(b.days[d].*value), sizeof(double)),
+          0)
+          << d;
     EXPECT_EQ(a.days[d].lowProbPrec, b.days[d].lowProbPrec) << d;
   }
   for (int k = 0; k < kSkyRows; ++k) {

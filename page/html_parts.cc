@@ -60,17 +60,18 @@ std::string DayName(const IssueDate& day) {
 std::string PageStart(std::string_view title) {
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         "<title>" + EscapeXml(title) + "</title>\n<style>" +
-         std::string(kStyle) + "</style>\n</head>\n<body>\n<h1>" +
-         EscapeXml(title) + "</h1>\n<main>\n";
+         "<title>" +
+         EscapeXml(title) + "</title>\n<style>" + std::string(kStyle) +
+         "</style>\n</head>\n<body>\n<h1>" + EscapeXml(title) +
+         "</h1>\n<main>\n";
 }
 
 std::string PageEnd() { return "</main>\n</body>\n</html>\n"; }
 
 std::string Picture(const ForecastRecord& record, std::string_view src) {
-  const std::string alt =
-      Fill("Meteogram of the forecast issued {}: temperature and dew point, chance of precipitation, sky cover and wind; the table below gives its numbers.",
-           {FormatIssueDate(record.issued)});
+  const std::string alt = Fill(
+      "Meteogram of the forecast issued {}: temperature and dew point, chance of precipitation, sky cover and wind; the table below gives its numbers.",
+      {FormatIssueDate(record.issued)});
   return "<img src=\"" + EscapeXml(src) + "\" alt=\"" + EscapeXml(alt) +
          "\" width=\"960\" height=\"830\">\n";
 }
@@ -79,7 +80,8 @@ std::string DayTable(const ForecastRecord& record) {
   const std::string unit = DegreeSign(record.units);
   std::string table =
       "<table>\n<caption>" +
-      EscapeXml(Fill("The seven days, issued {} 1200 UTC", {FormatIssueDate(record.issued)})) +
+      EscapeXml(Fill("The seven days, issued {} 1200 UTC",
+                     {FormatIssueDate(record.issued)})) +
       "</caption>\n<thead><tr><th scope=\"col\">Day</th><th scope=\"col\">High " +
       unit + "</th><th scope=\"col\">Low " + unit +
       "</th><th scope=\"col\">High dew point " + unit +
@@ -87,10 +89,12 @@ std::string DayTable(const ForecastRecord& record) {
       "</th><th scope=\"col\">Chance of precipitation</th></tr></thead>\n<tbody>\n";
   for (const DayRow& row : record.forecast.days) {
     const std::string chance =
-        row.lowProbPrec ? Percent(*row.lowProbPrec) + " / " + Percent(row.highProbPrec)
-                        : Percent(row.highProbPrec);
-    table += "<tr><th scope=\"row\">" + EscapeXml(DayName(AddDays(record.issued, row.day))) +
-             "</th>" + Cell(Whole(row.highTemp)) + Cell(Whole(row.lowTemp)) +
+        row.lowProbPrec
+            ? Percent(*row.lowProbPrec) + " / " + Percent(row.highProbPrec)
+            : Percent(row.highProbPrec);
+    table += "<tr><th scope=\"row\">" +
+             EscapeXml(DayName(AddDays(record.issued, row.day))) + "</th>" +
+             Cell(Whole(row.highTemp)) + Cell(Whole(row.lowTemp)) +
              Cell(Whole(row.highDpt)) + Cell(Whole(row.lowDpt)) + Cell(chance) +
              "</tr>\n";
   }
@@ -98,11 +102,11 @@ std::string DayTable(const ForecastRecord& record) {
 }
 
 std::string RatioParagraph(const ForecastRecord& record) {
-  std::string text = Fill(
-      "Weights {} {}, {} {}: {}; {}.",
-      {record.models[0], Significant(record.primaryRatio, 6), record.models[4],
-       Significant(record.secondaryRatio, 6), SourceText(record.ratioSource),
-       UnitsName(record.units)});
+  std::string text =
+      Fill("Weights {} {}, {} {}: {}; {}.",
+           {record.models[0], Significant(record.primaryRatio, 6),
+            record.models[4], Significant(record.secondaryRatio, 6),
+            SourceText(record.ratioSource), UnitsName(record.units)});
   std::string biases;
   for (const RemovedBias& bias : record.biases) {
     biases += Fill(biases.empty() ? "{} day {} {} {}" : ", {} day {} {} {}",

@@ -10,7 +10,8 @@ namespace {
 std::string LatestSection(const ForecastRecord& latest) {
   const std::string folder = FormatIsoDate(latest.issued);
   return "<section class=\"wide\">\n<h2>" +
-         EscapeXml(Fill("The latest forecast, issued {} 1200 UTC", {FormatIssueDate(latest.issued)})) +
+         EscapeXml(Fill("The latest forecast, issued {} 1200 UTC",
+                        {FormatIssueDate(latest.issued)})) +
          "</h2>\n" + Picture(latest, folder + "/orvanne_1200.svg") +
          "</section>\n<section>\n" + DayTable(latest) + RatioParagraph(latest) +
          "<p><a href=\"" + folder + "/index.html\">" +
@@ -21,8 +22,9 @@ std::string LatestSection(const ForecastRecord& latest) {
 std::string ArchiveList(const std::vector<ForecastRecord>& records) {
   std::string list = "<section>\n<h2>Archived mornings</h2>\n<ul>\n";
   for (auto record = records.rbegin(); record != records.rend(); ++record) {
-    list += "<li><a href=\"" + FormatIsoDate(record->issued) + "/index.html\">" +
-            EscapeXml(DayName(record->issued)) + "</a></li>\n";
+    list += "<li><a href=\"" + FormatIsoDate(record->issued) +
+            "/index.html\">" + EscapeXml(DayName(record->issued)) +
+            "</a></li>\n";
   }
   return list + "</ul>\n</section>\n";
 }
@@ -37,15 +39,20 @@ std::string ShortDate(const IssueDate& day) {
 std::string TrendTable(const Trend& trend, UnitSystem units) {
   std::string table =
       "<table>\n<caption>" +
-      EscapeXml(Fill("High / low {} forecast for each day by the mornings before it", {DegreeSign(units)})) +
+      EscapeXml(
+          Fill("High / low {} forecast for each day by the mornings before it",
+               {DegreeSign(units)})) +
       "</caption>\n<thead><tr><th scope=\"col\">Day</th>";
   for (const IssueDate& morning : trend.mornings)
-    table += "<th scope=\"col\">" + EscapeXml(Fill("issued {}", {ShortDate(morning)})) + "</th>";
+    table += "<th scope=\"col\">" +
+             EscapeXml(Fill("issued {}", {ShortDate(morning)})) + "</th>";
   table += "</tr></thead>\n<tbody>\n";
   for (int d = 0; d < kForecastDays; ++d) {
-    table += "<tr><th scope=\"row\">" + EscapeXml(DayName(trend.days[d])) + "</th>";
+    table +=
+        "<tr><th scope=\"row\">" + EscapeXml(DayName(trend.days[d])) + "</th>";
     for (const TrendCell& cell : trend.cells[d]) {
-      table += cell.forecast ? "<td>" + Whole(cell.high) + " / " + Whole(cell.low) + "</td>"
+      table += cell.forecast ? "<td>" + Whole(cell.high) + " / " +
+                                   Whole(cell.low) + "</td>"
                              : "<td></td>";
     }
     table += "</tr>\n";
@@ -57,7 +64,8 @@ std::string IndexHtml(const std::vector<ForecastRecord>& records,
                       const nlohmann::json* verification) {
   std::string page = PageStart("Orvanne Forecast");
   if (records.empty()) {
-    page += "<section class=\"wide\">\n<p>No forecast is recorded in the archive yet.</p>\n</section>\n";
+    page +=
+        "<section class=\"wide\">\n<p>No forecast is recorded in the archive yet.</p>\n</section>\n";
   } else {
     const ForecastRecord& latest = records.back();
     page += LatestSection(latest);

@@ -9,8 +9,8 @@ ForecastRecord TestRecord(const IssueDate& issued, double shift) {
     record.models[section] = section < 4 ? "NBM" : section < 8 ? "GFS" : "GFSX";
   for (int d = 1; d <= kForecastDays; ++d) {
     DayRow& row = record.forecast.days[d - 1];
-    row = {d, 20 + d + shift, 30 + d + shift, 10.0 + d, 15.0 + d,
-           std::nullopt, 10.0 * d};
+    row = {d,        20 + d + shift, 30 + d + shift, 10.0 + d,
+           15.0 + d, std::nullopt,   10.0 * d};
     if (d <= 2) row.lowProbPrec = 5;
   }
   for (int k = 0; k < kSkyRows; ++k) {

@@ -58,7 +58,8 @@ Rows Arrange(const json& document, const char* key, const char* name,
 }
 
 std::string FiguresCells(const Figures& figures, bool withBias) {
-  if (!figures.known) return withBias ? "<td></td><td></td><td></td>" : "<td></td><td></td>";
+  if (!figures.known)
+    return withBias ? "<td></td><td></td><td></td>" : "<td></td><td></td>";
   std::string cells = "<td>" + std::to_string(figures.count) + "</td>";
   if (withBias) cells += "<td>" + Signed(figures.bias) + "</td>";
   return cells + "<td>" + Fixed(figures.mae, 2) + "</td>";
@@ -66,17 +67,21 @@ std::string FiguresCells(const Figures& figures, bool withBias) {
 
 std::string Table(const Rows& rows, const std::vector<std::string>& names,
                   std::string_view caption, bool withBias) {
-  const std::string each = withBias ? "<th scope=\"col\">Count</th><th scope=\"col\">Bias</th><th scope=\"col\">MAE</th>"
-                                    : "<th scope=\"col\">Count</th><th scope=\"col\">MAE</th>";
+  const std::string each =
+      withBias
+          ? "<th scope=\"col\">Count</th><th scope=\"col\">Bias</th><th scope=\"col\">MAE</th>"
+          : "<th scope=\"col\">Count</th><th scope=\"col\">MAE</th>";
   const std::string span = withBias ? "3" : "2";
-  std::string table = "<table>\n<caption>" + EscapeXml(caption) +
-                      "</caption>\n<thead><tr><td></td><th scope=\"colgroup\" colspan=\"" + span +
-                      "\">Highs</th><th scope=\"colgroup\" colspan=\"" + span +
-                      "\">Lows</th></tr>\n<tr><th scope=\"col\">Day</th>" + each + each +
-                      "</tr></thead>\n<tbody>\n";
+  std::string table =
+      "<table>\n<caption>" + EscapeXml(caption) +
+      "</caption>\n<thead><tr><td></td><th scope=\"colgroup\" colspan=\"" +
+      span + "\">Highs</th><th scope=\"colgroup\" colspan=\"" + span +
+      "\">Lows</th></tr>\n<tr><th scope=\"col\">Day</th>" + each + each +
+      "</tr></thead>\n<tbody>\n";
   for (const auto& [key, row] : rows) {
     table += "<tr><th scope=\"row\">" +
-             EscapeXml(Fill("{} day {}", {names[key.first], std::to_string(key.second)})) +
+             EscapeXml(Fill("{} day {}",
+                            {names[key.first], std::to_string(key.second)})) +
              "</th>" + FiguresCells(row.elements[0], withBias) +
              FiguresCells(row.elements[1], withBias) + "</tr>\n";
   }
@@ -100,7 +105,8 @@ bool DaysOneAndTwo(const Rows& rows, const std::vector<std::string>& names,
   return count > 0;
 }
 
-std::string BacktestLine(const Rows& rows, const std::vector<std::string>& names) {
+std::string BacktestLine(const Rows& rows,
+                         const std::vector<std::string>& names) {
   double blend = 0, gfs = 0, nbm = 0, removed = 0;
   if (!DaysOneAndTwo(rows, names, "blend", &blend) ||
       !DaysOneAndTwo(rows, names, "GFS", &gfs) ||
@@ -110,7 +116,8 @@ std::string BacktestLine(const Rows& rows, const std::vector<std::string>& names
       "Following the ratio would have given a mean absolute error of {} \u00b0F on days 1 and 2, against {} for the GFS alone and {} for the NBM alone.",
       {Fixed(blend, 2), Fixed(gfs, 2), Fixed(nbm, 2)});
   if (DaysOneAndTwo(rows, names, "blend, bias removed", &removed))
-    line += " " + Fill("Removing the bias as well would have given {}.", {Fixed(removed, 2)});
+    line += " " + Fill("Removing the bias as well would have given {}.",
+                       {Fixed(removed, 2)});
   return "<p>" + EscapeXml(line) + "</p>\n";
 }
 
@@ -130,18 +137,24 @@ std::string VerificationSection(const nlohmann::json* verification) {
       TakeWhole(*verification, "days", &days, &err) &&
       TakeWhole(*verification, "verified_days", &verified, &err) &&
       TakeNumber(*verification, "ratio", &ratio, &err)) {
-    section += "<p>" +
-               EscapeXml(Fill("{} of the {} days from {} to {} verified; suggested ratio {}.",
-                              {std::to_string(verified), std::to_string(days), first,
-                               last, Fixed(ratio, 2)})) +
-               "</p>\n";
+    section +=
+        "<p>" +
+        EscapeXml(Fill(
+            "{} of the {} days from {} to {} verified; suggested ratio {}.",
+            {std::to_string(verified), std::to_string(days), first, last,
+             Fixed(ratio, 2)})) +
+        "</p>\n";
   }
   std::vector<std::string> guidance, forecasts;
-  const Rows scores = Arrange(*verification, "scores", "guidance", &guidance, true);
-  const Rows backtest = Arrange(*verification, "backtest", "forecast", &forecasts, false);
+  const Rows scores =
+      Arrange(*verification, "scores", "guidance", &guidance, true);
+  const Rows backtest =
+      Arrange(*verification, "backtest", "forecast", &forecasts, false);
   section += Table(scores, guidance, "Scores by lead day, \u00b0F", true);
   section += BacktestLine(backtest, forecasts);
   if (!backtest.empty())
-    section += Table(backtest, forecasts, "Backtest: following the ratio each morning, \u00b0F", false);
+    section +=
+        Table(backtest, forecasts,
+              "Backtest: following the ratio each morning, \u00b0F", false);
   return section + "</section>\n";
 }

@@ -81,8 +81,7 @@ std::string LocalHours(const IssueDate& issued, double y) {
     row += Text({HourX(hour), y}, TwoDigits((utc + offset + 24) % 24),
                 {.anchor = "middle", .size = 11});
   }
-  return Text({kPlotLeft - 14, y}, zones, {.anchor = "end", .size = 11}) +
-         row;
+  return Text({kPlotLeft - 14, y}, zones, {.anchor = "end", .size = 11}) + row;
 }
 
 }  // namespace

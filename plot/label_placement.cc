@@ -64,7 +64,8 @@ bool SearchSide(const LabelRequest& request, bool above,
                 PlacedLabel* found) {
   const double first = FirstBaseline(request, above);
   for (double moved = 0; moved <= kLabelReach; moved += kLabelStep) {
-    const Point baseline{request.point.x, above ? first - moved : first + moved};
+    const Point baseline{request.point.x,
+                         above ? first - moved : first + moved};
     const Box box = LabelBox(baseline, request.text);
     if (!InsidePanel(box, band)) continue;
     if (!IsClear(box, obstacles, placed)) continue;

@@ -29,8 +29,8 @@ CityForecast CrowdedWeek() {
   CityForecast forecast;
   for (int day = 0; day < kForecastDays; ++day) {
     const double base = day % 2 ? 30 : 31;
-    forecast.days[day] = {day + 1, base, base + 0.6, base - 0.3, base + 0.2,
-                          std::nullopt, 0};
+    forecast.days[day] = {day + 1,    base,         base + 0.6, base - 0.3,
+                          base + 0.2, std::nullopt, 0};
   }
   forecast.days[3].highTemp = 90;
   forecast.days[4].lowTemp = -40;

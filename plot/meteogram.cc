@@ -30,10 +30,10 @@ std::string TitleText(const PlotFacts& facts) {
 }
 
 std::string WeightsText(const PlotFacts& facts) {
-  return Fill(
-      "Weights {} {}, {} {}; {}",
-      {facts.primaryModel, Significant(facts.primaryWeight, 6), facts.secondaryModel,
-       Significant(facts.secondaryWeight, 6), UnitsText(facts.units)});
+  return Fill("Weights {} {}, {} {}; {}",
+              {facts.primaryModel, Significant(facts.primaryWeight, 6),
+               facts.secondaryModel, Significant(facts.secondaryWeight, 6),
+               UnitsText(facts.units)});
 }
 
 // For a reader that cannot see the picture: what it shows, and the highs

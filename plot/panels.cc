@@ -29,7 +29,8 @@ std::string TemperatureLines(const TemperatureLayout& layout) {
   std::string drawn;
   for (int line = kHighDewLine; line <= kLowLine; ++line) {
     const LineStyle& style = kLineStyles[line];
-    drawn += Polyline(layout.lines[line], style.colour, style.width, style.dash);
+    drawn +=
+        Polyline(layout.lines[line], style.colour, style.width, style.dash);
     if (line != kHighLine && line != kLowLine) continue;
     for (const Point& at : layout.lines[line])
       drawn += Marker(at, line == kLowLine, style.colour);
@@ -37,9 +38,9 @@ std::string TemperatureLines(const TemperatureLayout& layout) {
   for (std::size_t i = 0; i < layout.labels.size(); ++i) {
     // Labels alternate, low then high, in time order.
     const std::string_view colour = i % 2 ? kHighColour : kLowColour;
-    drawn += Text(layout.labels[i].baseline, layout.texts[i],
-                  {.anchor = "middle", .colour = colour, .bold = true,
-                   .halo = true});
+    drawn += Text(
+        layout.labels[i].baseline, layout.texts[i],
+        {.anchor = "middle", .colour = colour, .bold = true, .halo = true});
   }
   return drawn;
 }
@@ -60,8 +61,8 @@ std::string TemperaturePanel(const CityForecast& forecast, UnitSystem units) {
                {kHighDewColour, "4 3", "High dew point"},
                {kLowDewColour, "1.5 3", "Low dew point"}});
   panel += TimeGrid(band);
-  panel += ValueAxis(band, layout.scale,
-                     [](double tick) { return Fixed(tick, 0); });
+  panel +=
+      ValueAxis(band, layout.scale, [](double tick) { return Fixed(tick, 0); });
   panel += TemperatureLines(layout);
   return panel + Frame(band);
 }

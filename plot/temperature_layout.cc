@@ -17,14 +17,15 @@ Scale PaddedScale(const CityForecast& forecast) {
   return RoundScale(values, 6, 1);
 }
 
-std::vector<Point> LinePoints(const CityForecast& forecast, double DayRow::*value,
-                              bool high, const Scale& scale) {
+std::vector<Point> LinePoints(const CityForecast& forecast,
+                              double DayRow::*value, bool high,
+                              const Scale& scale) {
   std::vector<Point> points;
   for (int day = 1; day <= kForecastDays; ++day) {
     const double hour = high ? HighHour(day) : LowHour(day);
-    points.push_back({HourX(hour), Position(scale, forecast.days[day - 1].*value,
-                                            kTemperatureBand.bottom,
-                                            kTemperatureBand.top)});
+    points.push_back(
+        {HourX(hour), Position(scale, forecast.days[day - 1].*value,
+                               kTemperatureBand.bottom, kTemperatureBand.top)});
   }
   return points;
 }
@@ -67,8 +68,8 @@ TemperatureLayout LayOutTemperatures(const CityForecast& forecast,
   for (int day = 0; day < kForecastDays; ++day) {
     requests.push_back({layout.lines[kLowLine][day], layout.texts[2 * day],
                         false, kMarkerRadius});
-    requests.push_back({layout.lines[kHighLine][day],
-                        layout.texts[2 * day + 1], true, kMarkerRadius});
+    requests.push_back({layout.lines[kHighLine][day], layout.texts[2 * day + 1],
+                        true, kMarkerRadius});
   }
   layout.labels = PlaceLabels(requests, layout.obstacles, kTemperatureBand);
   return layout;

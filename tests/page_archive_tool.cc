@@ -30,17 +30,20 @@ bool WriteMorning(const std::string& archive, const std::string& bulletin,
   std::ofstream report(folder + "/orvanne_1200.out");
   WriteBlendReport(report, record.forecast, record.units);
   PlotFacts facts{FormatIssueDate(record.issued), headers.primaryModel,
-                  headers.secondaryModel, record.primaryRatio,
-                  record.secondaryRatio, record.units};
-  std::ofstream(folder + "/orvanne_1200.svg") << MeteogramSvg(record.forecast, facts);
+                  headers.secondaryModel,         record.primaryRatio,
+                  record.secondaryRatio,          record.units};
+  std::ofstream(folder + "/orvanne_1200.svg")
+      << MeteogramSvg(record.forecast, facts);
   std::string err;
-  if (WriteRecordFile(RecordPath(archive, record.issued), record, &err)) return true;
+  if (WriteRecordFile(RecordPath(archive, record.issued), record, &err))
+    return true;
   std::cerr << err << "\n";
   return false;
 }
 
 bool MakeArchive(const std::string& archive, int mornings) {
-  const std::string bulletin = std::string(ORVANNE_SAMPLES) + "/orvanne_1200.txt";
+  const std::string bulletin =
+      std::string(ORVANNE_SAMPLES) + "/orvanne_1200.txt";
   BulletinHeaders headers;
   BlendInputs inputs;
   std::string err;
@@ -80,12 +83,16 @@ int main(int argc, char** argv) {
   const std::string archive = argv[1];
   if (!MakeArchive(archive, std::stoi(argv[2]))) return 1;
   nlohmann::json verification;
-  if (argc > 3) verification = nlohmann::json::parse(std::ifstream(argv[3]), nullptr, false);
+  if (argc > 3)
+    verification =
+        nlohmann::json::parse(std::ifstream(argv[3]), nullptr, false);
   std::vector<std::string> warnings;
   std::string err;
   const auto start = std::chrono::steady_clock::now();
-  const bool built = BuildPages(archive, argc > 3 ? &verification : nullptr, &warnings, &err);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  const bool built =
+      BuildPages(archive, argc > 3 ? &verification : nullptr, &warnings, &err);
+  const std::chrono::duration<double> took =
+      std::chrono::steady_clock::now() - start;
   for (const std::string& warning : warnings) std::cerr << warning << "\n";
   if (!built) std::cerr << err << "\n";
   std::cerr << "pages built in " << took.count() << " s\n";
