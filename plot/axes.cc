@@ -1,6 +1,7 @@
 #include "plot/axes.h"
 
 #include "plot/forecast_series.h"
+#include "plot/local_time.h"
 #include "plot/shapes.h"
 
 namespace {
@@ -57,7 +58,36 @@ std::string Heading(const Band& band, std::string_view title,
   return heading;
 }
 
-std::string TimeAxis(const std::array<std::string, kForecastDays>& days) {
+namespace {
+
+// Two digits, as the time axis writes hours.
+std::string TwoDigits(int hour) {
+  return (hour < 10 ? "0" : "") + std::to_string(hour);
+}
+
+// The local hours of the ticks on the row at `y`, named by their zone.
+std::string LocalHours(const IssueDate& issued, double y) {
+  std::string row;
+  std::string zones;
+  std::string lastZone;
+  for (int hour = 0; hour <= kLastHour; hour += 12) {
+    const int sinceMidnight = 12 + hour;
+    const int utc = sinceMidnight % 24;
+    const int offset =
+        CentralOffsetHours(AddDays(issued, sinceMidnight / 24), utc);
+    const std::string zone = CentralZoneName(offset);
+    if (zone != lastZone) zones += (zones.empty() ? "" : "/") + zone;
+    lastZone = zone;
+    row += Text({HourX(hour), y}, TwoDigits((utc + offset + 24) % 24),
+                {.anchor = "middle", .size = 11});
+  }
+  return Text({kPlotLeft - 14, y}, zones, {.anchor = "end", .size = 11}) + row;
+}
+
+}  // namespace
+
+std::string TimeAxis(const std::array<std::string, kForecastDays>& days,
+                     const std::optional<IssueDate>& issued) {
   const double y = kWindBand.bottom;
   std::string axis =
       Text({kPlotLeft - 14, y + 16}, "UTC", {.anchor = "end", .size = 11});
@@ -67,9 +97,10 @@ std::string TimeAxis(const std::array<std::string, kForecastDays>& days) {
     axis += Text({x, y + 16}, hour % 24 == 0 ? "12" : "00",
                  {.anchor = "middle", .size = 11});
   }
+  if (issued) axis += LocalHours(*issued, y + 31);
   for (int day = 1; day <= kForecastDays; ++day) {
     const double middle = HourX(DayStartHour(day) + 12);
-    axis += Text({middle, y + 36}, days[day - 1],
+    axis += Text({middle, y + 51}, days[day - 1],
                  {.anchor = "middle", .size = 13, .bold = true});
   }
   return axis;

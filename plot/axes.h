@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "blend/city_forecast.h"
 #include "plot/layout.h"
 #include "plot/scale.h"
+#include "products/issue_date.h"
 
 // What every panel shares: its frame, its gridlines and tick labels, its
 // heading with the legend, and the time axis under the last panel.
@@ -37,8 +39,11 @@ struct LegendEntry {
 std::string Heading(const Band& band, std::string_view title,
                     const std::vector<LegendEntry>& legend);
 
-// Under the last panel: the hour of each 12-hour tick (UTC) and each day's
-// label centred on its day.
-std::string TimeAxis(const std::array<std::string, kForecastDays>& days);
+// Under the last panel: the hour of each 12-hour tick in UTC and, when the
+// issue date is known, in the city's local time (its zone's name, or both
+// names when the week crosses a change), then each day's label centred on
+// its day.
+std::string TimeAxis(const std::array<std::string, kForecastDays>& days,
+                     const std::optional<IssueDate>& issued);
 
 #endif  // ORVANNE_PLOT_AXES_H_

@@ -1,7 +1,7 @@
 #include "plot/meteogram.h"
 
 #include <array>
-#include <charconv>
+#include <optional>
 
 #include "common/console.h"
 #include "plot/axes.h"
@@ -11,17 +11,9 @@
 #include "plot/panels.h"
 #include "plot/shapes.h"
 #include "plot/svg_writer.h"
+#include "products/issue_date.h"
 
 namespace {
-
-// A weight as the console writes the ratios: six significant digits.
-std::string Weight(double weight) {
-  std::array<char, 64> buffer;
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), weight,
-                    std::chars_format::general, 6);
-  return std::string(buffer.data(), result.ptr);
-}
 
 std::string UnitsText(UnitSystem units) {
   if (units == UnitSystem::kStandard) return "Standard units";
@@ -30,14 +22,18 @@ std::string UnitsText(UnitSystem units) {
 }
 
 std::string TitleText(const PlotFacts& facts) {
-  return Fill("Orvanne, 1200 Model, issued {}", {facts.issueDate});
+  if (facts.biasRemoved) {
+    return Fill("Orvanne, 1200 Model, issued {} 1200 UTC, bias removed",
+                {facts.issueDate});
+  }
+  return Fill("Orvanne, 1200 Model, issued {} 1200 UTC", {facts.issueDate});
 }
 
 std::string WeightsText(const PlotFacts& facts) {
-  return Fill(
-      "Weights {} {}, {} {}; {}",
-      {facts.primaryModel, Weight(facts.primaryWeight), facts.secondaryModel,
-       Weight(facts.secondaryWeight), UnitsText(facts.units)});
+  return Fill("Weights {} {}, {} {}; {}",
+              {facts.primaryModel, Significant(facts.primaryWeight, 6),
+               facts.secondaryModel, Significant(facts.secondaryWeight, 6),
+               UnitsText(facts.units)});
 }
 
 // For a reader that cannot see the picture: what it shows, and the highs
@@ -88,6 +84,9 @@ std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
   svg += PrecipitationPanel(forecast);
   svg += SkyPanel(forecast);
   svg += WindPanel(forecast, facts.units);
-  svg += TimeAxis(days);
+  IssueDate issued;
+  svg += TimeAxis(days, ParseIssueDate(facts.issueDate, &issued)
+                            ? std::optional<IssueDate>(issued)
+                            : std::nullopt);
   return svg + EndTag("svg");
 }

@@ -16,9 +16,11 @@ struct PlotFacts {
   double primaryWeight = 0;
   double secondaryWeight = 0;
   UnitSystem units = UnitSystem::kStandard;
+  bool biasRemoved = false;    // the guidance's recent bias was taken off
 };
 
-// The meteogram of `forecast`: title, temperature and dew point, chance of
+// The meteogram of `forecast`: title (the issue date and cycle, and "bias
+// removed" when it was), temperature and dew point, chance of
 // precipitation, sky cover and wind panels on one time axis of the seven
 // days, with a legend in each panel. The same forecast and facts always
 // give the same text.

@@ -7,52 +7,40 @@
 #include "plot/axes.h"
 #include "plot/forecast_series.h"
 #include "plot/shapes.h"
+#include "plot/temperature_layout.h"
 
 namespace {
 
-struct DaySeries {
-  double DayRow::*value;
-  bool high;  // at the day's afternoon, else the night before
+// How each of the temperature panel's lines is drawn, by TemperatureLine.
+struct LineStyle {
   std::string_view colour;
   double width;
   std::string_view dash;
 };
+constexpr LineStyle kLineStyles[] = {
+    {kHighDewColour, kDewLineWidth, "4 3"},
+    {kLowDewColour, kDewLineWidth, "1.5 3"},
+    {kHighColour, kTemperatureLineWidth, ""},
+    {kLowColour, kTemperatureLineWidth, "9 4"},
+};
 
-constexpr DaySeries kHighs{&DayRow::highTemp, true, kHighColour, 2.5, ""};
-constexpr DaySeries kLows{&DayRow::lowTemp, false, kLowColour, 2.5, "9 4"};
-constexpr DaySeries kHighDews{&DayRow::highDpt, true, kHighDewColour, 1.5,
-                              "4 3"};
-constexpr DaySeries kLowDews{&DayRow::lowDpt, false, kLowDewColour, 1.5,
-                             "1.5 3"};
-
-std::vector<Point> SeriesPoints(const CityForecast& forecast,
-                                const DaySeries& series, const Scale& scale) {
-  std::vector<Point> points;
-  for (int day = 1; day <= kForecastDays; ++day) {
-    const double hour = series.high ? HighHour(day) : LowHour(day);
-    const double value = forecast.days[day - 1].*series.value;
-    points.push_back(
-        {HourX(hour), Position(scale, value, kTemperatureBand.bottom,
-                               kTemperatureBand.top)});
+// The four lines, the highs' and lows' markers, then their labels.
+std::string TemperatureLines(const TemperatureLayout& layout) {
+  std::string drawn;
+  for (int line = kHighDewLine; line <= kLowLine; ++line) {
+    const LineStyle& style = kLineStyles[line];
+    drawn +=
+        Polyline(layout.lines[line], style.colour, style.width, style.dash);
+    if (line != kHighLine && line != kLowLine) continue;
+    for (const Point& at : layout.lines[line])
+      drawn += Marker(at, line == kLowLine, style.colour);
   }
-  return points;
-}
-
-// A temperature line with a marker and a value label at every day.
-std::string LabelledLine(const CityForecast& forecast, const DaySeries& series,
-                         const Scale& scale, UnitSystem units) {
-  const std::vector<Point> points = SeriesPoints(forecast, series, scale);
-  std::string drawn =
-      Polyline(points, series.colour, series.width, series.dash);
-  for (int day = 1; day <= kForecastDays; ++day) {
-    const Point at = points[day - 1];
-    drawn += Marker(at, !series.high, series.colour);
-    drawn += Text({at.x, series.high ? at.y - 9 : at.y + 18},
-                  DegreeLabel(forecast.days[day - 1].*series.value, units),
-                  {.anchor = "middle",
-                   .colour = series.colour,
-                   .bold = true,
-                   .halo = true});
+  for (std::size_t i = 0; i < layout.labels.size(); ++i) {
+    // Labels alternate, low then high, in time order.
+    const std::string_view colour = i % 2 ? kHighColour : kLowColour;
+    drawn += Text(
+        layout.labels[i].baseline, layout.texts[i],
+        {.anchor = "middle", .colour = colour, .bold = true, .halo = true});
   }
   return drawn;
 }
@@ -64,7 +52,7 @@ std::string UnitSign(UnitSystem units) {
 }  // namespace
 
 std::string TemperaturePanel(const CityForecast& forecast, UnitSystem units) {
-  const Scale scale = RoundScale(TemperatureValues(forecast), 6, 1);
+  const TemperatureLayout layout = LayOutTemperatures(forecast, units);
   const Band& band = kTemperatureBand;
   std::string panel =
       Heading(band, "Temperature and dew point, " + UnitSign(units),
@@ -73,13 +61,9 @@ std::string TemperaturePanel(const CityForecast& forecast, UnitSystem units) {
                {kHighDewColour, "4 3", "High dew point"},
                {kLowDewColour, "1.5 3", "Low dew point"}});
   panel += TimeGrid(band);
-  panel += ValueAxis(band, scale, [](double tick) { return Fixed(tick, 0); });
-  panel += Polyline(SeriesPoints(forecast, kHighDews, scale), kHighDewColour,
-                    kHighDews.width, kHighDews.dash);
-  panel += Polyline(SeriesPoints(forecast, kLowDews, scale), kLowDewColour,
-                    kLowDews.width, kLowDews.dash);
-  panel += LabelledLine(forecast, kHighs, scale, units);
-  panel += LabelledLine(forecast, kLows, scale, units);
+  panel +=
+      ValueAxis(band, layout.scale, [](double tick) { return Fixed(tick, 0); });
+  panel += TemperatureLines(layout);
   return panel + Frame(band);
 }
 

@@ -40,6 +40,14 @@ std::string Fixed(double value, int decimals) {
   return text;
 }
 
+std::string Significant(double value, int digits) {
+  std::array<char, 64> buffer;
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                    std::chars_format::general, digits);
+  return std::string(buffer.data(), result.ptr);
+}
+
 namespace {
 
 std::string OpenTag(std::string_view name, const Attributes& attributes) {

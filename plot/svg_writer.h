@@ -21,6 +21,10 @@ std::string EscapeXml(std::string_view text);
 // one decimal is "0.0").
 std::string Fixed(double value, int decimals);
 
+// `value` with at most `digits` significant digits, as the console writes
+// the ratios (0.6, 0.333333), a point whatever the locale.
+std::string Significant(double value, int digits);
+
 // <name a="v" .../>
 std::string EmptyElement(std::string_view name, const Attributes& attributes);
 

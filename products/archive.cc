@@ -10,23 +10,27 @@ std::string DayFolder(const std::string& archive, const IssueDate& day) {
   return archive + "/" + FormatIsoDate(day);
 }
 
+bool ParseDayFolderName(std::string_view name, IssueDate* day) {
+  if (name.size() != 10 || name[4] != '-' || name[7] != '-') return false;
+  const std::string asIssued = std::string(name.substr(5, 2)) + "/" +
+                               std::string(name.substr(8, 2)) + "/" +
+                               std::string(name.substr(0, 4));
+  return ParseIssueDate(asIssued, day) && FormatIsoDate(*day) == name;
+}
+
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id) {
   return DayFolder(archive, day) + "/" + std::string(id) + ".txt";
 }
 
-bool ParseDayFolderName(const std::string& name, IssueDate* day) {
-  if (name.size() != 10 || name[4] != '-' || name[7] != '-') return false;
-  const std::string asIssued =
-      name.substr(5, 2) + "/" + name.substr(8, 2) + "/" + name.substr(0, 4);
-  return ParseIssueDate(asIssued, day) && FormatIsoDate(*day) == name;
+std::string TodayFileName(TodayFileKind kind) {
+  constexpr std::string_view kEndings[] = {".txt", ".out", ".svg", ".json"};
+  return "orvanne_1200" + std::string(kEndings[static_cast<int>(kind)]);
 }
 
 std::string TodayFile(const std::string& archive, const IssueDate& day,
                       TodayFileKind kind) {
-  constexpr std::string_view kEndings[] = {".txt", ".out", ".svg"};
-  return DayFolder(archive, day) + "/orvanne_1200" +
-         std::string(kEndings[static_cast<int>(kind)]);
+  return DayFolder(archive, day) + "/" + TodayFileName(kind);
 }
 
 bool ArchiveFolder(const std::string& given, std::string* folder,

@@ -27,19 +27,22 @@ bool ArchiveFolder(const std::string& given, std::string* folder,
 // The folder of one day: "ARCHIVE/YYYY-MM-DD".
 std::string DayFolder(const std::string& archive, const IssueDate& day);
 
+// The day a folder of the archive is named for: "YYYY-MM-DD" as
+// FormatIsoDate writes it, and nothing else.
+bool ParseDayFolderName(std::string_view name, IssueDate* day);
+
 // The file of one product id on one day: "ARCHIVE/YYYY-MM-DD/ID.txt".
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id);
 
-// The day a day folder is named for: "YYYY-MM-DD", as DayFolder writes it,
-// and nothing else.
-bool ParseDayFolderName(const std::string& name, IssueDate* day);
-
 // The files the morning's run (`today`) writes into a day folder: the
-// 1200 Model's bulletin, its report and its picture.
-enum class TodayFileKind { kBulletin, kReport, kPicture };
+// 1200 Model's bulletin, its report, its picture and the forecast's record.
+enum class TodayFileKind { kBulletin, kReport, kPicture, kRecord };
 
-// "ARCHIVE/YYYY-MM-DD/orvanne_1200.txt", ".out" or ".svg".
+// "orvanne_1200.txt", ".out", ".svg" or ".json", as the pages link them.
+std::string TodayFileName(TodayFileKind kind);
+
+// "ARCHIVE/YYYY-MM-DD/" and TodayFileName(kind).
 std::string TodayFile(const std::string& archive, const IssueDate& day,
                       TodayFileKind kind);
 

@@ -1,0 +1,42 @@
+#include "page/archive_records.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "common/console.h"
+#include "products/archive.h"
+
+std::string RecordPath(const std::string& archive, const IssueDate& day) {
+  return TodayFile(archive, day, TodayFileKind::kRecord);
+}
+
+std::vector<ForecastRecord> ReadArchiveRecords(
+    const std::string& archive, std::vector<std::string>* warnings) {
+  std::vector<IssueDate> days;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(archive, error), end;
+       !error && entry != end; entry.increment(error)) {
+    IssueDate day;
+    if (ParseDayFolderName(entry->path().filename().string(), &day) &&
+        std::filesystem::exists(RecordPath(archive, day), error))
+      days.push_back(day);
+  }
+  std::sort(days.begin(), days.end());
+  std::vector<ForecastRecord> records;
+  for (const IssueDate& day : days) {
+    ForecastRecord record;
+    std::string err;
+    const std::string path = RecordPath(archive, day);
+    if (!ReadRecordFile(path, &record, &err)) {
+      warnings->push_back(err);
+    } else if (record.issued != day) {
+      warnings->push_back(Fill(
+          "The record {} is for {}, not for its folder's day; it is left out.",
+          {path, FormatIssueDate(record.issued)}));
+    } else {
+      records.push_back(record);
+    }
+  }
+  return records;
+}

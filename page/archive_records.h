@@ -1,0 +1,21 @@
+#ifndef ORVANNE_PAGE_ARCHIVE_RECORDS_H_
+#define ORVANNE_PAGE_ARCHIVE_RECORDS_H_
+
+#include <string>
+#include <vector>
+
+#include "page/forecast_record.h"
+
+// The archive's records, each read once.
+
+// The record of `day`'s folder: "ARCHIVE/YYYY-MM-DD/orvanne_1200.json".
+std::string RecordPath(const std::string& archive, const IssueDate& day);
+
+// The records of the archive's day folders ("YYYY-MM-DD" holding
+// orvanne_1200.json), oldest first. A record that cannot be read, or is
+// for another day than its folder's, is left out and named on one line in
+// `warnings`.
+std::vector<ForecastRecord> ReadArchiveRecords(
+    const std::string& archive, std::vector<std::string>* warnings);
+
+#endif  // ORVANNE_PAGE_ARCHIVE_RECORDS_H_

@@ -1,0 +1,50 @@
+#include "page/build_pages.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "common/console.h"
+#include "common/replace_file.h"
+#include "page/archive_records.h"
+#include "page/day_page.h"
+#include "page/index_page.h"
+#include "products/archive.h"
+
+namespace {
+
+// True when `path` holds `text` already.
+bool Holds(const std::string& path, const std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream held;
+  held << in.rdbuf();
+  return held.str() == text;
+}
+
+bool WritePage(const std::string& path, const std::string& text,
+               std::string* err) {
+  if (Holds(path, text)) return true;
+  ReplaceFailure failure;
+  if (ReplaceFile(
+          path,
+          [&](std::ostream& out) { return static_cast<bool>(out << text); },
+          &failure))
+    return true;
+  *err = Fill("The page {} could not be written.", {path});
+  return false;
+}
+
+}  // namespace
+
+bool BuildPages(const std::string& archive, const nlohmann::json* verification,
+                std::vector<std::string>* warnings, std::string* err) {
+  const std::vector<ForecastRecord> records =
+      ReadArchiveRecords(archive, warnings);
+  for (const ForecastRecord& record : records) {
+    if (!WritePage(DayFolder(archive, record.issued) + "/index.html",
+                   DayPageHtml(record), err))
+      return false;
+  }
+  return WritePage(archive + "/index.html", IndexHtml(records, verification),
+                   err);
+}

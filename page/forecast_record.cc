@@ -1,0 +1,267 @@
+#include "page/forecast_record.h"
+
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "common/console.h"
+#include "common/replace_file.h"
+#include "page/json_fields.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 3> kUnitWords{"standard", "metric",
+                                                     "as read"};
+constexpr std::array<std::string_view, 3> kSourceWords{"typed", "verification",
+                                                       "fallback"};
+constexpr std::array<std::string_view, 7> kWeekdayWords{
+    "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+Json DayJson(const DayRow& row, const IssueDate& issued) {
+  const IssueDate date = AddDays(issued, row.day);
+  Json chances = Json::array();
+  if (row.lowProbPrec) chances.push_back(*row.lowProbPrec);
+  chances.push_back(row.highProbPrec);
+  return {{"day", row.day},
+          {"date", FormatIsoDate(date)},
+          {"weekday", kWeekdayWords[Weekday(date)]},
+          {"low", row.lowTemp},
+          {"high", row.highTemp},
+          {"low_dew_point", row.lowDpt},
+          {"high_dew_point", row.highDpt},
+          {"chances", chances}};
+}
+
+Json SkyJson(const SkyRow& row) {
+  return {{"hour", row.hour},
+          {"cloud", row.cloud},
+          {"direction", row.direction ? Json(*row.direction) : Json(nullptr)},
+          {"speed", row.speed}};
+}
+
+// The field `key` as an array of `size` objects (any size when 0).
+const Json* Rows(const Json& object, const char* key, std::size_t size,
+                 std::string* err) {
+  const auto field = object.find(key);
+  if (field == object.end() || !field->is_array() ||
+      (size && field->size() != size)) {
+    *err = Fill("'{}' is not a list of the right length", {key});
+    return nullptr;
+  }
+  for (const Json& row : *field) {
+    if (row.is_object()) continue;
+    *err = Fill("'{}' holds something other than objects", {key});
+    return nullptr;
+  }
+  return &*field;
+}
+
+// The index of `word` in `words`.
+template <std::size_t N>
+bool TakeWord(const Json& object, const char* key,
+              const std::array<std::string_view, N>& words, int* index,
+              std::string* err) {
+  std::string word;
+  if (!TakeText(object, key, &word, err)) return false;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (words[i] != word) continue;
+    *index = static_cast<int>(i);
+    return true;
+  }
+  *err = Fill("'{}' is not a known word", {key});
+  return false;
+}
+
+bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
+             std::string* err) {
+  std::string date;
+  if (!TakeWhole(object, "day", &row->day, err) ||
+      !TakeText(object, "date", &date, err) ||
+      !TakeNumber(object, "low", &row->lowTemp, err) ||
+      !TakeNumber(object, "high", &row->highTemp, err) ||
+      !TakeNumber(object, "low_dew_point", &row->lowDpt, err) ||
+      !TakeNumber(object, "high_dew_point", &row->highDpt, err))
+    return false;
+  if (row->day != day || date != FormatIsoDate(AddDays(issued, day))) {
+    *err = Fill("day {} is not the day it should be", {std::to_string(day)});
+    return false;
+  }
+  const auto chances = object.find("chances");
+  const bool two =
+      chances != object.end() && chances->is_array() && chances->size() == 2;
+  if (chances == object.end() || !chances->is_array() ||
+      (chances->size() != 1 && !two) || !(*chances)[0].is_number() ||
+      !chances->back().is_number()) {
+    *err = Fill("day {} has no chances", {std::to_string(day)});
+    return false;
+  }
+  if (two) row->lowProbPrec = (*chances)[0].get<double>();
+  row->highProbPrec = chances->back().get<double>();
+  return true;
+}
+
+bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
+  if (!TakeWhole(object, "hour", &row->hour, err) ||
+      !TakeNumber(object, "cloud", &row->cloud, err) ||
+      !TakeNumber(object, "speed", &row->speed, err))
+    return false;
+  const auto direction = object.find("direction");
+  if (direction == object.end() ||
+      !(direction->is_number() || direction->is_null())) {
+    *err = "'direction' is neither a number nor null";
+    return false;
+  }
+  if (direction->is_number()) row->direction = direction->get<double>();
+  return true;
+}
+
+bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
+                std::string* err) {
+  const Json* rows = Rows(document, "biases_removed", 0, err);
+  if (!rows) return false;
+  for (const Json& row : *rows) {
+    RemovedBias bias;
+    if (!TakeText(row, "guidance", &bias.guidance, err) ||
+        !TakeWhole(row, "lead_day", &bias.leadDay, err) ||
+        !TakeText(row, "element", &bias.element, err) ||
+        !TakeNumber(row, "bias", &bias.bias, err))
+      return false;
+    biases->push_back(bias);
+  }
+  return true;
+}
+
+bool TakeModels(const Json& document, ForecastRecord* record,
+                std::string* err) {
+  const auto models = document.find("models");
+  if (models == document.end() || !models->is_array() ||
+      models->size() != kSectionCount) {
+    *err = "'models' is not a list of twelve words";
+    return false;
+  }
+  for (int section = 0; section < kSectionCount; ++section) {
+    if (!(*models)[section].is_string()) {
+      *err = "'models' is not a list of twelve words";
+      return false;
+    }
+    record->models[section] = (*models)[section].get<std::string>();
+  }
+  return true;
+}
+
+// The issue date, cycle, units and ratios.
+bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
+  std::string date;
+  std::string cycle;
+  int units = 0;
+  int source = 0;
+  if (!TakeText(document, "issue_date", &date, err) ||
+      !TakeText(document, "cycle", &cycle, err) ||
+      !TakeWord(document, "units", kUnitWords, &units, err))
+    return false;
+  if (!ParseIssueDate(date, &record->issued) || cycle != "1200") {
+    *err = "its issue date or cycle is not one the 1200 Model has";
+    return false;
+  }
+  record->units = static_cast<UnitSystem>(units);
+  const auto ratio = document.find("ratio");
+  if (ratio == document.end() || !ratio->is_object()) {
+    *err = "'ratio' is not an object";
+    return false;
+  }
+  if (!TakeNumber(*ratio, "primary", &record->primaryRatio, err) ||
+      !TakeNumber(*ratio, "secondary", &record->secondaryRatio, err) ||
+      !TakeWord(*ratio, "source", kSourceWords, &source, err))
+    return false;
+  record->ratioSource = static_cast<RatioSource>(source);
+  return true;
+}
+
+}  // namespace
+
+bool ParseRecordJson(std::string_view text, ForecastRecord* record,
+                     std::string* err) {
+  const Json document = Json::parse(text, nullptr, false);
+  if (document.is_discarded() || !document.is_object()) {
+    *err = "it is not a JSON object";
+    return false;
+  }
+  ForecastRecord read;
+  const Json* days = nullptr;
+  const Json* sky = nullptr;
+  if (!TakeHead(document, &read, err) ||
+      !TakeBiases(document, &read.biases, err) ||
+      !TakeModels(document, &read, err) ||
+      !(days = Rows(document, "days", kForecastDays, err)) ||
+      !(sky = Rows(document, "sky", kSkyRows, err)))
+    return false;
+  for (int day = 1; day <= kForecastDays; ++day)
+    if (!TakeDay((*days)[day - 1], read.issued, day,
+                 &read.forecast.days[day - 1], err))
+      return false;
+  for (int k = 0; k < kSkyRows; ++k)
+    if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
+  *record = read;
+  return true;
+}
+
+std::string RecordJson(const ForecastRecord& record) {
+  Json biases = Json::array();
+  for (const RemovedBias& bias : record.biases) {
+    biases.push_back({{"guidance", bias.guidance},
+                      {"lead_day", bias.leadDay},
+                      {"element", bias.element},
+                      {"bias", bias.bias}});
+  }
+  Json days = Json::array();
+  for (const DayRow& row : record.forecast.days)
+    days.push_back(DayJson(row, record.issued));
+  Json sky = Json::array();
+  for (const SkyRow& row : record.forecast.sky) sky.push_back(SkyJson(row));
+  const Json document{
+      {"issue_date", FormatIssueDate(record.issued)},
+      {"cycle", "1200"},
+      {"units", kUnitWords[static_cast<int>(record.units)]},
+      {"ratio",
+       {{"primary", record.primaryRatio},
+        {"secondary", record.secondaryRatio},
+        {"source", kSourceWords[static_cast<int>(record.ratioSource)]}}},
+      {"biases_removed", biases},
+      {"models", record.models},
+      {"days", days},
+      {"sky", sky}};
+  return document.dump(1) + "\n";
+}
+
+bool ReadRecordFile(const std::string& path, ForecastRecord* record,
+                    std::string* err) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (!in || in.bad()) {
+    *err = Fill("The record {} could not be read.", {path});
+    return false;
+  }
+  std::string why;
+  if (!ParseRecordJson(text.str(), record, &why)) {
+    *err = Fill("The record {} is damaged: {}.", {path, why});
+    return false;
+  }
+  return true;
+}
+
+bool WriteRecordFile(const std::string& path, const ForecastRecord& record,
+                     std::string* err) {
+  const std::string text = RecordJson(record);
+  ReplaceFailure failure;
+  if (ReplaceFile(
+          path,
+          [&](std::ostream& out) { return static_cast<bool>(out << text); },
+          &failure))
+    return true;
+  *err = Fill("The record {} could not be written.", {path});
+  return false;
+}

@@ -1,0 +1,79 @@
+#include "page/index_page.h"
+
+#include "common/console.h"
+#include "page/html_parts.h"
+#include "products/archive.h"
+#include "page/verification_section.h"
+#include "plot/svg_writer.h"
+
+namespace {
+
+std::string LatestSection(const ForecastRecord& latest) {
+  const std::string folder = FormatIsoDate(latest.issued);
+  return "<section class=\"wide\">\n<h2>" +
+         EscapeXml(Fill("The latest forecast, issued {} 1200 UTC",
+                        {FormatIssueDate(latest.issued)})) +
+         "</h2>\n" + Picture(latest, folder + "/" + TodayFileName(TodayFileKind::kPicture)) +
+         "</section>\n<section>\n" + DayTable(latest) + RatioParagraph(latest) +
+         "<p><a href=\"" + folder + "/index.html\">" +
+         EscapeXml(Fill("The page of {}", {DayName(latest.issued)})) +
+         "</a></p>\n</section>\n";
+}
+
+std::string ArchiveList(const std::vector<ForecastRecord>& records) {
+  std::string list = "<section>\n<h2>Archived mornings</h2>\n<ul>\n";
+  for (auto record = records.rbegin(); record != records.rend(); ++record) {
+    list += "<li><a href=\"" + FormatIsoDate(record->issued) +
+            "/index.html\">" + EscapeXml(DayName(record->issued)) +
+            "</a></li>\n";
+  }
+  return list + "</ul>\n</section>\n";
+}
+
+std::string ShortDate(const IssueDate& day) {
+  return std::to_string(day.month) + "/" + (day.day < 10 ? "0" : "") +
+         std::to_string(day.day);
+}
+
+}  // namespace
+
+std::string TrendTable(const Trend& trend, UnitSystem units) {
+  std::string table =
+      "<table>\n<caption>" +
+      EscapeXml(
+          Fill("High / low {} forecast for each day by the mornings before it",
+               {DegreeSign(units)})) +
+      "</caption>\n<thead><tr><th scope=\"col\">Day</th>";
+  for (const IssueDate& morning : trend.mornings)
+    table += "<th scope=\"col\">" +
+             EscapeXml(Fill("issued {}", {ShortDate(morning)})) + "</th>";
+  table += "</tr></thead>\n<tbody>\n";
+  for (int d = 0; d < kForecastDays; ++d) {
+    table +=
+        "<tr><th scope=\"row\">" + EscapeXml(DayName(trend.days[d])) + "</th>";
+    for (const TrendCell& cell : trend.cells[d]) {
+      table += cell.forecast ? "<td>" + Whole(cell.high) + " / " +
+                                   Whole(cell.low) + "</td>"
+                             : "<td></td>";
+    }
+    table += "</tr>\n";
+  }
+  return table + "</tbody>\n</table>\n";
+}
+
+std::string IndexHtml(const std::vector<ForecastRecord>& records,
+                      const nlohmann::json* verification) {
+  std::string page = PageStart("Orvanne Forecast");
+  if (records.empty()) {
+    page +=
+        "<section class=\"wide\">\n<p>No forecast is recorded in the archive yet.</p>\n</section>\n";
+  } else {
+    const ForecastRecord& latest = records.back();
+    page += LatestSection(latest);
+    page += "<section>\n<h2>The trend</h2>\n" +
+            TrendTable(ArrangeTrend(records), latest.units) + "</section>\n";
+  }
+  page += VerificationSection(verification);
+  if (!records.empty()) page += ArchiveList(records);
+  return page + PageEnd();
+}
