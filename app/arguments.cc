@@ -25,6 +25,7 @@ bool ParseWhole(const std::string& text, int* value) {
 
 bool SplitArguments(const std::vector<std::string>& args,
                     const std::vector<std::string_view>& allowed,
+                    const std::vector<std::string_view>& flags,
                     Options* options, std::vector<std::string>* operands,
                     std::string* err) {
   bool optionsEnded = false;
@@ -50,7 +51,15 @@ bool SplitArguments(const std::vector<std::string>& args,
         return false;
       }
     }
-    if (equals != std::string::npos) {
+    const bool flag =
+        std::find(flags.begin(), flags.end(), name) != flags.end();
+    if (flag && equals != std::string::npos) {
+      *err = Fill("option {} takes no value", {name});
+      return false;
+    }
+    if (flag) {
+      options->emplace_back(name, "");
+    } else if (equals != std::string::npos) {
       options->emplace_back(name, arg.substr(equals + 1));
     } else if (i + 1 < args.size()) {
       options->emplace_back(name, args[++i]);

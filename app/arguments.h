@@ -14,11 +14,13 @@
 using Options = std::vector<std::pair<std::string, std::string>>;
 
 // Splits `args` (args[0] is the command) into options and operands. Every
-// option in `allowed` takes a value, as "--name value" or "--name=value";
-// "--" ends the options. False, with `err` naming the problem, for an
-// option not in `allowed`, one given twice, or one without its value.
+// option in `allowed` takes a value, as "--name value" or "--name=value",
+// but those in `flags`, which take none (their value is empty); "--" ends
+// the options. False, with `err` naming the problem, for an option not in
+// `allowed`, one given twice, one without its value or a flag with one.
 bool SplitArguments(const std::vector<std::string>& args,
                     const std::vector<std::string_view>& allowed,
+                    const std::vector<std::string_view>& flags,
                     Options* options, std::vector<std::string>* operands,
                     std::string* err);
 

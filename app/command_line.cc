@@ -5,11 +5,33 @@
 
 namespace {
 
+// `text` with its control characters written as escapes ("\n", "\x1b"), so
+// that a value quoted from the arguments keeps the message on one line.
+std::string Escaped(std::string_view text) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string escaped;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      escaped += "\\n";
+    } else if (c == '\t') {
+      escaped += "\\t";
+    } else if (c == '\r') {
+      escaped += "\\r";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      escaped += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
 // The one line a usage problem is said in.
 ExitStatus Usage(Console& console, const std::string& problem) {
   PrintLine(console.err,
             Fill("orvanne-forecast: {}; see 'orvanne-forecast --help'.",
-                 {problem}));
+                 {Escaped(problem)}));
   return ExitStatus::kUsage;
 }
 
@@ -31,7 +53,8 @@ bool ParseCommandArguments(const std::vector<std::string>& args,
   Options options;
   const std::vector<std::string_view> allowed((*entry)->options.begin(),
                                               (*entry)->options.end());
-  return SplitArguments(args, allowed, &options, &parsed->operands, err) &&
+  return SplitArguments(args, allowed, FlagOptions(), &options,
+                        &parsed->operands, err) &&
          ParseOptionValues(options, &parsed->values, err);
 }
 

@@ -224,16 +224,18 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
   TempDir dir;
   const std::string help =
       R"(Usage: orvanne-forecast
-       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
-       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--plot FILE.svg] BULLETIN
+       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] [--record FILE.json] BULLETIN
+       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--fallback-ratio R]
+                              [--bias auto] [--plot FILE.svg] [--record FILE.json] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
-       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]
+       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N] [--json]
        orvanne-forecast fetch [--date DATE] [--archive DIR] [--source URL]
                               [--timeout SECONDS]
        orvanne-forecast today [fetch's options] [--units U] [--primary P]
-                              --ratio R
+                              --ratio R|auto [--fallback-ratio R] [--bias auto]
+       orvanne-forecast page [--archive DIR]
        orvanne-forecast --help | -h | help
        orvanne-forecast --version
 
@@ -249,26 +251,40 @@ Commands:
   severe    the severe weather table (29 rows)
   assemble  the 1200 Model's bulletin, cut from the guidance products as
             issued (FILE...), written to OUT or to standard output
-  verify    how good the 1200 UTC guidance (GFS MOS and NBM) was at KFSD,
+  verify    how good the guidance (GFS MOS, NBM and GFSX MOS) was at KFSD,
             KHON and KMHE against their daily climate reports in the
-            archive: bias and mean absolute error of the maxima and minima,
-            and the ratio that follows (the weight of the NBM)
+            archive: bias and mean absolute error of the maxima and minima
+            by lead day, the ratio that follows (the weight of the NBM,
+            from days 1 and 2), and the backtest: what following the ratio,
+            and removing the biases, would have given each morning
   fetch     the day's 15 products (MAV, MEX and NBS of KBKX, KHON, KMHE and
             KFSD; CLIFSD, CLIHON, CLIMHE) from the product service into the
             archive, DIR/YYYY-MM-DD/ID.txt; one line per product on
             standard error
   today     fetch, then assemble the day's bulletin into
-            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it
+            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it,
+            its picture and record beside the report, then the pages
+  page      the archive's pages, DIR/index.html and one a morning,
+            rebuilt from the forecasts' records alone
 
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R; auto: the ratio
-              verify suggests for the 30 days before the bulletin's issue
-              date (sections 1 to 4 of the NBM only)
+              verify suggests from days 1 and 2 of the 30 days before the
+              bulletin's issue date (sections 1 to 4 of the NBM only)
+  --fallback-ratio R
+              with --ratio auto: the ratio taken instead while the archive
+              holds fewer than 7 verified days
+  --bias auto with --ratio auto: each guidance's recent bias (the mean
+              error of its highs and lows by lead day, from the same
+              verification) taken off before the weighting
   --plot FILE.svg
               blend also draws the forecast as a picture (an SVG
               meteogram) into FILE.svg, after the report
+  --record FILE.json
+              blend also writes the forecast's record, every number of the
+              report, which the archive's page is built from
   --rows N    the rows of the model table, 1 to 48 (default 48)
   -o OUT      where assemble writes the bulletin
   --date DATE the issue date assemble takes (month/day/year); without it,
@@ -287,7 +303,8 @@ Options:
   --until DATE
               the last day verify verifies (month/day/year; default
               yesterday, UTC)
-  --days N    how many days verify verifies, 1 to 366 (default 30)
+  --days N    how many days verify verifies, 7 to 366 (default 30)
+  --json      verify prints its figures as one JSON document
   --          ends the options; options may stand before or after the
               bulletin's name
   -h, --help  show this text and exit
@@ -301,6 +318,8 @@ Exit status:
      fetch: some products are not in the archive; today: a product the
      bulletin needs is missing, or the assembler or the run refused)
   2  the arguments make no command
+  75 fetch and today: try again later (the day's products or its 1200
+     cycle not out yet, the product service unreachable or failing)
 )";
   for (const char* word : {"--help", "-h", "help"}) {
     FinishedCommand run = RunWithArguments(dir, {word});

@@ -2,6 +2,7 @@
 
 #include "app/assemble_command.h"
 #include "app/fetch_command.h"
+#include "app/page_command.h"
 #include "app/run_commands.h"
 #include "app/today_command.h"
 #include "app/verify_command.h"
@@ -13,18 +14,20 @@ namespace {
 
 constexpr std::string_view kHelpAliases[] = {"--help", "-h"};
 
-constexpr std::string_view kBlendOptions[] = {"--units", "--ratio", "--plot",
-                                              "--archive"};
+constexpr std::string_view kBlendOptions[] = {
+    "--units", "--ratio", "--plot", "--archive", "--fallback-ratio", "--bias",
+    "--record"};
 constexpr std::string_view kTableOptions[] = {"--units", "--rows"};
 constexpr std::string_view kSevereOptions[] = {"--units"};
 constexpr std::string_view kAssembleOptions[] = {"-o", "--date", "--primary"};
 constexpr std::string_view kVerifyOptions[] = {"--archive", "--until",
-                                               "--days"};
+                                               "--days", "--json"};
+constexpr std::string_view kPageOptions[] = {"--archive"};
 constexpr std::string_view kFetchOptions[] = {"--date", "--archive",
                                               "--source", "--timeout"};
 constexpr std::string_view kTodayOptions[] = {
     "--date",  "--archive", "--source", "--timeout",
-    "--units", "--primary", "--ratio"};
+    "--units", "--primary", "--ratio", "--fallback-ratio", "--bias"};
 
 // The exit status after help, the version or a run printed: a text that did
 // not reach standard output (a full disk) is a failure, said on `err`.
@@ -50,8 +53,9 @@ ExitStatus VersionCommand(const CommandArguments&, Console& console,
 
 constexpr CommandEntry kCommands[] = {
     {"blend", {},
-     R"(       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] BULLETIN
-       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--plot FILE.svg] BULLETIN
+     R"(       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] [--record FILE.json] BULLETIN
+       orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--fallback-ratio R]
+                              [--bias auto] [--plot FILE.svg] [--record FILE.json] BULLETIN
 )",
      R"(  blend     the 1200 Model: the seven-day forecast for the city of Orvanne
             from a bulletin of twelve station tables
@@ -71,11 +75,13 @@ constexpr CommandEntry kCommands[] = {
 )",
      kAssembleOptions, AssembleCommand},
     {"verify", {},
-     "       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N]\n",
-     R"(  verify    how good the 1200 UTC guidance (GFS MOS and NBM) was at KFSD,
+     "       orvanne-forecast verify [--archive DIR] [--until DATE] [--days N] [--json]\n",
+     R"(  verify    how good the guidance (GFS MOS, NBM and GFSX MOS) was at KFSD,
             KHON and KMHE against their daily climate reports in the
-            archive: bias and mean absolute error of the maxima and minima,
-            and the ratio that follows (the weight of the NBM)
+            archive: bias and mean absolute error of the maxima and minima
+            by lead day, the ratio that follows (the weight of the NBM,
+            from days 1 and 2), and the backtest: what following the ratio,
+            and removing the biases, would have given each morning
 )",
      kVerifyOptions, VerifyCommand},
     {"fetch", {},
@@ -90,12 +96,18 @@ constexpr CommandEntry kCommands[] = {
      kFetchOptions, FetchCommand},
     {"today", {},
      R"(       orvanne-forecast today [fetch's options] [--units U] [--primary P]
-                              --ratio R
+                              --ratio R|auto [--fallback-ratio R] [--bias auto]
 )",
      R"(  today     fetch, then assemble the day's bulletin into
-            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it
+            DIR/YYYY-MM-DD/orvanne_1200.txt, then the 1200 Model on it,
+            its picture and record beside the report, then the pages
 )",
      kTodayOptions, TodayCommand},
+    {"page", {}, "       orvanne-forecast page [--archive DIR]\n",
+     R"(  page      the archive's pages, DIR/index.html and one a morning,
+            rebuilt from the forecasts' records alone
+)",
+     kPageOptions, PageCommand},
     {"help", kHelpAliases,
      "       orvanne-forecast --help | -h | help\n", "", {}, HelpCommand,
      false},
@@ -120,6 +132,8 @@ Exit status:
      fetch: some products are not in the archive; today: a product the
      bulletin needs is missing, or the assembler or the run refused)
   2  the arguments make no command
+  75 fetch and today: try again later (the day's products or its 1200
+     cycle not out yet, the product service unreachable or failing)
 )";
 
 }  // namespace

@@ -18,11 +18,7 @@ ExitStatus FetchCommand(const CommandArguments& args, Console& console,
     return ExitStatus::kUsage;
   }
   FetchRequest request;
-  std::string err;
-  if (!FetchRequestOf(args.values, &request, &err)) {
-    PrintLine(console.err, err);
-    return ExitStatus::kRefused;
-  }
+  if (!FetchRequestOf(args.values, &request, usage)) return ExitStatus::kUsage;
   const std::vector<std::string> missing =
       FetchProducts(request, SystemFetchTools(), console.err);
   return missing.empty() ? ExitStatus::kWritten : ExitStatus::kRefused;

@@ -12,7 +12,7 @@
 // The fetch that fetch's options ask for (today takes them too), when the
 // command runs: without --date today's UTC date, the archive found
 // (--archive, $ORVANNE_ARCHIVE or the data folder). False, with `err` the
-// line to print, when no archive folder can be found.
+// usage problem, when no archive folder can be found.
 bool FetchRequestOf(const OptionValues& values, FetchRequest* request,
                     std::string* err);
 

@@ -2,6 +2,7 @@
 
 #include "common/console.h"
 #include "fetch/product_query.h"
+#include "verify/period_scores.h"
 #include "tables/model_table.h"
 
 namespace {
@@ -130,11 +131,44 @@ bool ParsePrimary(const std::string& value, OptionValues* values,
 bool ParseDays(const std::string& value, OptionValues* values,
                std::string* err) {
   int days;
-  if (!ParseWhole(value, &days) || days < 1 || days > kMostVerifiedDays) {
-    *err = Fill("days must be a whole number from 1 to 366, not '{}'", {value});
+  if (!ParseWhole(value, &days) || days < kLeastVerifiedDays ||
+      days > kMostVerifiedDays) {
+    *err = Fill("days must be a whole number from 7 to 366, not '{}'", {value});
     return false;
   }
   values->days = days;
+  return true;
+}
+
+bool ParseFallbackRatio(const std::string& value, OptionValues* values,
+                        std::string* err) {
+  double ratio;
+  if (!ParseWhole(value, &ratio)) {
+    *err = Fill("the fallback ratio must be a decimal number, not '{}'",
+                {value});
+    return false;
+  }
+  values->fallbackRatio = ratio;
+  return true;
+}
+
+bool ParseBias(const std::string& value, OptionValues* values,
+               std::string* err) {
+  if (value != "auto") {
+    *err = Fill("the bias must be auto, not '{}'", {value});
+    return false;
+  }
+  values->biasAuto = true;
+  return true;
+}
+
+bool ParseRecord(const std::string& value, OptionValues* values,
+                 std::string* err) {
+  return ParseFileName("--record", value, &values->record, err);
+}
+
+bool ParseJson(const std::string&, OptionValues* values, std::string*) {
+  values->json = true;
   return true;
 }
 
@@ -144,16 +178,34 @@ constexpr OptionEntry kOptions[] = {
     {"--ratio",
      R"(  --ratio R   the weight of the primary short-range guidance, a decimal
               number; the secondary guidance gets 1 - R; auto: the ratio
-              verify suggests for the 30 days before the bulletin's issue
-              date (sections 1 to 4 of the NBM only)
+              verify suggests from days 1 and 2 of the 30 days before the
+              bulletin's issue date (sections 1 to 4 of the NBM only)
 )",
      ParseRatio},
+    {"--fallback-ratio",
+     R"(  --fallback-ratio R
+              with --ratio auto: the ratio taken instead while the archive
+              holds fewer than 7 verified days
+)",
+     ParseFallbackRatio},
+    {"--bias",
+     R"(  --bias auto with --ratio auto: each guidance's recent bias (the mean
+              error of its highs and lows by lead day, from the same
+              verification) taken off before the weighting
+)",
+     ParseBias},
     {"--plot",
      R"(  --plot FILE.svg
               blend also draws the forecast as a picture (an SVG
               meteogram) into FILE.svg, after the report
 )",
      ParsePlot},
+    {"--record",
+     R"(  --record FILE.json
+              blend also writes the forecast's record, every number of the
+              report, which the archive's page is built from
+)",
+     ParseRecord},
     {"--rows",
      "  --rows N    the rows of the model table, 1 to {} (default {})\n",
      ParseRows},
@@ -193,8 +245,11 @@ constexpr OptionEntry kOptions[] = {
 )",
      ParseUntil},
     {"--days",
-     "  --days N    how many days verify verifies, 1 to 366 (default 30)\n",
+     "  --days N    how many days verify verifies, 7 to 366 (default 30)\n",
      ParseDays},
+    {"--json",
+     "  --json      verify prints its figures as one JSON document\n",
+     ParseJson, true},
     {"--",
      R"(  --          ends the options; options may stand before or after the
               bulletin's name
@@ -206,6 +261,13 @@ constexpr OptionEntry kOptions[] = {
 }  // namespace
 
 std::span<const OptionEntry> OptionTable() { return kOptions; }
+
+std::vector<std::string_view> FlagOptions() {
+  std::vector<std::string_view> flags;
+  for (const OptionEntry& entry : kOptions)
+    if (entry.flag) flags.push_back(entry.name);
+  return flags;
+}
 
 bool ParseOptionValues(const Options& options, OptionValues* values,
                        std::string* err) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/arguments.h"
 #include "common/units.h"
@@ -34,6 +35,10 @@ struct OptionValues {
   std::optional<bool> primaryNbm;      // --primary
   std::optional<IssueDate> until;      // --until
   std::optional<int> days;             // --days
+  std::optional<double> fallbackRatio;  // --fallback-ratio
+  bool biasAuto = false;                // --bias auto
+  std::optional<std::string> record;   // --record
+  bool json = false;                    // --json
 };
 
 // One option: its name, its lines under "Options:" in --help, and how its
@@ -44,10 +49,14 @@ struct OptionEntry {
   std::string_view help;
   bool (*parse)(const std::string& value, OptionValues* values,
                 std::string* err) = nullptr;
+  bool flag = false;  // takes no value; `parse` is given ""
 };
 
 // The options in the order --help lists them.
 std::span<const OptionEntry> OptionTable();
+
+// The options of the table that take no value.
+std::vector<std::string_view> FlagOptions();
 
 // Reads each of `options` through its entry. False, with `err` naming the
 // problem, for a value that is not one.

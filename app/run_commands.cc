@@ -33,21 +33,36 @@ ExitStatus StartRun(RunFunction run, int rows, const CommandArguments& args,
 
 }  // namespace
 
+bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
+                      std::string* err) {
+  if (values.ratio) {
+    request->ratioAuto = values.ratio->automatic;
+    if (!request->ratioAuto) request->primaryRatio = values.ratio->value;
+  }
+  const std::pair<bool, std::string_view> onlyWithAuto[] = {
+      {values.archive.has_value(), "--archive"},
+      {values.fallbackRatio.has_value(), "--fallback-ratio"},
+      {values.biasAuto, "--bias"}};
+  for (const auto& [given, option] : onlyWithAuto) {
+    if (given && !request->ratioAuto) {
+      *err = Fill("the option {} goes with --ratio auto", {option});
+      return false;
+    }
+  }
+  request->archive = values.archive.value_or("");
+  request->fallbackRatio = values.fallbackRatio;
+  request->biasAuto = values.biasAuto;
+  return true;
+}
+
 bool RunRequestOf(const CommandArguments& args, int rows, bool needsRatio,
                   RunRequest* request, std::string* err) {
   const OptionValues& values = args.values;
   if (values.units) request->units = *values.units;
   request->rows = values.rows.value_or(rows);
   request->plotName = values.plot;
-  if (values.ratio) {
-    request->ratioAuto = values.ratio->automatic;
-    if (!request->ratioAuto) request->primaryRatio = values.ratio->value;
-  }
-  if (values.archive && !request->ratioAuto) {
-    *err = "the option --archive goes with --ratio auto";
-    return false;
-  }
-  request->archive = values.archive.value_or("");
+  request->recordName = values.record;
+  if (!TakeRatioOptions(values, request, err)) return false;
   if (needsRatio && !values.ratio) {
     *err = Fill("{} needs the option --ratio", {args.name});
     return false;

@@ -16,6 +16,12 @@
 bool RunRequestOf(const CommandArguments& args, int rows, bool needsRatio,
                   RunRequest* request, std::string* err);
 
+// --ratio and the options that go only with --ratio auto (--archive,
+// --fallback-ratio, --bias) into `request`. False, with `err` naming the
+// problem, when one of those is given without --ratio auto.
+bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
+                      std::string* err);
+
 ExitStatus BlendCommand(const CommandArguments& args, Console& console,
                         std::string* usage);
 ExitStatus TableCommand(const CommandArguments& args, Console& console,

@@ -1,10 +1,13 @@
 #include "app/today_command.h"
 
 #include "app/fetch_command.h"
+#include "app/page_command.h"
+#include "app/run_commands.h"
 #include "assemble/assemble.h"
 #include "common/console.h"
 #include "fetch/product_query.h"
 #include "products/archive.h"
+#include "products/archived_block.h"
 #include "runs/run_station_blend.h"
 
 namespace {
@@ -25,6 +28,23 @@ bool NeededProductsFetched(const std::vector<std::string>& missing,
   return !needed;
 }
 
+// The products (MAV, NBS, ...) of the day that lack a station's block of
+// the cycle the 1200 Model takes, as they do before that cycle is out.
+std::string ProductsLackingTheirCycle(const FetchRequest& fetch) {
+  std::string lacking;
+  for (Guidance guidance : {Guidance::kGfs, Guidance::kNbm, Guidance::kGfsx}) {
+    const std::string_view product = FactsOf(guidance).serviceProduct;
+    for (std::string_view station : kBulletinStations) {
+      const std::string path = ArchivedProduct(
+          fetch.archive, fetch.day, ProductId(product, station));
+      if (HoldsBlock(path, guidance, station, fetch.day)) continue;
+      lacking += (lacking.empty() ? "" : ", ") + std::string(product);
+      break;
+    }
+  }
+  return lacking;
+}
+
 // The day's bulletin assembled from its archived guidance products.
 bool AssembleTheDay(const FetchRequest& fetch, bool primaryNbm,
                     Console& console) {
@@ -38,6 +58,26 @@ bool AssembleTheDay(const FetchRequest& fetch, bool primaryNbm,
   return RunAssemble(assemble, console) == ExitStatus::kWritten;
 }
 
+// The 1200 Model on the day's bulletin, with its picture and record beside
+// the report, then the archive's pages and the line naming what was written.
+ExitStatus RunTheDay(const FetchRequest& fetch, RunRequest run,
+                     Console& console) {
+  const auto file = [&](TodayFileKind kind) {
+    return TodayFile(fetch.archive, fetch.day, kind);
+  };
+  run.archive = fetch.archive;
+  run.bulletinName = file(TodayFileKind::kBulletin);
+  run.plotName = file(TodayFileKind::kPicture);
+  run.recordName = file(TodayFileKind::kRecord);
+  if (!RunStationBlend(console, run)) return ExitStatus::kRefused;
+  RebuildPages(fetch.archive, console);
+  PrintLine(console.out,
+            Fill("The report is {}, the picture {}, the page {}/index.html.",
+                 {file(TodayFileKind::kReport), file(TodayFileKind::kPicture),
+                  fetch.archive}));
+  return AfterRun(true, console);
+}
+
 }  // namespace
 
 ExitStatus TodayCommand(const CommandArguments& args, Console& console,
@@ -46,28 +86,30 @@ ExitStatus TodayCommand(const CommandArguments& args, Console& console,
     *usage = Fill("today takes no file, not '{}'", {args.operands[0]});
     return ExitStatus::kUsage;
   }
-  const OptionValues& values = args.values;
+  OptionValues values = args.values;
   if (!values.ratio) {
     *usage = "today needs the option --ratio";
     return ExitStatus::kUsage;
   }
-  FetchRequest fetch;
-  std::string err;
-  if (!FetchRequestOf(values, &fetch, &err)) {
-    PrintLine(console.err, err);
-    return ExitStatus::kRefused;
-  }
-  if (!NeededProductsFetched(
-          FetchProducts(fetch, SystemFetchTools(), console.err), console) ||
-      !AssembleTheDay(fetch, values.primaryNbm.value_or(false), console))
-    return ExitStatus::kRefused;
   RunRequest run;
   if (values.units) run.units = *values.units;
-  run.ratioAuto = values.ratio->automatic;
-  if (!run.ratioAuto) run.primaryRatio = values.ratio->value;
-  run.archive = fetch.archive;
-  run.bulletinName = TodayFile(fetch.archive, fetch.day, TodayFileKind::kBulletin);
-  run.plotName = TodayFile(fetch.archive, fetch.day, TodayFileKind::kPicture);
-  return RunStationBlend(console, run) ? ExitStatus::kWritten
-                                       : ExitStatus::kRefused;
+  values.archive.reset();  // fetch's archive, not only --ratio auto's
+  FetchRequest fetch;
+  if (!TakeRatioOptions(values, &run, usage) ||
+      !FetchRequestOf(args.values, &fetch, usage))
+    return ExitStatus::kUsage;
+  if (!NeededProductsFetched(
+          FetchProducts(fetch, SystemFetchTools(), console.err), console))
+    return ExitStatus::kRefused;
+  const std::string lacking =
+      fetch.day == TodayUtc() ? ProductsLackingTheirCycle(fetch) : "";
+  if (!lacking.empty()) {
+    PrintLine(console.err,
+              Fill("The 1200 UTC guidance of {} is not out yet ({}); try again later.",
+                   {FormatIssueDate(fetch.day), lacking}));
+    return ExitStatus::kTryLater;
+  }
+  if (!AssembleTheDay(fetch, values.primaryNbm.value_or(false), console))
+    return ExitStatus::kRefused;
+  return RunTheDay(fetch, run, console);
 }

@@ -1,8 +1,10 @@
 #include "app/verify_command.h"
 
+#include "app/run_commands.h"
 #include "common/console.h"
 #include "products/archive.h"
 #include "verify/verification.h"
+#include "verify/verification_json.h"
 #include "verify/verification_table.h"
 
 ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
@@ -12,19 +14,23 @@ ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
     return ExitStatus::kUsage;
   }
   std::string archive;
-  std::string problem;
-  if (!ArchiveFolder(args.values.archive.value_or(""), &archive, &problem)) {
-    PrintLine(console.err, problem);
-    return ExitStatus::kRefused;
-  }
+  if (!ArchiveFolder(args.values.archive.value_or(""), &archive, usage))
+    return ExitStatus::kUsage;
   const IssueDate until = args.values.until.value_or(AddDays(TodayUtc(), -1));
   Verification verification;
+  std::string problem;
   if (!VerifyGuidance(archive, until,
                       args.values.days.value_or(kDefaultVerifiedDays),
                       &verification, &problem)) {
-    PrintLine(console.err, problem);
+    PrintLine(console.err, verification.verifiedDays == 0
+                               ? Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
+                                      {archive})
+                               : problem);
     return ExitStatus::kRefused;
   }
-  PrintVerification(console.out, verification);
-  return ExitStatus::kWritten;
+  if (args.values.json)
+    console.out << VerificationJson(verification);
+  else
+    PrintVerification(console.out, verification);
+  return AfterRun(true, console);
 }

@@ -6,6 +6,9 @@ enum class ExitStatus : int {
   kWritten = 0,  // the report was written (or the help, the table)
   kRefused = 1,  // the run stopped on a problem; trying again will not mend it
   kUsage = 2,    // the arguments make no command
+  // Trying again later can mend it (sysexits' EX_TEMPFAIL): the day's
+  // products or cycle not out yet, the service unreachable or failing.
+  kTryLater = 75,
 };
 
 // The number the process exits with.

@@ -29,9 +29,16 @@ struct RunRequest {
   std::optional<std::string> bulletinName;
   std::optional<double> primaryRatio;
   // The 1200 Model's ratio from the verification of the archive (--ratio
-  // auto); `archive` as --archive gives it, found when the run runs.
+  // auto); `archive` as --archive gives it, found when the run runs. With
+  // too few verified days the fallback ratio, when given, stands in; with
+  // `biasAuto` the guidance's recent biases are taken off the highs and
+  // lows first.
   bool ratioAuto = false;
   std::string archive;
+  std::optional<double> fallbackRatio;
+  bool biasAuto = false;
+  // Where the 1200 Model also writes the forecast's record (JSON).
+  std::optional<std::string> recordName;
   // Where the 1200 Model also draws its forecast as a picture; only the
   // command line gives one.
   std::optional<std::string> plotName;

@@ -11,8 +11,7 @@ std::string RecordPath(const std::string& archive, const IssueDate& day) {
   return TodayFile(archive, day, TodayFileKind::kRecord);
 }
 
-std::vector<ForecastRecord> ReadArchiveRecords(
-    const std::string& archive, std::vector<std::string>* warnings) {
+std::vector<IssueDate> RecordDays(const std::string& archive) {
   std::vector<IssueDate> days;
   std::error_code error;
   for (std::filesystem::directory_iterator entry(archive, error), end;
@@ -23,8 +22,13 @@ std::vector<ForecastRecord> ReadArchiveRecords(
       days.push_back(day);
   }
   std::sort(days.begin(), days.end());
+  return days;
+}
+
+std::vector<ForecastRecord> ReadArchiveRecords(
+    const std::string& archive, std::vector<std::string>* warnings) {
   std::vector<ForecastRecord> records;
-  for (const IssueDate& day : days) {
+  for (const IssueDate& day : RecordDays(archive)) {
     ForecastRecord record;
     std::string err;
     const std::string path = RecordPath(archive, day);

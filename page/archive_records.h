@@ -11,6 +11,9 @@
 // The record of `day`'s folder: "ARCHIVE/YYYY-MM-DD/orvanne_1200.json".
 std::string RecordPath(const std::string& archive, const IssueDate& day);
 
+// The days whose folders hold a record, oldest first; nothing is read.
+std::vector<IssueDate> RecordDays(const std::string& archive);
+
 // The records of the archive's day folders ("YYYY-MM-DD" holding
 // orvanne_1200.json), oldest first. A record that cannot be read, or is
 // for another day than its folder's, is left out and named on one line in

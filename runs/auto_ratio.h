@@ -2,12 +2,17 @@
 #define ORVANNE_RUNS_AUTO_RATIO_H_
 
 #include <string>
+#include <vector>
 
+#include "blend/temperature_biases.h"
 #include "blend/validate_bulletin.h"
+#include "common/run_frame.h"
+#include "page/forecast_record.h"
 #include "verify/verification.h"
 
-// `--ratio auto`: the 1200 Model's ratio taken from the verification of the
-// guidance instead of given.
+// `--ratio auto`: the 1200 Model's ratio (and with `--bias auto` the
+// guidance's biases) taken from the verification of the guidance instead of
+// given.
 
 // The verification behind the ratio for a bulletin whose headers the run
 // has checked: the kDefaultVerifiedDays days ending the day before its
@@ -15,9 +20,27 @@
 // $ORVANNE_ARCHIVE or the data folder). Its sections 1 to 4 must be the
 // blend of models' (NBM): the ratio weighs it against the GFS. False, with
 // `err` the one line to print, when the bulletin is not of the NBM, the
-// archive cannot be found or too few days are verified.
+// archive cannot be found or too few days are verified; `tooFew` (when
+// given) then tells the last apart, `verification` holding its count.
 bool VerifyForBulletin(const BulletinHeaders& headers,
                        const std::string& archive, Verification* verification,
-                       std::string* err);
+                       std::string* err, bool* tooFew = nullptr);
+
+// What --ratio auto chose: the ratio, where it came from, and the biases
+// to take off (none without --bias auto or with the fallback ratio).
+struct VerifiedChoice {
+  double ratio = 0;
+  RatioSource source = RatioSource::kVerification;
+  TemperatureBiases biases;
+  std::vector<RemovedBias> removed;  // the same biases, for the record
+};
+
+// Makes the choice for the request's --ratio auto, --fallback-ratio and
+// --bias auto, printing the line naming the ratio (and the biases removed)
+// on `console.out`. False, with its line printed on `console.err`, when
+// the run must stop.
+bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
+                         const BulletinHeaders& headers,
+                         VerifiedChoice* choice);
 
 #endif  // ORVANNE_RUNS_AUTO_RATIO_H_

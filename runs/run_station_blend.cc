@@ -9,6 +9,7 @@
 #include "common/console.h"
 #include "common/replace_file.h"
 #include "plot/meteogram.h"
+#include "page/forecast_record.h"
 #include "runs/auto_ratio.h"
 
 namespace {
@@ -54,24 +55,38 @@ bool WritePlot(Console& console, const std::string& plotName,
   return written;
 }
 
-// With --ratio auto, the ratio from the verification of the archive, after
-// the line naming it; otherwise none yet. False when the run must stop, its
-// line printed.
-bool FindVerifiedRatio(Console& console, const RunRequest& request,
-                       const BulletinHeaders& headers,
-                       std::optional<double>* ratio) {
-  if (!request.ratioAuto) return true;
-  Verification verification;
+// The forecast's record beside the report: what the pages are built from.
+bool WriteRecord(Console& console, const std::string& recordName,
+                 const BulletinHeaders& headers, const BlendInputs& inputs,
+                 const VerifiedChoice& choice, UnitSystem units,
+                 const CityForecast& forecast) {
+  ForecastRecord record;
+  ParseIssueDate(headers.issueDate, &record.issued);
+  record.units = units;
+  record.primaryRatio = inputs.primaryRatio;
+  record.secondaryRatio = inputs.secondaryRatio;
+  record.ratioSource = choice.source;
+  record.biases = choice.removed;
+  record.models = headers.models;
+  record.forecast = forecast;
   std::string err;
-  if (!VerifyForBulletin(headers, request.archive, &verification, &err)) {
-    PrintLine(console.err, err);
+  if (WriteRecordFile(recordName, record, &err)) return true;
+  PrintLine(console.err, err);
+  return false;
+}
+
+// The two ratios, chosen from verification or given or asked, and the
+// line saying the second. False when the console input ends first.
+bool TakeRatios(Console& console, const RunRequest& request,
+                const VerifiedChoice& choice, BlendInputs* inputs) {
+  if (request.ratioAuto)
+    inputs->primaryRatio = choice.ratio;
+  else if (!AskPrimaryRatio(console, request, &inputs->primaryRatio))
     return false;
-  }
-  PrintLine(console.out,
-            Fill("The ratio from the verification of the last {} days: {}",
-                 {std::to_string(verification.days),
-                  FormatHundredths(verification.ratioHundredths)}));
-  *ratio = verification.Ratio();
+  inputs->secondaryRatio = 1.0 - inputs->primaryRatio;
+  console.out << "The AVNratio value then has to be: " << inputs->secondaryRatio
+              << std::endl;
+  console.out << std::endl;
   return true;
 }
 
@@ -107,8 +122,10 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
     PrintLine(console.err, err);
     return false;
   }
-  std::optional<double> verifiedRatio;
-  if (!FindVerifiedRatio(console, request, headers, &verifiedRatio))
+  VerifiedChoice choice;
+  choice.source = RatioSource::kTyped;
+  if (request.ratioAuto &&
+      !ChooseVerifiedRatio(console, request, headers, &choice))
     return false;
   PrintLine(console.out, kValidFileMessage);
   BlendInputs inputs;
@@ -116,21 +133,19 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
     PrintLine(console.err, err);
     return false;
   }
-  if (verifiedRatio)
-    inputs.primaryRatio = *verifiedRatio;
-  else if (!AskPrimaryRatio(console, request, &inputs.primaryRatio))
-    return false;
-  inputs.secondaryRatio = 1.0 - inputs.primaryRatio;
-  console.out << "The AVNratio value then has to be: " << inputs.secondaryRatio
-              << std::endl;
-  console.out << std::endl;
+  inputs.biases = choice.biases;
+  if (!TakeRatios(console, request, choice, &inputs)) return false;
   const CityForecast forecast = ComputeCityForecast(inputs, request.units);
   PrintDayTable(console.out, forecast, request.units);
   if (!WriteForecastReport(console, bulletinName, forecast, request.units))
     return false;
-  if (!request.plotName) return true;
-  const PlotFacts facts{headers.issueDate,      headers.primaryModel,
+  const PlotFacts facts{headers.issueDate,     headers.primaryModel,
                         headers.secondaryModel, inputs.primaryRatio,
-                        inputs.secondaryRatio,  request.units};
-  return WritePlot(console, *request.plotName, bulletinName, forecast, facts);
+                        inputs.secondaryRatio, request.units,
+                        !choice.removed.empty()};
+  return (!request.plotName || WritePlot(console, *request.plotName,
+                                         bulletinName, forecast, facts)) &&
+         (!request.recordName ||
+          WriteRecord(console, *request.recordName, headers, inputs, choice,
+                      request.units, forecast));
 }

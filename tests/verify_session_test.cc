@@ -84,7 +84,7 @@ TEST(VerifySessionTest, RefusalsWriteNothing) {
        "only 5 days could be verified between 11/07/2026 and 12/06/2026; 7 are needed\n"},
       {{"verify", "--days", "0"},
        2,
-       "orvanne-forecast: days must be a whole number from 1 to 366, not '0'; see 'orvanne-forecast --help'.\n"},
+       "orvanne-forecast: days must be a whole number from 7 to 366, not '0'; see 'orvanne-forecast --help'.\n"},
       {{"verify", "--until", "12/32/2026"},
        2,
        "orvanne-forecast: the date must be month/day/year, not '12/32/2026'; see 'orvanne-forecast --help'.\n"},
