@@ -88,6 +88,7 @@ bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
                  {std::to_string(verification.days),
                   FormatHundredths(verification.ratioHundredths)}));
   choice->ratio = verification.Ratio();
+  choice->source = RatioSource::kVerification;
   if (request.biasAuto) {
     choice->biases = BiasesForBlend(verification);
     choice->removed = RemovedBiases(choice->biases);

@@ -175,4 +175,23 @@ TEST(BinarySessionTest, StandardOutputOnAFullDiskFails) {
   }
 }
 
+// A reader that has gone (`true` reads nothing) leaves the report and the
+// picture written whole, and the run says its lines did not arrive.
+TEST(BinarySessionTest, AClosedPipeStillGetsTheReportAndPicture) {
+  TempDir dir;
+  std::filesystem::copy_file(ORVANNE_SAMPLES "/orvanne_1200.txt",
+                             dir.Path("orvanne_1200.txt"));
+  const std::string command =
+      "cd '" + dir.path + "' && (sleep 0.2; '" ORVANNE_BINARY
+      "' blend --ratio 0.6 --plot week.svg orvanne_1200.txt 2> err.txt;"
+      " echo $? > status.txt) | true";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(ReadFile(dir.Path("status.txt")), "1\n");
+  EXPECT_EQ(ReadFile(dir.Path("err.txt")),
+            "The run's lines could not be written to standard output.\n");
+  const std::string report = ReadFile(dir.Path("orvanne_1200.out"));
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 46);
+  EXPECT_TRUE(ReadFile(dir.Path("week.svg")).ends_with("</svg>\n"));
+}
+
 }  // namespace

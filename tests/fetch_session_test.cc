@@ -110,6 +110,13 @@ TEST(FetchSessionTest, TodayFetchesAssemblesAndRuns) {
       ReadFile(Archived(dir, "orvanne_1200.out"))
           .rfind("1200 City of Orvanne Forecast Data (Metric Units)\n", 0),
       0u);
+  EXPECT_TRUE(run.out.ends_with(
+      "The report is " + Archived(dir, "orvanne_1200.out") + ", the picture " +
+      Archived(dir, "orvanne_1200.svg") + ", the page " + dir.path +
+      "/archive/index.html.\n"))
+      << run.out;
+  EXPECT_TRUE(FileExists(Archived(dir, "orvanne_1200.json")));
+  EXPECT_TRUE(FileExists(Archived(dir, "index.html")));
 }
 
 TEST(FetchSessionTest, TodayStopsOnAMissingProductOrCycle) {

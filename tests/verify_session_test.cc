@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
 #include "blend/test_bulletin.h"
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
@@ -57,6 +61,73 @@ TEST(VerifySessionTest, TheTableThenTheRatioTheBlendTakes) {
   EXPECT_TRUE(FileExists(dir.Path("nbm.out")));
 }
 
+// The same archive behind --bias auto, --fallback-ratio, --json, the
+// forecast's record and the page: the biases are the table's hundredths.
+TEST(VerifySessionTest, BiasesRecordAndPageFromTheArchive) {
+  TempDir dir;
+  WriteKnownErrorsArchive(dir.Path("archive"));
+  TestBulletin bulletin(40);
+  for (int section = 1; section <= 4; ++section)
+    bulletin.Short(section).model = "NBM";
+  bulletin.date = "12/05/2026";  // December 1 to 4 verified: too few
+  WriteFile(dir.Path("early.txt"), bulletin.Text());
+  bulletin.date = "12/11/2026";
+  WriteFile(dir.Path("nbm.txt"), bulletin.Text());
+
+  const FinishedCommand fallback = RunWithArguments(
+      dir, {"blend", "--ratio", "auto", "--fallback-ratio", "0.7",
+            "--archive", "archive", "early.txt"});
+  EXPECT_EQ(fallback.status, 0) << fallback.err;
+  EXPECT_TRUE(fallback.out.starts_with(
+      "Too few verified days (4 of 7); the fallback ratio 0.7 is used.\n"
+      "You have a valid file.\n"
+      "The AVNratio value then has to be: 0.3\n"))
+      << fallback.out;
+
+  const std::string day = "archive/2026-12-11/orvanne_1200";
+  std::filesystem::create_directories(dir.Path("archive/2026-12-11"));
+  const FinishedCommand biased = RunWithArguments(
+      dir, {"blend", "--ratio", "auto", "--bias", "auto", "--archive",
+            "archive", "--plot", day + ".svg", "--record", day + ".json",
+            "nbm.txt"});
+  EXPECT_EQ(biased.status, 0) << biased.err;
+  EXPECT_NE(biased.out.find("\nBias removed from the highs and lows: "),
+            std::string::npos);
+  EXPECT_NE(biased.out.find("GFS day 1 +2.00/-2.35"), std::string::npos)
+      << biased.out;
+  EXPECT_NE(ReadFile(dir.Path(day + ".svg")).find("bias removed"),
+            std::string::npos);
+  const auto record = nlohmann::json::parse(ReadFile(dir.Path(day + ".json")));
+  EXPECT_EQ(record["ratio"]["source"], "verification");
+  EXPECT_EQ(record["ratio"]["primary"], 0.59);
+  const nlohmann::json gfsMax = {
+      {"guidance", "GFS"}, {"lead_day", 1}, {"element", "max"}, {"bias", 2.0}};
+  EXPECT_NE(std::find(record["biases_removed"].begin(),
+                      record["biases_removed"].end(), gfsMax),
+            record["biases_removed"].end());
+
+  const FinishedCommand json = RunWithArguments(
+      dir, {"verify", "--json", "--archive", "archive", "--until=12/10/2026",
+            "--days", "10"});
+  EXPECT_EQ(json.status, 0);
+  const auto document = nlohmann::json::parse(json.out);
+  EXPECT_EQ(document["verified_days"], 9);
+  EXPECT_EQ(document["ratio"], 0.59);
+  const nlohmann::json gfsDayOne = {{"guidance", "GFS"}, {"lead_day", 1},
+                                    {"element", "min"},  {"count", 26},
+                                    {"bias", -2.35},     {"mae", 2.35}};
+  EXPECT_NE(std::find(document["scores"].begin(), document["scores"].end(),
+                      gfsDayOne),
+            document["scores"].end());
+
+  // The page from the record alone, the same bytes when built again.
+  ASSERT_EQ(RunWithArguments(dir, {"page", "--archive", "archive"}).status, 0);
+  const std::string index = ReadFile(dir.Path("archive/index.html"));
+  EXPECT_NE(index.find("href=\"2026-12-11/index.html\""), std::string::npos);
+  ASSERT_EQ(RunWithArguments(dir, {"page", "--archive", "archive"}).status, 0);
+  EXPECT_EQ(ReadFile(dir.Path("archive/index.html")), index);
+}
+
 TEST(VerifySessionTest, RefusalsWriteNothing) {
   TempDir dir;
   WriteKnownErrorsArchive(dir.Path("archive"));
@@ -82,15 +153,24 @@ TEST(VerifySessionTest, RefusalsWriteNothing) {
       {{"blend", "--ratio", "auto", "--archive", "archive", "early.txt"},
        1,
        "only 5 days could be verified between 11/07/2026 and 12/06/2026; 7 are needed\n"},
-      {{"verify", "--days", "0"},
+      {{"verify", "--days", "6"},
        2,
-       "orvanne-forecast: days must be a whole number from 7 to 366, not '0'; see 'orvanne-forecast --help'.\n"},
+       "orvanne-forecast: days must be a whole number from 7 to 366, not '6'; see 'orvanne-forecast --help'.\n"},
       {{"verify", "--until", "12/32/2026"},
        2,
        "orvanne-forecast: the date must be month/day/year, not '12/32/2026'; see 'orvanne-forecast --help'.\n"},
       {{"blend", "--ratio", "0.5", "--archive", "archive", "nam.txt"},
        2,
        "orvanne-forecast: the option --archive goes with --ratio auto; see 'orvanne-forecast --help'.\n"},
+      {{"blend", "--ratio", "0.5", "--bias", "auto", "nam.txt"},
+       2,
+       "orvanne-forecast: the option --bias goes with --ratio auto; see 'orvanne-forecast --help'.\n"},
+      {{"blend", "--ratio", "0.6\n", "nam.txt"},
+       2,
+       "orvanne-forecast: the ratio must be a decimal number, not '0.6\\n'; see 'orvanne-forecast --help'.\n"},
+      {{"verify", "--archive", "empty"},
+       1,
+       "No day could be verified from the archive empty; orvanne-forecast fetch fills it, one day a run.\n"},
   };
   for (const auto& c : cases) {
     FinishedCommand run = RunWithArguments(dir, c.args);
