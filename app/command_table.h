@@ -41,6 +41,16 @@ struct CommandEntry {
 // The commands in the order --help lists them.
 std::span<const CommandEntry> CommandTable();
 
+// For a command that takes no operand: false, with `usage` naming the
+// first one, when some were given.
+bool TakesNoOperand(const CommandArguments& args, std::string* usage);
+
+// The archive folder of --archive, $ORVANNE_ARCHIVE or the data folder,
+// found when the command runs. False, with `usage` saying to name one, when
+// none is known.
+bool ArchiveOf(const OptionValues& values, std::string* archive,
+               std::string* usage);
+
 // The entry named `name` (or by one of its aliases), or nullptr.
 const CommandEntry* FindCommandEntry(std::string_view name);
 

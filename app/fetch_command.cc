@@ -8,15 +8,12 @@ bool FetchRequestOf(const OptionValues& values, FetchRequest* request,
   request->day = values.date.value_or(TodayUtc());
   if (values.source) request->source = *values.source;
   if (values.timeout) request->timeoutSeconds = *values.timeout;
-  return ArchiveFolder(values.archive.value_or(""), &request->archive, err);
+  return ArchiveOf(values, &request->archive, err);
 }
 
 ExitStatus FetchCommand(const CommandArguments& args, Console& console,
                         std::string* usage) {
-  if (!args.operands.empty()) {
-    *usage = Fill("fetch takes no file, not '{}'", {args.operands[0]});
-    return ExitStatus::kUsage;
-  }
+  if (!TakesNoOperand(args, usage)) return ExitStatus::kUsage;
   FetchRequest request;
   if (!FetchRequestOf(args.values, &request, usage)) return ExitStatus::kUsage;
   const std::vector<std::string> missing =

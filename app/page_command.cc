@@ -40,13 +40,9 @@ bool RebuildPages(const std::string& archive, Console& console) {
 
 ExitStatus PageCommand(const CommandArguments& args, Console& console,
                        std::string* usage) {
-  if (!args.operands.empty()) {
-    *usage = Fill("page takes no file, not '{}'", {args.operands[0]});
-    return ExitStatus::kUsage;
-  }
+  if (!TakesNoOperand(args, usage)) return ExitStatus::kUsage;
   std::string archive;
-  if (!ArchiveFolder(args.values.archive.value_or(""), &archive, usage))
-    return ExitStatus::kUsage;
+  if (!ArchiveOf(args.values, &archive, usage)) return ExitStatus::kUsage;
   if (!RebuildPages(archive, console)) return ExitStatus::kRefused;
   PrintLine(console.out,
             Fill("The archive's page is {}/index.html.", {archive}));

@@ -82,10 +82,7 @@ ExitStatus RunTheDay(const FetchRequest& fetch, RunRequest run,
 
 ExitStatus TodayCommand(const CommandArguments& args, Console& console,
                         std::string* usage) {
-  if (!args.operands.empty()) {
-    *usage = Fill("today takes no file, not '{}'", {args.operands[0]});
-    return ExitStatus::kUsage;
-  }
+  if (!TakesNoOperand(args, usage)) return ExitStatus::kUsage;
   OptionValues values = args.values;
   if (!values.ratio) {
     *usage = "today needs the option --ratio";

@@ -9,12 +9,8 @@
 
 ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
                          std::string* usage) {
-  if (!args.operands.empty()) {
-    *usage = Fill("verify takes no file name, not '{}'", {args.operands[0]});
-    return ExitStatus::kUsage;
-  }
   std::string archive;
-  if (!ArchiveFolder(args.values.archive.value_or(""), &archive, usage))
+  if (!TakesNoOperand(args, usage) || !ArchiveOf(args.values, &archive, usage))
     return ExitStatus::kUsage;
   const IssueDate until = args.values.until.value_or(AddDays(TodayUtc(), -1));
   Verification verification;
