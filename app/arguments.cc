@@ -23,6 +23,27 @@ bool ParseWhole(const std::string& text, int* value) {
   return true;
 }
 
+namespace {
+
+// Whether `name` may be given now: one of `allowed`, not given before.
+bool MayTake(const std::vector<std::string>& args, const std::string& name,
+             const std::vector<std::string_view>& allowed,
+             const Options& options, std::string* err) {
+  if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+    *err = Fill("unknown option '{}' for {}", {name, args[0]});
+    return false;
+  }
+  for (const auto& [given, value] : options) {
+    if (given == name) {
+      *err = Fill("option {} is given twice", {name});
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 bool SplitArguments(const std::vector<std::string>& args,
                     const std::vector<std::string_view>& allowed,
                     const std::vector<std::string_view>& flags,
@@ -35,22 +56,11 @@ bool SplitArguments(const std::vector<std::string>& args,
       operands->push_back(arg);
       continue;
     }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
+    optionsEnded = arg == "--";
+    if (optionsEnded) continue;
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-      *err = Fill("unknown option '{}' for {}", {name, args[0]});
-      return false;
-    }
-    for (const auto& [given, value] : *options) {
-      if (given == name) {
-        *err = Fill("option {} is given twice", {name});
-        return false;
-      }
-    }
+    if (!MayTake(args, name, allowed, *options, err)) return false;
     const bool flag =
         std::find(flags.begin(), flags.end(), name) != flags.end();
     if (flag && equals != std::string::npos) {

@@ -76,7 +76,10 @@ std::string LocalHours(const IssueDate& issued, double y) {
     const int offset =
         CentralOffsetHours(AddDays(issued, sinceMidnight / 24), utc);
     const std::string zone = CentralZoneName(offset);
-    if (zone != lastZone) zones += (zones.empty() ? "" : "/") + zone;
+    if (zone != lastZone) {
+      if (!zones.empty()) zones += '/';
+      zones.append(zone);
+    }
     lastZone = zone;
     row += Text({HourX(hour), y}, TwoDigits((utc + offset + 24) % 24),
                 {.anchor = "middle", .size = 11});
