@@ -62,7 +62,7 @@ namespace {
 
 // Two digits, as the time axis writes hours.
 std::string TwoDigits(int hour) {
-  return (hour < 10 ? "0" : "") + std::to_string(hour);
+  return {static_cast<char>('0' + hour / 10), static_cast<char>('0' + hour % 10)};
 }
 
 // The local hours of the ticks on the row at `y`, named by their zone.
