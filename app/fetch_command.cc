@@ -16,7 +16,6 @@ ExitStatus FetchCommand(const CommandArguments& args, Console& console,
   if (!TakesNoOperand(args, usage)) return ExitStatus::kUsage;
   FetchRequest request;
   if (!FetchRequestOf(args.values, &request, usage)) return ExitStatus::kUsage;
-  const std::vector<std::string> missing =
-      FetchProducts(request, SystemFetchTools(), console.err);
-  return missing.empty() ? ExitStatus::kWritten : ExitStatus::kRefused;
+  return StatusOf(
+      FetchProducts(request, SystemFetchTools(), console.err).missing);
 }

@@ -12,20 +12,22 @@
 
 namespace {
 
-// Every guidance product the bulletin needs is in the archive; otherwise
-// each missing one is named.
-bool NeededProductsFetched(const std::vector<std::string>& missing,
-                           Console& console) {
-  bool needed = false;
-  for (const std::string& id : missing) {
-    if (!IsGuidanceId(id)) continue;
+// kWritten when every guidance product the bulletin needs is in the
+// archive; otherwise each missing one is named (unless the fetch stopped
+// and said why) and the status tells whether it may come later.
+ExitStatus NeededProductsFetched(const FetchResult& fetched,
+                                 Console& console) {
+  std::vector<MissingProduct> needed;
+  for (const MissingProduct& product : fetched.missing) {
+    if (!IsGuidanceId(product.id)) continue;
+    needed.push_back(product);
+    if (fetched.stopped) continue;
     PrintLine(
         console.err,
         Fill("{} is not in the archive; the 1200 Model's bulletin needs it.",
-             {id}));
-    needed = true;
+             {product.id}));
   }
-  return !needed;
+  return StatusOf(needed);
 }
 
 // The products (MAV, NBS, ...) of the day that lack a station's block of
@@ -95,9 +97,9 @@ ExitStatus TodayCommand(const CommandArguments& args, Console& console,
   if (!TakeRatioOptions(values, &run, usage) ||
       !FetchRequestOf(args.values, &fetch, usage))
     return ExitStatus::kUsage;
-  if (!NeededProductsFetched(
-          FetchProducts(fetch, SystemFetchTools(), console.err), console))
-    return ExitStatus::kRefused;
+  const ExitStatus fetched = NeededProductsFetched(
+      FetchProducts(fetch, SystemFetchTools(), console.err), console);
+  if (fetched != ExitStatus::kWritten) return fetched;
   const std::string lacking =
       fetch.day == TodayUtc() ? ProductsLackingTheirCycle(fetch) : "";
   if (!lacking.empty()) {

@@ -117,11 +117,13 @@ bool WriteBulletin(const AssembleRequest& request, const ChosenSections& chosen,
   auto write = [&](std::ostream& to) { return WriteSections(to, chosen); };
   if (!request.output.empty()) {
     ReplaceFailure failure;
-    if (ReplaceFile(request.output, write, &failure)) return true;
-    *err =
-        failure == ReplaceFailure::kNotCreated
-            ? Fill("The bulletin {} could not be created.", {request.output})
-            : Fill("The bulletin {} could not be written.", {request.output});
+    std::string reason;
+    if (ReplaceFile(request.output, write, &failure, &reason)) return true;
+    *err = failure == ReplaceFailure::kNotCreated
+               ? Fill("The bulletin {} could not be created ({}).",
+                      {request.output, reason})
+               : Fill("The bulletin {} could not be written ({}).",
+                      {request.output, reason});
     return false;
   }
   if (write(out)) return true;

@@ -73,27 +73,39 @@ bool IsPipeOrDevice(const std::string& path) {
 
 bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 ReplaceFailure* failure) {
-  fs::path target;
+                 ReplaceFailure* failure, std::string* reason) {
   TemporaryFile temporary;
-  if (!ResolveTarget(path, &target) || !CreateBeside(target, &temporary)) {
-    *failure = ReplaceFailure::kNotCreated;
+  const auto failed = [&](ReplaceFailure kind, const std::string& words) {
+    if (reason) *reason = words;
+    if (!temporary.path.empty()) DiscardTemporary(&temporary);
+    *failure = kind;
     return false;
-  }
+  };
+  fs::path target;
+  std::string words;
+  if (!ResolveTarget(path, &target))
+    return failed(ReplaceFailure::kNotCreated, "not a regular file");
+  if (!MayWriteExisting(target.string(), &words))
+    return failed(ReplaceFailure::kNotCreated, words);
+  if (!CreateBeside(target, &temporary))
+    return failed(ReplaceFailure::kNotCreated, LastSystemError());
   std::ofstream file(temporary.path);
-  if (!file.is_open()) {
-    DiscardTemporary(&temporary);
-    *failure = ReplaceFailure::kNotCreated;
-    return false;
-  }
-  bool written = write(file);
+  if (!file.is_open())
+    return failed(ReplaceFailure::kNotCreated, LastSystemError());
+  const bool filled = write(file);
   file.close();
-  written = written && !file.fail() &&
-            FinishTemporary(&temporary, target.string()) &&
-            MoveTemporary(&temporary, target.string());
-  if (!written) {
-    DiscardTemporary(&temporary);
-    *failure = ReplaceFailure::kNotWritten;
-  }
-  return written;
+  if (!filled || file.fail())
+    return failed(ReplaceFailure::kNotWritten, LastSystemError());
+  if (!FinishTemporary(&temporary, target.string()) ||
+      !MoveTemporary(&temporary, target.string()))
+    return failed(ReplaceFailure::kNotWritten, LastSystemError());
+  return true;
+}
+
+bool ReplaceFileWith(const std::string& path, const std::string& text,
+                     std::string* reason) {
+  ReplaceFailure failure;
+  return ReplaceFile(
+      path, [&](std::ostream& out) { return static_cast<bool>(out << text); },
+      &failure, reason);
 }

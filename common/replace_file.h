@@ -27,9 +27,19 @@ enum class ReplaceFailure {
 //
 // `write` returns false when it could not write everything; a failed stream
 // counts as such too. On false, `*failure` says which step failed.
+//
+// A file already at `path` that this user may not write is not replaced
+// (kNotCreated), as opening it for writing would have refused. `reason`,
+// when given, receives the system's words for a failure ("Read-only file
+// system", "No space left on device", "Permission denied").
 bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 ReplaceFailure* failure);
+                 ReplaceFailure* failure, std::string* reason = nullptr);
+
+// `text` written whole to `path` through ReplaceFile; false with the
+// system's words in `reason` when it could not be.
+bool ReplaceFileWith(const std::string& path, const std::string& text,
+                     std::string* reason);
 
 // True when `a` and `b` both exist and lead to one file (by links, or by a
 // file system that ignores case): a write to one would replace the other.

@@ -32,4 +32,13 @@ bool MoveTemporary(TemporaryFile* file, const std::string& target);
 // Closes the temporary when still open and removes it.
 void DiscardTemporary(TemporaryFile* file);
 
+// The system's words for the last call's failure ("No space left on
+// device"), read right after it failed.
+std::string LastSystemError();
+
+// Whether this user may write the file at `path`, when one is there: a
+// file the user may not open for writing is not replaced either (root
+// may). False, with `reason` the system's words, when not.
+bool MayWriteExisting(const std::string& path, std::string* reason);
+
 #endif  // ORVANNE_COMMON_REPLACE_FILE_PORT_H_

@@ -132,3 +132,11 @@ void DiscardTemporary(TemporaryFile* file) {
   unlink(file->path.c_str());
   Unregister();
 }
+
+std::string LastSystemError() { return std::strerror(errno); }
+
+bool MayWriteExisting(const std::string& path, std::string* reason) {
+  if (access(path.c_str(), W_OK) == 0 || errno == ENOENT) return true;
+  *reason = std::strerror(errno);
+  return false;
+}

@@ -48,6 +48,21 @@ TEST(ReplaceFileTest, AFailureLeavesNoFileAndTheOlderOneAsItWas) {
                                                       "old.txt", "pipe.txt"}));
 }
 
+// As opening it for writing would refuse: a file of mode 444 stays.
+TEST(ReplaceFileTest, AFileTheUserMayNotWriteIsNotReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may replace any file";
+  TempDir dir;
+  WriteFile(dir.Path("kept.out"), "old\n");
+  chmod(dir.Path("kept.out").c_str(), 0444);
+  ReplaceFailure failure;
+  std::string reason;
+  EXPECT_FALSE(ReplaceFile(dir.Path("kept.out"), WriteNew, &failure, &reason));
+  EXPECT_EQ(failure, ReplaceFailure::kNotCreated);
+  EXPECT_EQ(reason, "Permission denied");
+  EXPECT_EQ(ReadFile(dir.Path("kept.out")), "old\n");
+  EXPECT_EQ(FilesIn(dir.path), std::set<std::string>{"kept.out"});
+}
+
 TEST(ReplaceFileTest, ALinkIsWrittenThroughAndKept) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("data"));

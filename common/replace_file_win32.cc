@@ -53,3 +53,25 @@ void DiscardTemporary(TemporaryFile* file) {
   CloseTemporary(file);
   DeleteFileA(file->path.c_str());
 }
+
+std::string LastSystemError() {
+  char words[256] = {};
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      GetLastError(), 0, words, sizeof words, nullptr);
+  std::string text(words, length);
+  // The system ends its words with a full stop and a line end.
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' ||
+                           text.back() == '.'))
+    text.pop_back();
+  return text.empty() ? "system error" : text;
+}
+
+bool MayWriteExisting(const std::string& path, std::string* reason) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !(attributes & FILE_ATTRIBUTE_READONLY))
+    return true;
+  *reason = "the file is read-only";
+  return false;
+}

@@ -1,6 +1,7 @@
 #include "fetch/fetch_products.h"
 
 #include <chrono>
+#include <optional>
 #include <filesystem>
 #include <system_error>
 #include <thread>
@@ -51,28 +52,78 @@ std::string FailedLine(std::string_view id, const FetchOutcome& outcome) {
               {id, std::to_string(outcome.attempts), outcome.reason});
 }
 
-// Asks for one id and writes what came; returns its line.
-std::string FetchOne(const FetchRequest& request, const FetchTools& tools,
-                     std::string_view id, const std::string& path) {
+// How asking for one id ended: its line, whether it is missing and may
+// come later, and whether the whole fetch stops.
+struct Asked {
+  std::string line;
+  bool tryLater = false;
+  bool stop = false;
+};
+
+bool MayComeLater(const FetchOutcome& outcome) {
+  if (outcome.answered)
+    return outcome.response.status == 429 || outcome.response.status >= 500;
+  return outcome.failure != HttpFailure::kTooLarge &&
+         outcome.failure != HttpFailure::kOther;
+}
+
+// The first id's answer that says the service is not there: no connection
+// at all, or a refusal no service of this query gives.
+std::optional<Asked> NoServiceThere(const FetchRequest& request,
+                                    const FetchOutcome& outcome) {
+  const std::string_view host = ServiceHost(request.source);
+  if (!outcome.answered && (outcome.failure == HttpFailure::kNoConnection ||
+                            outcome.failure == HttpFailure::kInsecure))
+    return Asked{
+        Fill("The product service at {} could not be reached ({}); nothing was fetched.",
+             {host, outcome.reason}),
+        true, true};
+  const long status = outcome.response.status;
+  if (outcome.answered && status >= 400 && status < 500 && status != 429)
+    return Asked{
+        Fill("The product service at {} answered {}; --source must be the address of the service's retrieve.py, as the default {} is.",
+             {host, outcome.reason, kProductService}),
+        false, true};
+  return std::nullopt;
+}
+
+// Writes the answer whole into the archive.
+bool Archive(const std::string& path, const std::string& body,
+             std::string* reason) {
+  ReplaceFailure failure;
+  return ReplaceFile(
+      path,
+      [&](std::ostream& to) {
+        to.write(body.data(), static_cast<std::streamsize>(body.size()));
+        return to.good();
+      },
+      &failure, reason);
+}
+
+// Asks for one id and writes what came.
+Asked FetchOne(const FetchRequest& request, const FetchTools& tools,
+               std::string_view id, const std::string& path, bool first) {
   HttpOptions options;
   options.timeoutSeconds = request.timeoutSeconds;
   options.userAgent = UserAgent();
   const FetchOutcome outcome =
       GetWithRetries(ProductUrl(request.source, id, request.day), options,
                      tools.get, tools.sleep);
-  if (!outcome.ok) return FailedLine(id, outcome);
+  if (!outcome.ok) {
+    if (first)
+      if (const auto none = NoServiceThere(request, outcome)) return *none;
+    return {FailedLine(id, outcome), MayComeLater(outcome)};
+  }
   const std::string& body = outcome.response.body;
-  if (IsNotIssuedAnswer(body)) return Fill("{}: not issued yet", {id});
-  ReplaceFailure ignored;
-  const bool written = ReplaceFile(
-      path,
-      [&](std::ostream& to) {
-        to.write(body.data(), static_cast<std::streamsize>(body.size()));
-        return to.good();
-      },
-      &ignored);
-  if (!written) return Fill("{}: could not be written to {}", {id, path});
-  return ProductsLine(id, body);
+  if (IsNotIssuedAnswer(body)) {
+    if (request.day < tools.today)
+      return {Fill("{}: not found at the service", {id})};
+    return {Fill("{}: not issued yet", {id}), true};
+  }
+  std::string reason;
+  if (!Archive(path, body, &reason))
+    return {Fill("{}: could not be written to {} ({})", {id, path, reason})};
+  return {ProductsLine(id, body)};
 }
 
 }  // namespace
@@ -83,39 +134,85 @@ FetchTools SystemFetchTools() {
       [](int seconds) {
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
       },
-      StandardErrorIsTerminal()};
+      StandardErrorIsTerminal(), TodayUtc()};
 }
 
-std::vector<std::string> FetchProducts(const FetchRequest& request,
-                                       const FetchTools& tools,
-                                       std::ostream& err) {
-  const std::string folder = DayFolder(request.archive, request.day);
+namespace {
+
+// Removes the folders the fetch made, when it stops before writing any.
+void RemoveMadeFolders(const std::vector<std::string>& made) {
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (!std::filesystem::is_directory(folder, error)) {
-    PrintLine(err, Fill("The archive folder {} could not be made.", {folder}));
-    return ProductIds();
+  for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+    if (std::filesystem::is_empty(*folder, error))
+      std::filesystem::remove(*folder, error);
+}
+
+// Makes the archive and the day folder; `made` lists those it made.
+bool MakeDayFolder(const std::string& archive, const std::string& folder,
+                   std::vector<std::string>* made, std::string* reason) {
+  std::error_code error;
+  for (const std::string& path : {archive, folder}) {
+    if (std::filesystem::is_directory(path, error)) continue;
+    if (!std::filesystem::create_directory(path, error) ||
+        !std::filesystem::is_directory(path, error)) {
+      *reason = error ? error.message() : "not a folder";
+      return false;
+    }
+    made->push_back(path);
+  }
+  return true;
+}
+
+FetchResult AllMissing(bool tryLater, bool stopped) {
+  FetchResult result;
+  for (const std::string& id : ProductIds())
+    result.missing.push_back({id, tryLater});
+  result.stopped = stopped;
+  return result;
+}
+
+}  // namespace
+
+ExitStatus StatusOf(const std::vector<MissingProduct>& missing) {
+  if (missing.empty()) return ExitStatus::kWritten;
+  for (const MissingProduct& product : missing)
+    if (!product.tryLater) return ExitStatus::kRefused;
+  return ExitStatus::kTryLater;
+}
+
+FetchResult FetchProducts(const FetchRequest& request, const FetchTools& tools,
+                          std::ostream& err) {
+  const std::string folder = DayFolder(request.archive, request.day);
+  std::vector<std::string> made;
+  std::string reason;
+  if (!MakeDayFolder(request.archive, folder, &made, &reason)) {
+    PrintLine(err, Fill("The archive folder {} could not be made ({}).",
+                        {folder, reason}));
+    return AllMissing(false, true);
   }
   ProgressLine progress(err, tools.progress);
-  std::vector<std::string> missing;
-  int asked = 0;
+  FetchResult result;
   const std::vector<std::string> ids = ProductIds();
-  for (const std::string& id : ids) {
-    ++asked;
-    const std::string path = ArchivedProduct(request.archive, request.day, id);
-    std::string line;
-    if (IsFinal(path, request.day)) {
-      line = Fill("{}: kept from the archive", {id});
-    } else {
-      progress.Show(
-          Fill("fetching {} ({} of {})",
-               {id, std::to_string(asked), std::to_string(ids.size())}));
-      line = FetchOne(request, tools, id, path);
+  bool first = true;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    const std::string path = ArchivedProduct(request.archive, request.day, ids[i]);
+    Asked asked{Fill("{}: kept from the archive", {ids[i]})};
+    if (!IsFinal(path, request.day)) {
+      progress.Show(Fill("fetching {} ({} of {})",
+                         {ids[i], std::to_string(i + 1),
+                          std::to_string(ids.size())}));
+      asked = FetchOne(request, tools, ids[i], path, first);
+      first = false;
     }
     progress.Clear();
-    PrintLine(err, line);
+    PrintLine(err, asked.line);
+    if (asked.stop) {
+      RemoveMadeFolders(made);
+      return AllMissing(asked.tryLater, true);
+    }
+    std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-      missing.emplace_back(id);
+      result.missing.push_back({ids[i], asked.tryLater});
   }
-  return missing;
+  return result;
 }

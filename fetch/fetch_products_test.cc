@@ -21,19 +21,33 @@ const IssueDate kDay{2026, 12, 8};
 struct Fetched {
   std::vector<std::string> lines;
   std::vector<std::string> missing;
+  std::vector<bool> tryLater;  // of each missing id
+  bool stopped = false;
   std::vector<int> waits;
 };
 
-// With a time-out of 1 s, which "slow" answers (2 s) overrun.
-Fetched Fetch(const ProductServer& server, const std::string& archive) {
+// With a time-out of 1 s, which "slow" answers (2 s) overrun, on `today`
+// (by default the products' own day, not over yet).
+Fetched Fetch(const std::string& source, const std::string& archive,
+              const IssueDate& today = kDay) {
   Fetched fetched;
   FetchTools tools{HttpGet,
-                   [&](int seconds) { fetched.waits.push_back(seconds); }};
+                   [&](int seconds) { fetched.waits.push_back(seconds); },
+                   false, today};
   std::ostringstream err;
-  fetched.missing = FetchProducts(
-      FetchRequest{kDay, archive, server.Source(), 1}, tools, err);
+  const FetchResult result =
+      FetchProducts(FetchRequest{kDay, archive, source, 1}, tools, err);
+  for (const MissingProduct& product : result.missing) {
+    fetched.missing.push_back(product.id);
+    fetched.tryLater.push_back(product.tryLater);
+  }
+  fetched.stopped = result.stopped;
   fetched.lines = Lines(err.str());
   return fetched;
+}
+
+Fetched Fetch(const ProductServer& server, const std::string& archive) {
+  return Fetch(server.Source(), archive);
 }
 
 // Sets the file's time to `hours` after the start of kDay, UTC.
@@ -99,6 +113,50 @@ TEST(FetchProductsTest, EachFaultOfTheService) {
     EXPECT_EQ(server.Requests().size(), 14u + c.requests);
     EXPECT_EQ(fetched.waits, c.waits);
   }
+}
+
+// The bad mornings: nothing listening, the service's address without its
+// path, a past day the service lacks, its own day before the product.
+TEST(FetchProductsTest, WhatTryingAgainLaterMayMend) {
+  ProductServer server({"CLIHON=missing", "NBSFSD=503"});
+  const std::string root = server.Source().substr(0, server.Source().find("/cgi"));
+  const std::string host = root.substr(7);
+  struct Case {
+    std::string source;
+    IssueDate today;
+    std::string line;  // the last line
+    bool stopped;
+    std::vector<bool> tryLater;  // of the missing ids, in their order
+  } cases[] = {
+      {"http://127.0.0.1:1/cgi-bin/afos/retrieve.py", kDay,
+       "The product service at 127.0.0.1:1 could not be reached (connection refused); nothing was fetched.",
+       true, std::vector<bool>(15, true)},
+      {root, kDay,
+       "The product service at " + host +
+           " answered HTTP 422; --source must be the address of the service's retrieve.py, as the default https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py is.",
+       true, std::vector<bool>(15, false)},
+      {server.Source(), {2026, 12, 9}, "CLIMHE: 1 product, 1 KB", false,
+       {true, false}},  // NBSFSD failing, CLIHON "not found at the service"
+      {server.Source(), kDay, "CLIMHE: 1 product, 1 KB", false, {true, true}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    TempDir dir;
+    const Fetched fetched = Fetch(c.source, dir.Path("archive"), c.today);
+    EXPECT_EQ(fetched.lines.back(), c.line);
+    EXPECT_EQ(fetched.stopped, c.stopped);
+    EXPECT_EQ(fetched.tryLater, c.tryLater);
+    // A fetch that stopped leaves not even an empty folder.
+    EXPECT_EQ(std::filesystem::exists(dir.Path("archive")), !c.stopped);
+  }
+  TempDir dir;
+  const Fetched past = Fetch(server.Source(), dir.Path("archive"), {2026, 12, 9});
+  EXPECT_NE(std::find(past.lines.begin(), past.lines.end(),
+                      "CLIHON: not found at the service"),
+            past.lines.end());
+  EXPECT_EQ(StatusOf({{"NBSFSD", true}, {"CLIHON", false}}),
+            ExitStatus::kRefused);
+  EXPECT_EQ(StatusOf({{"NBSFSD", true}}), ExitStatus::kTryLater);
 }
 
 TEST(FetchProductsTest, FinalFilesAreKeptOthersAskedForAgain) {

@@ -33,6 +33,7 @@ enum class HttpFailure {
   kNoConnection,  // no connection could be made, or it broke
   kCutShort,      // the body ended before its announced length
   kTooLarge,      // the body runs past maxBodyBytes
+  kInsecure,      // the secure connection failed (a certificate, TLS)
   kOther,         // anything else: a certificate, too many redirects, ...
 };
 

@@ -50,6 +50,10 @@ HttpFailure FailureOf(CURLcode code, const Transfer& transfer) {
       return HttpFailure::kNoConnection;
     case CURLE_PARTIAL_FILE:
       return HttpFailure::kCutShort;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+      return HttpFailure::kInsecure;
     default:
       return HttpFailure::kOther;
   }
@@ -97,7 +101,11 @@ bool HttpGet(const std::string& url, const HttpOptions& options,
   curl_easy_cleanup(curl);
   if (code == CURLE_OK) return true;
   *failure = FailureOf(code, transfer);
-  if (*failure != HttpFailure::kOther)
+  if (code == CURLE_COULDNT_CONNECT)
+    *err = "connection refused";
+  else if (code == CURLE_COULDNT_RESOLVE_HOST)
+    *err = "no such host";
+  else if (*failure != HttpFailure::kOther)
     *err = HttpFailureText(*failure, options);
   else if (code == CURLE_TOO_MANY_REDIRECTS)
     *err = "too many redirects";

@@ -34,6 +34,8 @@ HttpFailure FailureOf(DWORD code) {
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
     case ERROR_WINHTTP_CONNECTION_ERROR:
       return HttpFailure::kNoConnection;
+    case ERROR_WINHTTP_SECURE_FAILURE:
+      return HttpFailure::kInsecure;
     default:
       return HttpFailure::kOther;
   }
@@ -42,8 +44,6 @@ HttpFailure FailureOf(DWORD code) {
 // The words for a failure of kind kOther.
 std::string OtherText(DWORD code) {
   switch (code) {
-    case ERROR_WINHTTP_SECURE_FAILURE:
-      return "certificate not verified";
     case ERROR_WINHTTP_REDIRECT_FAILED:
       return "too many redirects";
     case ERROR_WINHTTP_INVALID_URL:

@@ -12,6 +12,8 @@ std::string HttpFailureText(HttpFailure failure, const HttpOptions& options) {
     case HttpFailure::kTooLarge:
       return Fill("answer over {} MiB",
                   {std::to_string(options.maxBodyBytes / (1024 * 1024))});
+    case HttpFailure::kInsecure:
+      return "secure connection failed";
     case HttpFailure::kOther:
       break;
   }

@@ -35,6 +35,12 @@ bool IsServiceAddress(std::string_view source) {
          source[host] != '#';
 }
 
+std::string_view ServiceHost(std::string_view source) {
+  const std::size_t scheme = source.find("://");
+  if (scheme != std::string_view::npos) source.remove_prefix(scheme + 3);
+  return source.substr(0, source.find_first_of("/?#"));
+}
+
 std::string ProductUrl(std::string_view source, std::string_view id,
                        const IssueDate& day) {
   const std::string_view separator =

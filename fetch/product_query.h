@@ -33,6 +33,10 @@ bool IsServiceAddress(std::string_view source);
 std::string ProductUrl(std::string_view source, std::string_view id,
                        const IssueDate& day);
 
+// The host (and port) of a service address: "127.0.0.1:8080" of
+// "http://127.0.0.1:8080/cgi-bin/afos/retrieve.py".
+std::string_view ServiceHost(std::string_view source);
+
 // "orvanne-forecast/VERSION": every request names the program.
 std::string UserAgent();
 

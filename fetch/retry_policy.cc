@@ -61,6 +61,8 @@ FetchOutcome GetWithRetries(const std::string& url, const HttpOptions& options,
     std::string err;
     result.answered =
         get(url, options, &outcome.response, &result.failure, &err);
+    outcome.answered = result.answered;
+    outcome.failure = result.failure;
     if (result.answered) {
       result.status = outcome.response.status;
       result.retryAfterSeconds = outcome.response.retryAfterSeconds;

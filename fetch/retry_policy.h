@@ -48,6 +48,8 @@ using SleepFunction = std::function<void(int seconds)>;
 // The last attempt's result after all the tries.
 struct FetchOutcome {
   bool ok = false;  // an answer of status 200
+  bool answered = false;  // the last attempt had an answer, whatever its status
+  HttpFailure failure = HttpFailure::kOther;  // when it had none
   HttpResponse response;
   int attempts = 0;
   std::string reason;  // when not ok: "HTTP 503", "timed out", ...

@@ -23,14 +23,9 @@ bool Holds(const std::string& path, const std::string& text) {
 
 bool WritePage(const std::string& path, const std::string& text,
                std::string* err) {
-  if (Holds(path, text)) return true;
-  ReplaceFailure failure;
-  if (ReplaceFile(
-          path,
-          [&](std::ostream& out) { return static_cast<bool>(out << text); },
-          &failure))
-    return true;
-  *err = Fill("The page {} could not be written.", {path});
+  std::string reason;
+  if (Holds(path, text) || ReplaceFileWith(path, text, &reason)) return true;
+  *err = Fill("The page {} could not be written ({}).", {path, reason});
   return false;
 }
 

@@ -255,13 +255,8 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
 
 bool WriteRecordFile(const std::string& path, const ForecastRecord& record,
                      std::string* err) {
-  const std::string text = RecordJson(record);
-  ReplaceFailure failure;
-  if (ReplaceFile(
-          path,
-          [&](std::ostream& out) { return static_cast<bool>(out << text); },
-          &failure))
-    return true;
-  *err = Fill("The record {} could not be written.", {path});
+  std::string reason;
+  if (ReplaceFileWith(path, RecordJson(record), &reason)) return true;
+  *err = Fill("The record {} could not be written ({}).", {path, reason});
   return false;
 }

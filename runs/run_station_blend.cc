@@ -38,21 +38,14 @@ bool AskPrimaryRatio(Console& console, const RunRequest& request,
 bool WritePlot(Console& console, const std::string& plotName,
                const std::string& bulletinName, const CityForecast& forecast,
                const PlotFacts& facts) {
-  ReplaceFailure failure;
-  const bool written = !IsSameFile(plotName, bulletinName) &&
-                       !IsSameFile(plotName, ReportFileName(bulletinName)) &&
-                       ReplaceFile(
-                           plotName,
-                           [&](std::ostream& out) {
-                             out << MeteogramSvg(forecast, facts);
-                             return true;
-                           },
-                           &failure);
-  if (!written) {
-    PrintLine(console.err,
-              Fill("The plot file {} could not be written.", {plotName}));
-  }
-  return written;
+  std::string reason = "it would replace the bulletin or its report";
+  if (!IsSameFile(plotName, bulletinName) &&
+      !IsSameFile(plotName, ReportFileName(bulletinName)) &&
+      ReplaceFileWith(plotName, MeteogramSvg(forecast, facts), &reason))
+    return true;
+  PrintLine(console.err, Fill("The plot file {} could not be written ({}).",
+                              {plotName, reason}));
+  return false;
 }
 
 // The forecast's record beside the report: what the pages are built from.

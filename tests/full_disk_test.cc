@@ -59,7 +59,8 @@ TEST(FullDiskTest, EveryRunKeepsTheOlderReportAndLeavesNothingElse) {
       {{"assemble", "-o", "today.txt", "nam_1200.txt", "gfs_1200.txt",
         "gfsx_0000.txt"},
        "today.txt",
-       "The bulletin today.txt could not be written.\n"},
+       // The size limit stands in for the full disk, and says so.
+       "The bulletin today.txt could not be written (File too large).\n"},
   };
   for (const auto& c : cases) {
     for (const bool older : {true, false}) {

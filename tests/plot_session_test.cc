@@ -68,13 +68,17 @@ TEST_F(PlotSessionTest, AMetricPictureSaysCelsius) {
 }
 
 TEST_F(PlotSessionTest, APictureThatCannotBeWrittenKeepsTheReport) {
-  for (const std::string plot :
-       {"no/such/folder/week.svg", "orvanne_1200.txt", "orvanne_1200.out"}) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"no/such/folder/week.svg", "No such file or directory"},
+      {"orvanne_1200.txt", "it would replace the bulletin or its report"},
+      {"orvanne_1200.out", "it would replace the bulletin or its report"}};
+  for (const auto& [plot, reason] : cases) {
     const std::string bulletin = ReadFile(dir_.Path("orvanne_1200.txt"));
     const FinishedCommand run = RunWithArguments(
         dir_, {"blend", "--ratio", "0.6", "--plot", plot, "orvanne_1200.txt"});
     EXPECT_EQ(run.status, 1) << plot;
-    EXPECT_EQ(run.err, "The plot file " + plot + " could not be written.\n");
+    EXPECT_EQ(run.err, "The plot file " + plot + " could not be written (" +
+                           reason + ").\n");
     EXPECT_TRUE(Holds(run.out, "Output file successfully created!\n"));
     EXPECT_EQ(
         ReadFile(dir_.Path("orvanne_1200.out"))

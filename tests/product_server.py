@@ -110,8 +110,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
             REQUESTS_BY_ID[pil] = REQUESTS_BY_ID.get(pil, 0) + 1
             count = REQUESTS_BY_ID[pil]
         problem = query_error(query)
+        if parts.path not in ("/cgi-bin/afos/retrieve.py", "/moved"):
+            problem = "this is no product query's address"
         if problem:
-            self.answer(400, problem.encode() + b"\n")
+            self.answer(422, problem.encode() + b"\n")
             return
         self.serve(pil, parts, count)
 
