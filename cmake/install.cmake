@@ -37,6 +37,10 @@ else()
   install(FILES doc/meteogram.png DESTINATION ${ORVANNE_DOC_DIR}/doc)
   install(DIRECTORY samples/ DESTINATION ${ORVANNE_DOC_DIR}/samples
           PATTERN "*.out" EXCLUDE)
+  # The morning's run as a systemd user service and its daily timer.
+  install(FILES doc/systemd/orvanne-forecast-today.service
+                doc/systemd/orvanne-forecast-today.timer
+          DESTINATION lib/systemd/user)
 endif()
 
 set(CPACK_PACKAGE_NAME orvanne-forecast)
@@ -51,7 +55,13 @@ into fixed-width forecast reports: a seven-day forecast for the city of
 Orvanne weighted from four stations and two mixed short-range models, one
 model's hourly table in Standard or Metric units with a temperature
 adjustment, and the severe weather table. It runs as an interactive menu,
-or as commands for scripts with an exit status.")
+or as commands for scripts with an exit status: fetch takes the day's
+guidance products and climate reports from the product service into an
+archive, assemble cuts the bulletin out of them, today does the whole
+morning (fetch, assemble, the forecast, its SVG meteogram and its record),
+verify scores each guidance by lead day against the observed climate
+reports and suggests the ratio, and page builds static HTML pages of the
+archive. A systemd user timer runs the morning daily at 16:00 UTC.")
 set(CPACK_PACKAGE_FILE_NAME
     "orvanne-forecast-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
