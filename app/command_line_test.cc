@@ -293,8 +293,9 @@ Options:
   --archive DIR  the archive's folder; without it $ORVANNE_ARCHIVE, else
               $XDG_DATA_HOME/orvanne-forecast/archive, else
               ~/.local/share/orvanne-forecast/archive
-  --source URL   another service with the same query interface (http://
-              or https://); default the Iowa Environmental Mesonet's
+  --source URL   another service with the same query interface: the
+              http:// or https:// address of its retrieve.py; default
+              https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py
   --timeout SECONDS  the longest one request may take, 1 to 3600
               (default 60)
   --primary P nam (the default): the short-range primary guidance is the

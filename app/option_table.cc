@@ -223,8 +223,9 @@ constexpr OptionEntry kOptions[] = {
 )",
      ParseArchive},
     {"--source",
-     R"(  --source URL   another service with the same query interface (http://
-              or https://); default the Iowa Environmental Mesonet's
+     R"(  --source URL   another service with the same query interface: the
+              http:// or https:// address of its retrieve.py; default
+              https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py
 )",
      ParseSource},
     {"--timeout",
