@@ -123,6 +123,35 @@ TEST(FetchSessionTest, TodayFetchesAssemblesAndRuns) {
   EXPECT_TRUE(FileExists(Archived(dir, "index.html")));
 }
 
+// Nothing listening, or the service's address without its path: one line,
+// a status cron and systemd can act on, and nothing on disk.
+TEST(FetchSessionTest, TodayWithTheServiceDownOrAWrongAddress) {
+  ProductServer server(std::vector<std::string>{});
+  const std::string root =
+      server.Source().substr(0, server.Source().find("/cgi"));
+  const struct {
+    std::string source;
+    int status;
+    std::string line;
+  } cases[] = {
+      {"http://127.0.0.1:1/cgi-bin/afos/retrieve.py", 75,
+       "The product service at 127.0.0.1:1 could not be reached (connection refused); nothing was fetched.\n"},
+      {root, 1,
+       "The product service at " + root.substr(7) +
+           " answered HTTP 422; --source must be the address of the service's retrieve.py, as the default https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py is.\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const FinishedCommand run = RunWithArguments(
+        dir, {"today", "--ratio", "0.6", "--archive", dir.Path("archive"),
+              "--source", c.source});
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.line);
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("archive")));
+  }
+}
+
 TEST(FetchSessionTest, TodayStopsOnAMissingProductOrCycle) {
   struct Case {
     std::string fault;
