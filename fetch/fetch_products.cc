@@ -147,20 +147,28 @@ void RemoveMadeFolders(const std::vector<std::string>& made) {
       std::filesystem::remove(*folder, error);
 }
 
-// Makes the archive and the day folder; `made` lists those it made.
-bool MakeDayFolder(const std::string& archive, const std::string& folder,
-                   std::vector<std::string>* made, std::string* reason) {
+// Makes the day folder and any folder above it that is missing; `made`
+// lists those it made, the outermost first.
+bool MakeDayFolder(const std::string& folder, std::vector<std::string>* made,
+                   std::string* reason) {
   std::error_code error;
-  for (const std::string& path : {archive, folder}) {
-    if (std::filesystem::is_directory(path, error)) continue;
-    if (!std::filesystem::create_directory(path, error) ||
-        !std::filesystem::is_directory(path, error)) {
-      *reason = error ? error.message() : "not a folder";
+  std::vector<std::filesystem::path> missing;
+  for (std::filesystem::path path = folder;
+       !path.empty() && !std::filesystem::exists(path, error);
+       path = path.parent_path()) {
+    missing.push_back(path);
+    if (path == path.parent_path()) break;
+  }
+  for (auto path = missing.rbegin(); path != missing.rend(); ++path) {
+    if (!std::filesystem::create_directory(*path, error) && error) {
+      *reason = error.message();
       return false;
     }
-    made->push_back(path);
+    made->push_back(path->string());
   }
-  return true;
+  if (std::filesystem::is_directory(folder, error)) return true;
+  *reason = "not a folder";
+  return false;
 }
 
 FetchResult AllMissing(bool tryLater, bool stopped) {
@@ -185,7 +193,8 @@ FetchResult FetchProducts(const FetchRequest& request, const FetchTools& tools,
   const std::string folder = DayFolder(request.archive, request.day);
   std::vector<std::string> made;
   std::string reason;
-  if (!MakeDayFolder(request.archive, folder, &made, &reason)) {
+  if (!MakeDayFolder(folder, &made, &reason)) {
+    RemoveMadeFolders(made);
     PrintLine(err, Fill("The archive folder {} could not be made ({}).",
                         {folder, reason}));
     return AllMissing(false, true);

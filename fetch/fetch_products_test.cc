@@ -142,12 +142,13 @@ TEST(FetchProductsTest, WhatTryingAgainLaterMayMend) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     TempDir dir;
-    const Fetched fetched = Fetch(c.source, dir.Path("archive"), c.today);
+    const Fetched fetched = Fetch(c.source, dir.Path("new/archive"), c.today);
     EXPECT_EQ(fetched.lines.back(), c.line);
     EXPECT_EQ(fetched.stopped, c.stopped);
     EXPECT_EQ(fetched.tryLater, c.tryLater);
-    // A fetch that stopped leaves not even an empty folder.
-    EXPECT_EQ(std::filesystem::exists(dir.Path("archive")), !c.stopped);
+    // The folders above the archive are made; a fetch that stopped leaves
+    // not even an empty one.
+    EXPECT_EQ(std::filesystem::exists(dir.Path("new")), !c.stopped);
   }
   TempDir dir;
   const Fetched past = Fetch(server.Source(), dir.Path("archive"), {2026, 12, 9});
