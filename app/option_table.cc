@@ -57,32 +57,46 @@ bool ParseOutput(const std::string& value, OptionValues* values,
   return ParseFileName("-o", value, &values->output, err);
 }
 
-bool ParseRows(const std::string& value, OptionValues* values,
-               std::string* err) {
-  int rows;
-  if (!ParseWhole(value, &rows) || rows < 1 || rows > kModelTableCapacity) {
-    *err = Fill("rows must be a whole number from 1 to {}, not '{}'",
-                {std::to_string(kModelTableCapacity), value});
+// A whole number from `least` to `most` into `number`; otherwise `err` is
+// `problem` filled with the value.
+bool ParseWholeIn(const std::string& value, int least, int most,
+                  std::optional<int>* number, const std::string& problem,
+                  std::string* err) {
+  int read;
+  if (!ParseWhole(value, &read) || read < least || read > most) {
+    *err = Fill(problem, {value});
     return false;
   }
-  values->rows = rows;
+  *number = read;
   return true;
+}
+
+// A DATE option's value into `date`.
+bool ParseDateInto(const std::string& value, std::optional<IssueDate>* date,
+                   std::string* err) {
+  IssueDate read;
+  if (!ParseDateOption(value, &read, err)) return false;
+  *date = read;
+  return true;
+}
+
+bool ParseRows(const std::string& value, OptionValues* values,
+               std::string* err) {
+  return ParseWholeIn(
+      value, 1, kModelTableCapacity, &values->rows,
+      Fill("rows must be a whole number from 1 to {}, not '{}'",
+           {std::to_string(kModelTableCapacity), "{}"}),
+      err);
 }
 
 bool ParseDate(const std::string& value, OptionValues* values,
                std::string* err) {
-  IssueDate date;
-  if (!ParseDateOption(value, &date, err)) return false;
-  values->date = date;
-  return true;
+  return ParseDateInto(value, &values->date, err);
 }
 
 bool ParseUntil(const std::string& value, OptionValues* values,
                 std::string* err) {
-  IssueDate date;
-  if (!ParseDateOption(value, &date, err)) return false;
-  values->until = date;
-  return true;
+  return ParseDateInto(value, &values->until, err);
 }
 
 bool ParseArchive(const std::string& value, OptionValues* values,
@@ -108,16 +122,10 @@ bool ParseSource(const std::string& value, OptionValues* values,
 
 bool ParseTimeout(const std::string& value, OptionValues* values,
                   std::string* err) {
-  int seconds;
-  if (!ParseWhole(value, &seconds) || seconds < 1 ||
-      seconds > kMaxTimeoutSeconds) {
-    *err = Fill(
-        "the time-out must be a whole number of seconds from 1 to 3600, not '{}'",
-        {value});
-    return false;
-  }
-  values->timeout = seconds;
-  return true;
+  return ParseWholeIn(
+      value, 1, kMaxTimeoutSeconds, &values->timeout,
+      "the time-out must be a whole number of seconds from 1 to 3600, not '{}'",
+      err);
 }
 
 bool ParsePrimary(const std::string& value, OptionValues* values,
@@ -130,14 +138,10 @@ bool ParsePrimary(const std::string& value, OptionValues* values,
 
 bool ParseDays(const std::string& value, OptionValues* values,
                std::string* err) {
-  int days;
-  if (!ParseWhole(value, &days) || days < kLeastVerifiedDays ||
-      days > kMostVerifiedDays) {
-    *err = Fill("days must be a whole number from 7 to 366, not '{}'", {value});
-    return false;
-  }
-  values->days = days;
-  return true;
+  return ParseWholeIn(value, kLeastVerifiedDays, kMostVerifiedDays,
+                      &values->days,
+                      "days must be a whole number from 7 to 366, not '{}'",
+                      err);
 }
 
 bool ParseFallbackRatio(const std::string& value, OptionValues* values,
