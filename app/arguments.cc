@@ -7,13 +7,13 @@
 #include "common/console.h"
 #include "common/token_reads.h"
 
-bool ParseWhole(const std::string& text, double* value) {
+bool ParseNumberText(const std::string& text, double* value) {
   if (text.empty() || IsBlank(text[0])) return false;
   std::istringstream in(text);
   return ReadDouble(in, *value) && in.peek() == std::char_traits<char>::eof();
 }
 
-bool ParseWhole(const std::string& text, int* value) {
+bool ParseNumberText(const std::string& text, int* value) {
   if (text.empty() || IsBlank(text[0])) return false;
   std::istringstream in(text);
   std::int32_t read;

@@ -24,10 +24,10 @@ bool SplitArguments(const std::vector<std::string>& args,
                     Options* options, std::vector<std::string>* operands,
                     std::string* err);
 
-// The whole of `text` as one number, read as the ratio question reads it;
+// All of `text` as one number, read as the ratio question reads it;
 // nothing may stand before or after it, blanks included.
-bool ParseWhole(const std::string& text, double* value);
-bool ParseWhole(const std::string& text, int* value);
+bool ParseNumberText(const std::string& text, double* value);
+bool ParseNumberText(const std::string& text, int* value);
 
 // A DATE option's value, month/day/year as the guidance headers write it.
 bool ParseDateOption(const std::string& value, IssueDate* date,

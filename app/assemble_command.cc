@@ -11,7 +11,7 @@ ExitStatus AssembleCommand(const CommandArguments& args, Console& console,
   AssembleRequest request;
   request.files = args.operands;
   request.output = args.values.output.value_or("");
-  if (args.values.date) request.date = FormatIssueDate(*args.values.date);
+  request.date = args.values.date;
   request.primaryNbm = args.values.primaryNbm.value_or(false);
   return RunAssemble(request, console);
 }

@@ -7,7 +7,6 @@
 #include "app/today_command.h"
 #include "app/verify_command.h"
 #include "common/console.h"
-#include "products/archive.h"
 #include "tables/model_table.h"
 #include "tables/severe_weather.h"
 
@@ -140,17 +139,6 @@ Exit status:
 }  // namespace
 
 std::span<const CommandEntry> CommandTable() { return kCommands; }
-
-bool TakesNoOperand(const CommandArguments& args, std::string* usage) {
-  if (args.operands.empty()) return true;
-  *usage = Fill("{} takes no file, not '{}'", {args.name, args.operands[0]});
-  return false;
-}
-
-bool ArchiveOf(const OptionValues& values, std::string* archive,
-               std::string* usage) {
-  return ArchiveFolder(values.archive.value_or(""), archive, usage);
-}
 
 const CommandEntry* FindCommandEntry(std::string_view name) {
   for (const CommandEntry& entry : kCommands) {

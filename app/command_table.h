@@ -6,20 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/option_table.h"
-#include "common/exit_status.h"
-#include "common/run_frame.h"
+#include "app/request_parts.h"
 
 // The table of commands: every command the program takes, with its usage
 // lines, its options and the function that starts it. Adding a command is
 // one entry here and one file with its function.
-
-// A command's arguments after its name, its options read.
-struct CommandArguments {
-  std::string name;  // the command as typed
-  OptionValues values;
-  std::vector<std::string> operands;
-};
 
 // Checks what the options cannot check alone (a missing option, the
 // operands) and carries the command out. A usage problem returns
@@ -40,16 +31,6 @@ struct CommandEntry {
 
 // The commands in the order --help lists them.
 std::span<const CommandEntry> CommandTable();
-
-// For a command that takes no operand: false, with `usage` naming the
-// first one, when some were given.
-bool TakesNoOperand(const CommandArguments& args, std::string* usage);
-
-// The archive folder of --archive, $ORVANNE_ARCHIVE or the data folder,
-// found when the command runs. False, with `usage` saying to name one, when
-// none is known.
-bool ArchiveOf(const OptionValues& values, std::string* archive,
-               std::string* usage);
 
 // The entry named `name` (or by one of its aliases), or nullptr.
 const CommandEntry* FindCommandEntry(std::string_view name);

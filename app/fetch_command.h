@@ -3,21 +3,12 @@
 
 #include <string>
 
-#include "app/command_table.h"
-#include "fetch/fetch_products.h"
+#include "app/request_parts.h"
 
 // The fetch command: `fetch [--date DATE] [--archive DIR] [--source URL]
 // [--timeout SECONDS]`, the day's products into the archive.
-
-// The fetch that fetch's options ask for (today takes them too), when the
-// command runs: without --date today's UTC date, the archive found
-// (--archive, $ORVANNE_ARCHIVE or the data folder). False, with `err` the
-// usage problem, when no archive folder can be found.
-bool FetchRequestOf(const OptionValues& values, FetchRequest* request,
-                    std::string* err);
-
-// Fetches; ExitStatus::kWritten when all the ids are in the archive
-// afterwards, kRefused when some are not.
+// ExitStatus::kWritten when all the ids are in the archive afterwards,
+// kTryLater when every missing one may come later, kRefused otherwise.
 ExitStatus FetchCommand(const CommandArguments& args, Console& console,
                         std::string* usage);
 

@@ -28,7 +28,7 @@ bool ParseRatio(const std::string& value, OptionValues* values,
                 std::string* err) {
   RatioOption ratio;
   ratio.automatic = value == "auto";
-  if (!ratio.automatic && !ParseWhole(value, &ratio.value)) {
+  if (!ratio.automatic && !ParseNumberText(value, &ratio.value)) {
     *err = Fill("the ratio must be a decimal number, not '{}'", {value});
     return false;
   }
@@ -59,11 +59,11 @@ bool ParseOutput(const std::string& value, OptionValues* values,
 
 // A whole number from `least` to `most` into `number`; otherwise `err` is
 // `problem` filled with the value.
-bool ParseWholeIn(const std::string& value, int least, int most,
+bool ParseNumberTextIn(const std::string& value, int least, int most,
                   std::optional<int>* number, const std::string& problem,
                   std::string* err) {
   int read;
-  if (!ParseWhole(value, &read) || read < least || read > most) {
+  if (!ParseNumberText(value, &read) || read < least || read > most) {
     *err = Fill(problem, {value});
     return false;
   }
@@ -82,7 +82,7 @@ bool ParseDateInto(const std::string& value, std::optional<IssueDate>* date,
 
 bool ParseRows(const std::string& value, OptionValues* values,
                std::string* err) {
-  return ParseWholeIn(
+  return ParseNumberTextIn(
       value, 1, kModelTableCapacity, &values->rows,
       Fill("rows must be a whole number from 1 to {}, not '{}'",
            {std::to_string(kModelTableCapacity), "{}"}),
@@ -122,7 +122,7 @@ bool ParseSource(const std::string& value, OptionValues* values,
 
 bool ParseTimeout(const std::string& value, OptionValues* values,
                   std::string* err) {
-  return ParseWholeIn(
+  return ParseNumberTextIn(
       value, 1, kMaxTimeoutSeconds, &values->timeout,
       "the time-out must be a whole number of seconds from 1 to 3600, not '{}'",
       err);
@@ -138,7 +138,7 @@ bool ParsePrimary(const std::string& value, OptionValues* values,
 
 bool ParseDays(const std::string& value, OptionValues* values,
                std::string* err) {
-  return ParseWholeIn(value, kLeastVerifiedDays, kMostVerifiedDays,
+  return ParseNumberTextIn(value, kLeastVerifiedDays, kMostVerifiedDays,
                       &values->days,
                       "days must be a whole number from 7 to 366, not '{}'",
                       err);
@@ -147,7 +147,7 @@ bool ParseDays(const std::string& value, OptionValues* values,
 bool ParseFallbackRatio(const std::string& value, OptionValues* values,
                         std::string* err) {
   double ratio;
-  if (!ParseWhole(value, &ratio)) {
+  if (!ParseNumberText(value, &ratio)) {
     *err = Fill("the fallback ratio must be a decimal number, not '{}'",
                 {value});
     return false;

@@ -28,32 +28,17 @@ ExitStatus StartRun(RunFunction run, int rows, const CommandArguments& args,
   RunRequest request;
   if (!RunRequestOf(args, rows, run == RunStationBlend, &request, usage))
     return ExitStatus::kUsage;
+  // The archive --ratio auto verifies, found when the command runs.
+  std::string problem;
+  if (request.ratioAuto &&
+      !ArchiveOf(args.values, &request.archive, &problem)) {
+    PrintLine(console.err, problem);
+    return ExitStatus::kRefused;
+  }
   return AfterRun(run(console, request), console);
 }
 
 }  // namespace
-
-bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
-                      std::string* err) {
-  if (values.ratio) {
-    request->ratioAuto = values.ratio->automatic;
-    if (!request->ratioAuto) request->primaryRatio = values.ratio->value;
-  }
-  const std::pair<bool, std::string_view> onlyWithAuto[] = {
-      {values.archive.has_value(), "--archive"},
-      {values.fallbackRatio.has_value(), "--fallback-ratio"},
-      {values.biasAuto, "--bias"}};
-  for (const auto& [given, option] : onlyWithAuto) {
-    if (given && !request->ratioAuto) {
-      *err = Fill("the option {} goes with --ratio auto", {option});
-      return false;
-    }
-  }
-  request->archive = values.archive.value_or("");
-  request->fallbackRatio = values.fallbackRatio;
-  request->biasAuto = values.biasAuto;
-  return true;
-}
 
 bool RunRequestOf(const CommandArguments& args, int rows, bool needsRatio,
                   RunRequest* request, std::string* err) {
@@ -62,20 +47,16 @@ bool RunRequestOf(const CommandArguments& args, int rows, bool needsRatio,
   request->rows = values.rows.value_or(rows);
   request->plotName = values.plot;
   request->recordName = values.record;
+  if (values.archive && !(values.ratio && values.ratio->automatic)) {
+    *err = "the option --archive goes with --ratio auto";
+    return false;
+  }
   if (!TakeRatioOptions(values, request, err)) return false;
   if (needsRatio && !values.ratio) {
     *err = Fill("{} needs the option --ratio", {args.name});
     return false;
   }
   return TakeBulletin(args, request, err);
-}
-
-ExitStatus AfterRun(bool written, Console& console) {
-  if (!written) return ExitStatus::kRefused;
-  if (console.out.flush()) return ExitStatus::kWritten;
-  PrintLine(console.err,
-            "The run's lines could not be written to standard output.");
-  return ExitStatus::kRefused;
 }
 
 ExitStatus BlendCommand(const CommandArguments& args, Console& console,

@@ -3,14 +3,20 @@
 
 #include <string>
 
-#include "app/command_table.h"
+#include "app/request_parts.h"
+#include "morning/morning.h"
 
 // The today command: `today [fetch's options] [--units U] [--primary P]
-// --ratio R|auto`. The day's products fetched, the 1200 Model's bulletin
-// assembled from them into the archive's day folder, and the 1200 Model's
-// run on it, with its picture beside the report. ExitStatus::kWritten when
-// the report was written; kRefused when a product the bulletin needs is
-// missing, the assembler refuses, or the run stops.
+// --ratio R|auto`, the forecaster's morning (RunMorning).
+
+// The morning's request from today's options. False, with `usage` naming
+// the problem, when they make none.
+bool MorningRequestOf(const CommandArguments& args, MorningRequest* request,
+                      std::string* usage);
+
+// The exit status of a morning's outcome.
+ExitStatus StatusOfMorning(MorningOutcome outcome);
+
 ExitStatus TodayCommand(const CommandArguments& args, Console& console,
                         std::string* usage);
 

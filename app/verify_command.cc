@@ -1,30 +1,35 @@
 #include "app/verify_command.h"
 
-#include "app/run_commands.h"
-#include "common/console.h"
-#include "products/archive.h"
 #include "verify/verification.h"
 #include "verify/verification_json.h"
 #include "verify/verification_table.h"
 
+bool VerifyRequestOf(const CommandArguments& args, VerifyRequest* request,
+                     std::string* usage) {
+  if (!TakesNoOperand(args, usage) ||
+      !ArchiveOf(args.values, &request->archive, usage))
+    return false;
+  request->until = args.values.until.value_or(AddDays(TodayUtc(), -1));
+  request->days = args.values.days.value_or(kDefaultVerifiedDays);
+  request->json = args.values.json;
+  return true;
+}
+
 ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
                          std::string* usage) {
-  std::string archive;
-  if (!TakesNoOperand(args, usage) || !ArchiveOf(args.values, &archive, usage))
-    return ExitStatus::kUsage;
-  const IssueDate until = args.values.until.value_or(AddDays(TodayUtc(), -1));
+  VerifyRequest request;
+  if (!VerifyRequestOf(args, &request, usage)) return ExitStatus::kUsage;
   Verification verification;
   std::string problem;
-  if (!VerifyGuidance(archive, until,
-                      args.values.days.value_or(kDefaultVerifiedDays),
+  if (!VerifyGuidance(request.archive, request.until, request.days,
                       &verification, &problem)) {
     PrintLine(console.err, verification.verifiedDays == 0
                                ? Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
-                                      {archive})
+                                      {request.archive})
                                : problem);
     return ExitStatus::kRefused;
   }
-  if (args.values.json)
+  if (request.json)
     console.out << VerificationJson(verification);
   else
     PrintVerification(console.out, verification);

@@ -31,14 +31,7 @@ bool CheckRequest(const AssembleRequest& request,
                   std::optional<IssueDate>* wanted, ExitStatus* status,
                   std::string* err) {
   *status = ExitStatus::kUsage;
-  if (!request.date.empty()) {
-    IssueDate date;
-    if (!ParseIssueDate(request.date, &date)) {
-      *err = Fill("The date {} is not a month/day/year date.", {request.date});
-      return false;
-    }
-    *wanted = date;
-  }
+  *wanted = request.date;
   if (request.files.empty()) {
     *err = "No product file was named.";
     return false;

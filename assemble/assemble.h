@@ -1,11 +1,13 @@
 #ifndef ORVANNE_ASSEMBLE_ASSEMBLE_H_
 #define ORVANNE_ASSEMBLE_ASSEMBLE_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/exit_status.h"
 #include "common/run_frame.h"
+#include "products/issue_date.h"
 
 // The assemble command: the 1200 Model bulletin cut from the guidance
 // products as they are issued.
@@ -14,7 +16,7 @@
 struct AssembleRequest {
   std::vector<std::string> files;  // FILE..., at least one
   std::string output;              // -o OUT; empty: the bulletin goes to `out`
-  std::string date;  // --date DATE as typed; empty: newest complete date
+  std::optional<IssueDate> date;  // --date DATE; none: newest complete date
   // --primary nbm: the Primary sections from the NBM guidance even where
   // NAM guidance is found.
   bool primaryNbm = false;
@@ -24,8 +26,8 @@ struct AssembleRequest {
 // request.output, or to `console.out`), one line per section on
 // `console.err`, each refusal as one line on `console.err`. Returns
 // ExitStatus::kWritten, or ExitStatus::kRefused when nothing was written. A request the
-// command line should have refused (no file, a date that is not one) gets
-// one line and ExitStatus::kUsage.
+// command line should have refused (no file) gets one line and
+// ExitStatus::kUsage.
 ExitStatus RunAssemble(const AssembleRequest& request, Console& console);
 
 #endif  // ORVANNE_ASSEMBLE_ASSEMBLE_H_

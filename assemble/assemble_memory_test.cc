@@ -73,7 +73,7 @@ class AssembleMemoryTest : public ::testing::Test {
         dir_,
         {{dir_.Path("nam.txt"), dir_.Path("gfs.txt"), dir_.Path("gfsx.txt")},
          dir_.Path("small_out.txt"),
-         ""});
+         {}});
     EXPECT_EQ(small.status, 0) << small.err;
     return small.peakKiB;
   }
@@ -103,7 +103,7 @@ TEST_F(AssembleMemoryTest, ThousandsOfStations) {
       {{dir_.Path("big_gfsx.txt"), dir_.Path("big_gfs.txt"),
         dir_.Path("big_nam.txt")},
        dir_.Path("out.txt"),
-       ""},
+       {}},
       "section 1: KBKX NAM 12/08/2026 1200 from " + dir_.Path("big_nam.txt"));
 }
 
@@ -112,9 +112,9 @@ TEST_F(AssembleMemoryTest, ThousandsOfDates) {
   const std::string last = WriteManyDates({dates}, kLargeSize);
   // Years of products, one day after the other: the newest date, and one
   // asked for.
-  ExpectFlat({{dates}, dir_.Path("out.txt"), ""},
+  ExpectFlat({{dates}, dir_.Path("out.txt"), {}},
              "section 1: KBKX NAM " + last + " 1200 from " + dates);
-  ExpectFlat({{dates}, dir_.Path("out.txt"), "2/29/2004"},
+  ExpectFlat({{dates}, dir_.Path("out.txt"), IssueDate{2004, 2, 29}},
              "section 1: KBKX NAM 2/29/2004 1200 from " + dates);
 }
 
@@ -123,9 +123,9 @@ TEST_F(AssembleMemoryTest, ThousandsOfDatesInAFileForEachGuidance) {
                                           dir_.Path("gfs_dates.txt"),
                                           dir_.Path("gfsx_dates.txt")};
   const std::string last = WriteManyDates(files, kLargeSize);
-  ExpectFlat({files, dir_.Path("out.txt"), ""},
+  ExpectFlat({files, dir_.Path("out.txt"), {}},
              "section 1: KBKX NAM " + last + " 1200 from " + files[0]);
-  ExpectFlat({files, dir_.Path("out.txt"), "2/29/2004"},
+  ExpectFlat({files, dir_.Path("out.txt"), IssueDate{2004, 2, 29}},
              "section 1: KBKX NAM 2/29/2004 1200 from " + files[0]);
 }
 

@@ -73,7 +73,10 @@ class AssembleTest : public ::testing::Test {
   Finished Run(const std::vector<std::string>& files,
                const std::string& date = "", const std::string& output = "") {
     std::ostringstream out, err;
-    const int status = RunAssemble({files, output, date}, out, err);
+    std::optional<IssueDate> wanted;
+    IssueDate parsed;
+    if (ParseIssueDate(date, &parsed)) wanted = parsed;
+    const int status = RunAssemble({files, output, wanted}, out, err);
     return {status, out.str(), Lines(err.str())};
   }
 
@@ -390,7 +393,7 @@ TEST_F(AssembleTest, TheBulletinNeverReplacesAnInputFile) {
   std::ostringstream out, err;
   // The same file under another name.
   const std::string other = dir_.path + "/./gfs.txt";
-  EXPECT_EQ(RunAssemble({files, other, ""}, out, err), 1);
+  EXPECT_EQ(RunAssemble({files, other, {}}, out, err), 1);
   EXPECT_EQ(err.str(), "The output file " + other + " is the input file " +
                            files[1] + "; the bulletin would replace it.\n");
   EXPECT_EQ(ReadFile(files[1]), before);
@@ -399,12 +402,10 @@ TEST_F(AssembleTest, TheBulletinNeverReplacesAnInputFile) {
 TEST_F(AssembleTest, WhatTheCommandLineShouldHaveRefusedAndAFailedOutput) {
   const std::vector<std::string> files = WriteProducts(MakeTestProducts());
   std::ostringstream out, err;
-  EXPECT_EQ(RunAssemble({files, "", "2/30/2026"}, out, err), 2);
-  EXPECT_EQ(RunAssemble({{}, "", ""}, out, err), 2);
+  EXPECT_EQ(RunAssemble({{}, "", {}}, out, err), 2);
   out.setstate(std::ios::badbit);
-  EXPECT_EQ(RunAssemble({files, "", ""}, out, err), 1);
+  EXPECT_EQ(RunAssemble({files, "", {}}, out, err), 1);
   EXPECT_EQ(err.str(),
-            "The date 2/30/2026 is not a month/day/year date.\n"
             "No product file was named.\n"
             "The bulletin could not be written to standard output.\n");
 }

@@ -54,7 +54,7 @@ std::string Without(const std::string& product,
 TEST(PrimaryGuidanceTest, FromTheGfsGfsxAndNbsProductsToTheForecast) {
   TempDir dir;
   const std::string today = dir.Path("today.txt");
-  const Assembled run = Assemble({{kGfs, kGfsx, kNbs}, today, ""});
+  const Assembled run = Assemble({{kGfs, kGfsx, kNbs}, today, {}});
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.lines.size(), 12u);
   EXPECT_EQ(run.lines[0], "section 1: KBKX NBM 12/08/2026 1200 from " + kNbs +
@@ -87,7 +87,7 @@ TEST(PrimaryGuidanceTest, TheChoiceIsMadeStationByStation) {
   const std::string nam = " NAM 12/08/2026 1200 from " + partNam;
   const std::string nbm = " NBM 12/08/2026 1200 from " + kNbs + ", translated";
 
-  Assembled mixed = Assemble({{partNam, kNbs, kGfs, kGfsx}, "", ""});
+  Assembled mixed = Assemble({{partNam, kNbs, kGfs, kGfsx}, "", {}});
   ASSERT_EQ(mixed.status, 0);
   EXPECT_EQ(
       std::vector<std::string>(mixed.lines.begin(), mixed.lines.begin() + 4),
@@ -95,11 +95,11 @@ TEST(PrimaryGuidanceTest, TheChoiceIsMadeStationByStation) {
           "section 1: KBKX" + nam, "section 2: KHON" + nam,
           "section 3: KMHE" + nbm, "section 4: KFSD" + nbm}));
 
-  Assembled preferred = Assemble({{kNam, kNbs, kGfs, kGfsx}, "", "", true});
+  Assembled preferred = Assemble({{kNam, kNbs, kGfs, kGfsx}, "", {}, true});
   ASSERT_EQ(preferred.status, 0);
   EXPECT_EQ(preferred.lines[1], "section 2: KHON" + nbm);
 
-  Assembled without = Assemble({{kNam, kGfs, kGfsx}, "", "", true});
+  Assembled without = Assemble({{kNam, kGfs, kGfsx}, "", {}, true});
   EXPECT_EQ(without.status, 1);
   ASSERT_EQ(without.lines.size(), 5u);
   EXPECT_EQ(without.lines[1],
@@ -115,7 +115,7 @@ TEST(PrimaryGuidanceTest, AValueTheTranslationRefusesStopsTheAssembly) {
   nbs.replace(sky + 4 + 3, 3, "-99");
   WriteFile(dir.Path("nbs.txt"), nbs);
   const Assembled run =
-      Assemble({{kGfs, kGfsx, dir.Path("nbs.txt")}, dir.Path("today.txt"), ""});
+      Assemble({{kGfs, kGfsx, dir.Path("nbs.txt")}, dir.Path("today.txt"), {}});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(
       run.lines,

@@ -41,7 +41,7 @@ TEST(SampleProductsTest, AssembleIntoABulletinMenuEntryOneReads) {
   TempDir dir;
   const std::string today = dir.Path("today.txt");
   std::ostringstream out, err;
-  ASSERT_EQ(RunAssemble({{gfsx, nam, gfs}, today, ""}, out, err), 0)
+  ASSERT_EQ(RunAssemble({{gfsx, nam, gfs}, today, {}}, out, err), 0)
       << err.str();
   EXPECT_EQ(out.str(), "");
   const std::vector<std::string> lines = Lines(err.str());
@@ -153,7 +153,7 @@ TEST(SampleProductsTest, DamagedProductsAreRefusedWithTheReadersReason) {
     }
     std::ostringstream out, err;
     const std::string bulletin = dir.Path("b.txt");
-    EXPECT_EQ(RunAssemble({files, bulletin, ""}, out, err), damage.status)
+    EXPECT_EQ(RunAssemble({files, bulletin, {}}, out, err), damage.status)
         << damage.what;
     std::string line = damage.line;
     const std::string named =
@@ -177,12 +177,12 @@ TEST(SampleProductsTest, TabIndentedCopiesReadAsBlankIndentedOnes) {
     WriteFile(files.back(), tabbed);
   }
   std::ostringstream out, err;
-  ASSERT_EQ(RunAssemble({files, "", ""}, out, err), 0) << err.str();
+  ASSERT_EQ(RunAssemble({files, "", {}}, out, err), 0) << err.str();
   std::ostringstream plainOut, plainErr;
   ASSERT_EQ(RunAssemble({{products + "gfs_1200.txt", products + "gfsx_0000.txt",
                           products + "nbs_1200.txt"},
                          "",
-                         ""},
+                         {}},
                         plainOut, plainErr),
             0);
   // The translated sections are the same; sections taken as issued keep

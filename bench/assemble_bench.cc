@@ -34,7 +34,7 @@ void BM_AssembleFromLargeProducts(benchmark::State& state) {
       {products.dir.Path("gfsx.txt"), products.dir.Path("nam.txt"),
        products.dir.Path("gfs.txt")},
       products.dir.Path("today.txt"),
-      ""};
+      {}};
   for (auto _ : state) {
     std::ostringstream out, err;
     if (RunAssemble(request, out, err) != 0) {

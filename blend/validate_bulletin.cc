@@ -44,7 +44,9 @@ bool HeadersInOrder(std::istream& in, BulletinHeaders* named) {
   // A date word too long to be kept whole could not be compared.
   const std::string referenceDate = header.date;
   if (referenceDate.size() >= kMaxWordKept) return false;
-  named->issueDate = referenceDate;
+  named->issueDateWord = referenceDate;
+  IssueDate issued;
+  if (ParseIssueDate(referenceDate, &issued)) named->issueDate = issued;
   named->primaryModel = header.model;
   named->models[0] = header.model;
 

@@ -3,9 +3,11 @@
 
 #include <array>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "blend/station_records.h"
+#include "products/issue_date.h"
 
 // Checks the twelve section headers of a "1200 Model" bulletin: the first
 // six words of the file are the first header, and then each station's header
@@ -17,9 +19,11 @@
 // `err` holds the one line the run prints.
 //
 // On true, `headers` (when given) holds what the headers name: the issue
-// date word of the first header and the model words of sections 1 and 5.
+// date of the first header, its word as written and the date it is (none
+// when the word is no month/day/year date), and the model words.
 struct BulletinHeaders {
-  std::string issueDate;
+  std::string issueDateWord;
+  std::optional<IssueDate> issueDate;
   std::string primaryModel;
   std::string secondaryModel;
   std::array<std::string, kSectionCount> models;  // of sections 1 to 12

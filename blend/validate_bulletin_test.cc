@@ -52,7 +52,8 @@ TEST_F(ValidateBulletinTest, TellsTheDateAndTheWordsOfSectionsOneAndFive) {
   std::string err;
   BulletinHeaders headers;
   ASSERT_TRUE(ValidateBulletin(dir_.Path("b.txt"), &err, &headers));
-  EXPECT_EQ(headers.issueDate, "12/08/2026");
+  EXPECT_EQ(headers.issueDateWord, "12/08/2026");
+  EXPECT_EQ(headers.issueDate, (IssueDate{2026, 12, 8}));
   EXPECT_EQ(headers.primaryModel, "NBM");
   EXPECT_EQ(headers.secondaryModel, "AVN");
 }

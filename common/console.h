@@ -10,6 +10,14 @@
 // The messages are filled by Fill.
 #include "common/text.h"
 
+// The console a run or a command talks to. A line that reports a failure
+// goes to `err`; in the menu `err` is `out`.
+struct Console {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+};
+
 // Console answers are read token by token from one shared stream, so what
 // the user typed ahead on a line answers the next question. Each read skips
 // leading white space and takes one token, leaving the rest of the line.

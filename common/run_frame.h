@@ -8,18 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/console.h"
 #include "common/units.h"
 
 // What every run shares: how it is called, the file-name dialogue, the
 // report's name, and the creation of the report.
-
-// The console a run talks to. A line that reports a failure goes to `err`;
-// in the menu `err` is `out`.
-struct Console {
-  std::istream& in;
-  std::ostream& out;
-  std::ostream& err;
-};
 
 // What a run is asked to do. A run asks on the console for what is not
 // given: a given name has no file-name prompt, a given ratio no question.

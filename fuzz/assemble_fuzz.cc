@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     const std::size_t feed = input.find('\n');
     const std::string_view date = input.substr(1, feed - 1);
     IssueDate parsed;
-    if (ParseIssueDate(date, &parsed)) request.date = date;
+    if (ParseIssueDate(date, &parsed)) request.date = parsed;
     input.remove_prefix(feed == std::string_view::npos ? input.size()
                                                        : feed + 1);
   }

@@ -8,7 +8,7 @@
 #include "products/archive.h"
 
 std::string RecordPath(const std::string& archive, const IssueDate& day) {
-  return TodayFile(archive, day, TodayFileKind::kRecord);
+  return DayFile(archive, day, DayFileKind::kRecord);
 }
 
 std::vector<IssueDate> RecordDays(const std::string& archive) {

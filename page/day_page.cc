@@ -8,7 +8,7 @@ std::string DayPageHtml(const ForecastRecord& record) {
   const std::string date = FormatIssueDate(record.issued);
   std::string page =
       PageStart(Fill("Orvanne Forecast, issued {} 1200 UTC", {date}));
-  page += "<section class=\"wide\">\n" + Picture(record, TodayFileName(TodayFileKind::kPicture)) +
+  page += "<section class=\"wide\">\n" + Picture(record, DayFileName(DayFileKind::kPicture)) +
           "</section>\n<section>\n" + DayTable(record) +
           RatioParagraph(record) +
           "</section>\n<section>\n<h2>Files of the morning</h2>\n<ul>\n"

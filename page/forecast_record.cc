@@ -17,8 +17,6 @@ constexpr std::array<std::string_view, 3> kUnitWords{"standard", "metric",
                                                      "as read"};
 constexpr std::array<std::string_view, 3> kSourceWords{"typed", "verification",
                                                        "fallback"};
-constexpr std::array<std::string_view, 7> kWeekdayWords{
-    "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 Json DayJson(const DayRow& row, const IssueDate& issued) {
   const IssueDate date = AddDays(issued, row.day);
@@ -27,7 +25,7 @@ Json DayJson(const DayRow& row, const IssueDate& issued) {
   chances.push_back(row.highProbPrec);
   return {{"day", row.day},
           {"date", FormatIsoDate(date)},
-          {"weekday", kWeekdayWords[Weekday(date)]},
+          {"weekday", WeekdayName(date)},
           {"low", row.lowTemp},
           {"high", row.highTemp},
           {"low_dew_point", row.lowDpt},

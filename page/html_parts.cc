@@ -52,9 +52,7 @@ std::string DegreeSign(UnitSystem units) {
 }
 
 std::string DayName(const IssueDate& day) {
-  static constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed",
-                                              "Thu", "Fri", "Sat"};
-  return std::string(kWeekdays[Weekday(day)]) + " " + FormatIssueDate(day);
+  return std::string(WeekdayName(day)) + " " + FormatIssueDate(day);
 }
 
 std::string PageStart(std::string_view title) {

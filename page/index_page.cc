@@ -13,7 +13,7 @@ std::string LatestSection(const ForecastRecord& latest) {
   return "<section class=\"wide\">\n<h2>" +
          EscapeXml(Fill("The latest forecast, issued {} 1200 UTC",
                         {FormatIssueDate(latest.issued)})) +
-         "</h2>\n" + Picture(latest, folder + "/" + TodayFileName(TodayFileKind::kPicture)) +
+         "</h2>\n" + Picture(latest, folder + "/" + DayFileName(DayFileKind::kPicture)) +
          "</section>\n<section>\n" + DayTable(latest) + RatioParagraph(latest) +
          "<p><a href=\"" + folder + "/index.html\">" +
          EscapeXml(Fill("The page of {}", {DayName(latest.issued)})) +

@@ -23,14 +23,14 @@ std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
   return DayFolder(archive, day) + "/" + std::string(id) + ".txt";
 }
 
-std::string TodayFileName(TodayFileKind kind) {
+std::string DayFileName(DayFileKind kind) {
   constexpr std::string_view kEndings[] = {".txt", ".out", ".svg", ".json"};
   return "orvanne_1200" + std::string(kEndings[static_cast<int>(kind)]);
 }
 
-std::string TodayFile(const std::string& archive, const IssueDate& day,
-                      TodayFileKind kind) {
-  return DayFolder(archive, day) + "/" + TodayFileName(kind);
+std::string DayFile(const std::string& archive, const IssueDate& day,
+                      DayFileKind kind) {
+  return DayFolder(archive, day) + "/" + DayFileName(kind);
 }
 
 bool ArchiveFolder(const std::string& given, std::string* folder,

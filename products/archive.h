@@ -35,16 +35,17 @@ bool ParseDayFolderName(std::string_view name, IssueDate* day);
 std::string ArchivedProduct(const std::string& archive, const IssueDate& day,
                             std::string_view id);
 
-// The files the morning's run (`today`) writes into a day folder: the
-// 1200 Model's bulletin, its report, its picture and the forecast's record.
-enum class TodayFileKind { kBulletin, kReport, kPicture, kRecord };
+// The files a morning's run (`today`) writes into its day folder, for any
+// day: the 1200 Model's bulletin, its report, its picture and the
+// forecast's record.
+enum class DayFileKind { kBulletin, kReport, kPicture, kRecord };
 
 // "orvanne_1200.txt", ".out", ".svg" or ".json", as the pages link them.
-std::string TodayFileName(TodayFileKind kind);
+std::string DayFileName(DayFileKind kind);
 
-// "ARCHIVE/YYYY-MM-DD/" and TodayFileName(kind).
-std::string TodayFile(const std::string& archive, const IssueDate& day,
-                      TodayFileKind kind);
+// "ARCHIVE/YYYY-MM-DD/" and DayFileName(kind).
+std::string DayFile(const std::string& archive, const IssueDate& day,
+                    DayFileKind kind);
 
 // The folder where the user's program data lives: $XDG_DATA_HOME, else
 // $HOME/.local/share (%LOCALAPPDATA% on Windows); empty when unknown.

@@ -76,6 +76,12 @@ IssueDate AddDays(const IssueDate& date, int days) {
   return FromDays(ToDays(date) + chrono::days(days));
 }
 
+std::string_view WeekdayName(const IssueDate& date) {
+  static constexpr std::string_view kNames[] = {"Sun", "Mon", "Tue", "Wed",
+                                                "Thu", "Fri", "Sat"};
+  return kNames[Weekday(date)];
+}
+
 int Weekday(const IssueDate& date) {
   return static_cast<int>(chrono::weekday(ToDays(date)).c_encoding());
 }

@@ -31,6 +31,9 @@ IssueDate AddDays(const IssueDate& date, int days);
 // The day of the week, 0 for Sunday to 6 for Saturday.
 int Weekday(const IssueDate& date);
 
+// The day of the week in three letters: "Sun" to "Sat".
+std::string_view WeekdayName(const IssueDate& date);
+
 // The date as "YYYY-MM-DD", the way the archive's folders and the product
 // service's queries name days.
 std::string FormatIsoDate(const IssueDate& date);

@@ -5,7 +5,6 @@
 #include <span>
 
 #include "common/console.h"
-#include "products/archive.h"
 #include "verify/blend_biases.h"
 #include "verify/scores.h"
 
@@ -36,13 +35,22 @@ std::vector<RemovedBias> RemovedBiases(const TemperatureBiases& biases) {
 
 }  // namespace
 
-bool VerifyForBulletin(const BulletinHeaders& headers,
-                       const std::string& archive, Verification* verification,
-                       std::string* err, bool* tooFew) {
-  IssueDate issued;
-  if (!ParseIssueDate(headers.issueDate, &issued)) {
+WindowVerification VerifyWindowBefore(const std::string& archive,
+                                      const IssueDate& morning) {
+  WindowVerification window;
+  window.verified =
+      VerifyGuidance(archive, AddDays(morning, -1), kDefaultVerifiedDays,
+                     &window.verification, &window.problem);
+  return window;
+}
+
+bool ChooseVerifiedRatio(const RunRequest& request,
+                         const BulletinHeaders& headers,
+                         const WindowVerification* known,
+                         VerifiedChoice* choice, std::string* err) {
+  if (!headers.issueDate) {
     *err = Fill("The bulletin's issue date '{}' is no month/day/year date.",
-                {headers.issueDate});
+                {headers.issueDateWord});
     return false;
   }
   const auto primary = std::span(headers.models).first(kStationCount);
@@ -52,47 +60,35 @@ bool VerifyForBulletin(const BulletinHeaders& headers,
     *err = "The ratio from verification is known for the NBM guidance only.";
     return false;
   }
-  std::string folder;
-  if (!ArchiveFolder(archive, &folder, err)) return false;
-  if (VerifyGuidance(folder, AddDays(issued, -1), kDefaultVerifiedDays,
-                     verification, err))
-    return true;
-  if (tooFew) *tooFew = verification->verifiedDays < kLeastVerifiedDays;
-  return false;
-}
-
-bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
-                         const BulletinHeaders& headers,
-                         VerifiedChoice* choice) {
-  Verification verification;
-  std::string err;
-  bool tooFew = false;
-  if (!VerifyForBulletin(headers, request.archive, &verification, &err,
-                         &tooFew)) {
-    if (!tooFew || !request.fallbackRatio) {
-      PrintLine(console.err, err);
+  const WindowVerification window =
+      known ? *known : VerifyWindowBefore(request.archive, *headers.issueDate);
+  const Verification& verification = window.verification;
+  if (!window.verified) {
+    if (verification.verifiedDays >= kLeastVerifiedDays ||
+        !request.fallbackRatio) {
+      *err = window.problem;
       return false;
     }
     choice->ratio = *request.fallbackRatio;
     choice->source = RatioSource::kFallback;
     std::ostringstream ratio;
     ratio << choice->ratio;
-    PrintLine(console.out,
-              Fill("Too few verified days ({} of {}); the fallback ratio {} is used.",
-                   {std::to_string(verification.verifiedDays),
-                    std::to_string(kLeastVerifiedDays), ratio.str()}));
+    choice->lines.push_back(
+        Fill("Too few verified days ({} of {}); the fallback ratio {} is used.",
+             {std::to_string(verification.verifiedDays),
+              std::to_string(kLeastVerifiedDays), ratio.str()}));
     return true;
   }
-  PrintLine(console.out,
-            Fill("The ratio from the verification of the last {} days: {}",
-                 {std::to_string(verification.days),
-                  FormatHundredths(verification.ratioHundredths)}));
+  choice->lines.push_back(
+      Fill("The ratio from the verification of the last {} days: {}",
+           {std::to_string(verification.days),
+            FormatHundredths(verification.ratioHundredths)}));
   choice->ratio = verification.Ratio();
   choice->source = RatioSource::kVerification;
   if (request.biasAuto) {
     choice->biases = BiasesForBlend(verification);
     choice->removed = RemovedBiases(choice->biases);
-    PrintLine(console.out, BiasRemovedLine(verification));
+    choice->lines.push_back(BiasRemovedLine(verification));
   }
   return true;
 }

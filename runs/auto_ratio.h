@@ -8,39 +8,48 @@
 #include "blend/validate_bulletin.h"
 #include "common/run_frame.h"
 #include "page/forecast_record.h"
+#include "products/issue_date.h"
 #include "verify/verification.h"
 
 // `--ratio auto`: the 1200 Model's ratio (and with `--bias auto` the
 // guidance's biases) taken from the verification of the guidance instead of
 // given.
 
-// The verification behind the ratio for a bulletin whose headers the run
-// has checked: the kDefaultVerifiedDays days ending the day before its
-// issue date, from the archive (`archive` as --archive gives it; empty:
-// $ORVANNE_ARCHIVE or the data folder). Its sections 1 to 4 must be the
-// blend of models' (NBM): the ratio weighs it against the GFS. False, with
-// `err` the one line to print, when the bulletin is not of the NBM, the
-// archive cannot be found or too few days are verified; `tooFew` (when
-// given) then tells the last apart, `verification` holding its count.
-bool VerifyForBulletin(const BulletinHeaders& headers,
-                       const std::string& archive, Verification* verification,
-                       std::string* err, bool* tooFew = nullptr);
+// The verification of the kDefaultVerifiedDays days ending the day before
+// a morning, made once a run and handed to the ratio and to the pages.
+struct WindowVerification {
+  bool verified = false;      // at least kLeastVerifiedDays days verified
+  Verification verification;  // its verifiedDays counted also when too few
+  std::string problem;        // the line saying why, when not verified
+};
 
-// What --ratio auto chose: the ratio, where it came from, and the biases
-// to take off (none without --bias auto or with the fallback ratio).
+// That verification of the archive folder `archive` (found already) for
+// the morning `morning`.
+WindowVerification VerifyWindowBefore(const std::string& archive,
+                                      const IssueDate& morning);
+
+// What --ratio auto chose: the ratio, where it came from, the biases to
+// take off (none without --bias auto or with the fallback ratio), and the
+// lines that say so, for the run to print.
 struct VerifiedChoice {
   double ratio = 0;
   RatioSource source = RatioSource::kVerification;
   TemperatureBiases biases;
   std::vector<RemovedBias> removed;  // the same biases, for the record
+  std::vector<std::string> lines;    // the ratio's line, then the biases'
 };
 
 // Makes the choice for the request's --ratio auto, --fallback-ratio and
-// --bias auto, printing the line naming the ratio (and the biases removed)
-// on `console.out`. False, with its line printed on `console.err`, when
-// the run must stop.
-bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
+// --bias auto on a bulletin whose headers the run has checked. `known` is
+// the verification of the window before the bulletin's issue date when
+// the caller made it already (the morning's); otherwise it is made here
+// from `request.archive`. The bulletin's sections 1 to 4 must be the blend
+// of models' (NBM): the ratio weighs it against the GFS. False, with `err`
+// the one line to print, when the bulletin is not of the NBM, has no issue
+// date, or too few days are verified and no fallback ratio is given.
+bool ChooseVerifiedRatio(const RunRequest& request,
                          const BulletinHeaders& headers,
-                         VerifiedChoice* choice);
+                         const WindowVerification* known,
+                         VerifiedChoice* choice, std::string* err);
 
 #endif  // ORVANNE_RUNS_AUTO_RATIO_H_

@@ -54,7 +54,7 @@ bool WriteRecord(Console& console, const std::string& recordName,
                  const VerifiedChoice& choice, UnitSystem units,
                  const CityForecast& forecast) {
   ForecastRecord record;
-  ParseIssueDate(headers.issueDate, &record.issued);
+  record.issued = headers.issueDate.value_or(IssueDate{});
   record.units = units;
   record.primaryRatio = inputs.primaryRatio;
   record.secondaryRatio = inputs.secondaryRatio;
@@ -107,6 +107,12 @@ bool WriteForecastReport(Console& console, const std::string& bulletinName,
 }  // namespace
 
 bool RunStationBlend(Console& console, const RunRequest& request) {
+  return RunStationBlendWith(console, request, nullptr, nullptr);
+}
+
+bool RunStationBlendWith(Console& console, const RunRequest& request,
+                         const WindowVerification* known,
+                         BlendRunFacts* facts) {
   std::string bulletinName;
   if (!AskForBulletin(console, request, &bulletinName)) return false;
   std::string err;
@@ -117,9 +123,13 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   }
   VerifiedChoice choice;
   choice.source = RatioSource::kTyped;
-  if (request.ratioAuto &&
-      !ChooseVerifiedRatio(console, request, headers, &choice))
-    return false;
+  if (request.ratioAuto) {
+    if (!ChooseVerifiedRatio(request, headers, known, &choice, &err)) {
+      PrintLine(console.err, err);
+      return false;
+    }
+    for (const std::string& line : choice.lines) PrintLine(console.out, line);
+  }
   PrintLine(console.out, kValidFileMessage);
   BlendInputs inputs;
   if (!ReadBlendInputs(bulletinName, &inputs, &err)) {
@@ -128,16 +138,17 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   }
   inputs.biases = choice.biases;
   if (!TakeRatios(console, request, choice, &inputs)) return false;
+  if (facts) *facts = {inputs.primaryRatio, choice.lines};
   const CityForecast forecast = ComputeCityForecast(inputs, request.units);
   PrintDayTable(console.out, forecast, request.units);
   if (!WriteForecastReport(console, bulletinName, forecast, request.units))
     return false;
-  const PlotFacts facts{headers.issueDate,     headers.primaryModel,
+  const PlotFacts plotFacts{headers.issueDateWord,     headers.primaryModel,
                         headers.secondaryModel, inputs.primaryRatio,
                         inputs.secondaryRatio, request.units,
                         !choice.removed.empty()};
   return (!request.plotName || WritePlot(console, *request.plotName,
-                                         bulletinName, forecast, facts)) &&
+                                         bulletinName, forecast, plotFacts)) &&
          (!request.recordName ||
           WriteRecord(console, *request.recordName, headers, inputs, choice,
                       request.units, forecast));

@@ -1,0 +1,134 @@
+#include "morning/morning.h"
+
+#include <sstream>
+#include <streambuf>
+
+#include "assemble/assemble.h"
+#include "morning/rebuild_pages.h"
+#include "products/archive.h"
+#include "products/archived_block.h"
+#include "runs/run_station_blend.h"
+
+namespace {
+
+// Takes every character and keeps none: the run's console lines, which
+// are the menu's and `blend`'s, not the morning's.
+class DiscardingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+// Kept when every guidance product the bulletin needs is in the archive;
+// otherwise each missing one is named (unless the fetch stopped and said
+// why) and the outcome tells whether it may come later.
+bool NeededProductsFetched(const FetchResult& fetched, Console& console,
+                           MorningOutcome* outcome) {
+  bool any = false;
+  bool later = true;
+  for (const MissingProduct& product : fetched.missing) {
+    if (!IsGuidanceId(product.id)) continue;
+    any = true;
+    later = later && product.tryLater;
+    if (fetched.stopped) continue;
+    PrintLine(
+        console.err,
+        Fill("{} is not in the archive; the 1200 Model's bulletin needs it.",
+             {product.id}));
+  }
+  if (!any) return true;
+  *outcome = later ? MorningOutcome::kProductsLater
+                   : MorningOutcome::kProductsMissing;
+  return false;
+}
+
+// The products (MAV, NBS, ...) of the day that lack a station's block of
+// the cycle the 1200 Model takes, as they do before that cycle is out.
+std::string ProductsLackingTheirCycle(const FetchRequest& fetch) {
+  std::string lacking;
+  for (Guidance guidance : {Guidance::kGfs, Guidance::kNbm, Guidance::kGfsx}) {
+    const std::string_view product = FactsOf(guidance).serviceProduct;
+    for (std::string_view station : kBulletinStations) {
+      const std::string path = ArchivedProduct(
+          fetch.archive, fetch.day, ProductId(product, station));
+      if (HoldsBlock(path, guidance, station, fetch.day)) continue;
+      lacking += (lacking.empty() ? "" : ", ") + std::string(product);
+      break;
+    }
+  }
+  return lacking;
+}
+
+// The day's bulletin assembled from its archived guidance products; the
+// assembler's lines per section are its own, not the morning's.
+bool AssembleTheDay(const MorningRequest& request, Console& console) {
+  const FetchRequest& fetch = request.fetch;
+  AssembleRequest assemble;
+  for (const std::string& id : ProductIds())
+    if (IsGuidanceId(id))
+      assemble.files.push_back(ArchivedProduct(fetch.archive, fetch.day, id));
+  assemble.output = DayFile(fetch.archive, fetch.day, DayFileKind::kBulletin);
+  assemble.date = fetch.day;
+  assemble.primaryNbm = request.primaryNbm;
+  return RunAssemble(assemble, console) == ExitStatus::kWritten;
+}
+
+// The line naming the ratio the run used.
+std::vector<std::string> RatioLines(const RunRequest& run,
+                                    const BlendRunFacts& facts) {
+  if (run.ratioAuto) return facts.choiceLines;
+  std::ostringstream ratio;
+  ratio << facts.primaryRatio;
+  return {Fill("The ratio given: {}", {ratio.str()})};
+}
+
+}  // namespace
+
+MorningOutcome RunMorning(const MorningRequest& request,
+                          const FetchTools& tools, Console& console) {
+  const FetchRequest& fetch = request.fetch;
+  MorningOutcome outcome = MorningOutcome::kMade;
+  const FetchResult fetched = FetchProducts(fetch, tools, console.err);
+  if (!NeededProductsFetched(fetched, console, &outcome)) return outcome;
+  const std::string lacking =
+      fetch.day == tools.today ? ProductsLackingTheirCycle(fetch) : "";
+  if (!lacking.empty()) {
+    PrintLine(console.err,
+              Fill("The 1200 UTC guidance of {} is not out yet ({}); try again later.",
+                   {FormatIssueDate(fetch.day), lacking}));
+    return MorningOutcome::kCycleNotOut;
+  }
+  DiscardingBuffer discarded;
+  std::ostream quiet(&discarded);
+  Console runConsole{console.in, quiet, console.err};
+  if (!AssembleTheDay(request, runConsole))
+    return MorningOutcome::kAssembleRefused;
+
+  const auto file = [&](DayFileKind kind) {
+    return DayFile(fetch.archive, fetch.day, kind);
+  };
+  RunRequest run = request.run;
+  run.archive = fetch.archive;
+  run.bulletinName = file(DayFileKind::kBulletin);
+  run.plotName = file(DayFileKind::kPicture);
+  run.recordName = file(DayFileKind::kRecord);
+  // One verification of the window for the ratio and for the pages.
+  const WindowVerification window = VerifyWindowBefore(fetch.archive, fetch.day);
+  BlendRunFacts facts;
+  if (!RunStationBlendWith(runConsole, run, &window, &facts))
+    return MorningOutcome::kRunRefused;
+  for (const std::string& line : RatioLines(run, facts))
+    PrintLine(console.out, line);
+  if (RebuildPages(fetch.archive, console, &window, &fetch.day) !=
+      PagesOutcome::kWritten) {
+    PrintLine(console.out,
+              Fill("The report is {}, the picture {}.",
+                   {file(DayFileKind::kReport), file(DayFileKind::kPicture)}));
+    return MorningOutcome::kPagesNotWritten;
+  }
+  PrintLine(console.out,
+            Fill("The report is {}, the picture {}, the page {}/index.html.",
+                 {file(DayFileKind::kReport), file(DayFileKind::kPicture),
+                  fetch.archive}));
+  return outcome;
+}
