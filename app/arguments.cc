@@ -84,6 +84,19 @@ bool SplitArguments(const std::vector<std::string>& args,
 bool ParseDateOption(const std::string& value, IssueDate* date,
                      std::string* err) {
   if (ParseIssueDate(value, date)) return true;
+  // Written as a date but past its month's end: say which day is missing.
+  static constexpr std::string_view kMonths[] = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  IssueDate fields;
+  if (ReadDateFields(value, &fields) && fields.year >= 1 &&
+      fields.month >= 1 && fields.month <= 12 && fields.day >= 1) {
+    *err = Fill("the date '{}' does not exist: {} {} has {} days",
+                {value, std::string(kMonths[fields.month - 1]),
+                 std::to_string(fields.year),
+                 std::to_string(DaysInMonth(fields.year, fields.month))});
+    return false;
+  }
   *err = Fill("the date must be month/day/year, not '{}'", {value});
   return false;
 }

@@ -35,6 +35,16 @@ ExitStatus Usage(Console& console, const std::string& problem) {
   return ExitStatus::kUsage;
 }
 
+// Whether a command's words ask for its help (`--help` or `-h` before any
+// `--`), whatever else they hold.
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--") return false;
+    if (args[i] == "--help" || args[i] == "-h") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool ParseCommandArguments(const std::vector<std::string>& args,
@@ -59,7 +69,12 @@ bool ParseCommandArguments(const std::vector<std::string>& args,
 }
 
 ExitStatus RunCommand(const std::vector<std::string>& args, Console& console) {
-  const CommandEntry* entry;
+  const CommandEntry* entry = FindCommandEntry(args[0]);
+  if (entry && !entry->options.empty() && AsksForHelp(args)) {
+    CommandArguments help{"help", {}, {std::string(entry->name)}};
+    std::string unused;
+    return FindCommandEntry("help")->start(help, console, &unused);
+  }
   CommandArguments parsed;
   std::string problem;
   if (!ParseCommandArguments(args, &entry, &parsed, &problem))

@@ -27,9 +27,9 @@ RunRequest ParsedRun(const std::vector<std::string>& args) {
 }
 
 TEST(CommandLineTest, WhatTheArgumentsAsk) {
-  RunRequest c = ParsedRun({"blend", "x.txt", "--ratio", "-0.5"});
+  RunRequest c = ParsedRun({"blend", "x.txt", "--ratio", "0.25"});
   EXPECT_EQ(c.units, UnitSystem::kStandard);
-  EXPECT_EQ(c.primaryRatio, -0.5);
+  EXPECT_EQ(c.primaryRatio, 0.25);
   EXPECT_EQ(c.bulletinName, "x.txt");
   EXPECT_FALSE(c.plotName);
   c = ParsedRun({"blend", "--plot=p.svg", "--ratio", "1", "x.txt"});
@@ -73,7 +73,11 @@ TEST(CommandLineTest, UsageProblems) {
       {{"--version", "x"}, "--version takes no arguments"},
       {{"assemble"}, "assemble needs the names of the product files"},
       {{"assemble", "-o", "a.txt", "--date=12/32/2026", "f"},
-       "the date must be month/day/year, not '12/32/2026'"},
+       "the date '12/32/2026' does not exist: December 2026 has 31 days"},
+      {{"assemble", "--date=2/29/2026", "f"},
+       "the date '2/29/2026' does not exist: February 2026 has 28 days"},
+      {{"assemble", "--date=13/01/2026", "f"},
+       "the date must be month/day/year, not '13/01/2026'"},
       {{"assemble", "-o", "a.txt", "f", "-o", "b.txt"},
        "option -o is given twice"},
       {{"assemble", "--units", "metric", "f"},
@@ -236,7 +240,8 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast today [fetch's options] [--units U] [--primary P]
                               --ratio R|auto [--fallback-ratio R] [--bias auto]
        orvanne-forecast page [--archive DIR]
-       orvanne-forecast --help | -h | help
+       orvanne-forecast --help | -h | help [COMMAND]
+       orvanne-forecast COMMAND --help
        orvanne-forecast --version
 
 Turns station guidance bulletins into forecast reports. With no argument
@@ -270,12 +275,13 @@ Commands:
 Options:
   --units U   standard (the default) or metric
   --ratio R   the weight of the primary short-range guidance, a decimal
-              number; the secondary guidance gets 1 - R; auto: the ratio
-              verify suggests from days 1 and 2 of the 30 days before the
-              bulletin's issue date (sections 1 to 4 of the NBM only)
+              number from 0 to 1; the secondary guidance gets 1 - R;
+              auto: the ratio verify suggests from days 1 and 2 of the 30
+              days before the bulletin's issue date (sections 1 to 4 of
+              the NBM only)
   --fallback-ratio R
-              with --ratio auto: the ratio taken instead while the archive
-              holds fewer than 7 verified days
+              with --ratio auto: the ratio (0 to 1) taken instead while
+              the archive holds fewer than 7 verified days
   --bias auto with --ratio auto: each guidance's recent bias (the mean
               error of its highs and lows by lead day, from the same
               verification) taken off before the weighting

@@ -1,5 +1,7 @@
 #include "app/command_table.h"
 
+#include <algorithm>
+
 #include "app/assemble_command.h"
 #include "app/fetch_command.h"
 #include "app/page_command.h"
@@ -7,8 +9,6 @@
 #include "app/today_command.h"
 #include "app/verify_command.h"
 #include "common/console.h"
-#include "tables/model_table.h"
-#include "tables/severe_weather.h"
 
 namespace {
 
@@ -37,9 +37,21 @@ ExitStatus ShownOnOutput(Console& console, std::string_view failure) {
   return ExitStatus::kRefused;
 }
 
-ExitStatus HelpCommand(const CommandArguments&, Console& console,
-                       std::string*) {
-  console.out << UsageText() << std::flush;
+// `help`, or `help COMMAND` for that command's own text.
+ExitStatus HelpCommand(const CommandArguments& args, Console& console,
+                       std::string* usage) {
+  if (args.operands.size() > 1) {
+    *usage = Fill("help takes one command, not {}",
+                  {std::to_string(args.operands.size())});
+    return ExitStatus::kUsage;
+  }
+  const CommandEntry* entry =
+      args.operands.empty() ? nullptr : FindCommandEntry(args.operands[0]);
+  if (!args.operands.empty() && (!entry || entry->options.empty())) {
+    *usage = Fill("help knows no command '{}'", {args.operands[0]});
+    return ExitStatus::kUsage;
+  }
+  console.out << (entry ? CommandHelpText(*entry) : UsageText()) << std::flush;
   return ShownOnOutput(console,
                        "The help could not be written to standard output.");
 }
@@ -66,7 +78,7 @@ constexpr CommandEntry kCommands[] = {
      "  table     one model's hourly table, with the temperature adjustment\n",
      kTableOptions, TableCommand},
     {"severe", {}, "       orvanne-forecast severe [--units U] BULLETIN\n",
-     "  severe    the severe weather table ({} rows)\n", kSevereOptions,
+     "  severe    the severe weather table (29 rows)\n", kSevereOptions,
      SevereCommand},
     {"assemble", {},
      "       orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...\n",
@@ -109,8 +121,9 @@ constexpr CommandEntry kCommands[] = {
 )",
      kPageOptions, PageCommand},
     {"help", kHelpAliases,
-     "       orvanne-forecast --help | -h | help\n", "", {}, HelpCommand,
-     false},
+     "       orvanne-forecast --help | -h | help [COMMAND]\n"
+     "       orvanne-forecast COMMAND --help\n",
+     "", {}, HelpCommand},
     {"--version", {}, "       orvanne-forecast --version\n", "", {},
      VersionCommand, false},
 };
@@ -158,6 +171,21 @@ std::string UsageText() {
   text += "\nOptions:\n";
   for (const OptionEntry& option : OptionTable()) text += option.help;
   text += kExitStatuses;
-  const std::string capacity = std::to_string(kModelTableCapacity);
-  return Fill(text, {std::to_string(kSevereRows), capacity, capacity});
+  return text;
+}
+
+std::string CommandHelpText(const CommandEntry& entry) {
+  std::string text = "Usage: orvanne-forecast\n";
+  text += entry.usage;
+  text += "\n";
+  text += entry.summary;
+  text += "\nOptions:\n";
+  for (const OptionEntry& option : OptionTable()) {
+    const bool declared =
+        std::find(entry.options.begin(), entry.options.end(), option.name) !=
+        entry.options.end();
+    if (declared || option.name == "-h") text += option.help;
+  }
+  text += kExitStatuses;
+  return text;
 }

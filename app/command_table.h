@@ -38,4 +38,8 @@ const CommandEntry* FindCommandEntry(std::string_view name);
 // The text of --help, joined from the tables of commands and options.
 std::string UsageText();
 
+// One command's help (`COMMAND --help`, `help COMMAND`): its usage lines,
+// what it does, its options' lines and the exit statuses.
+std::string CommandHelpText(const CommandEntry& entry);
+
 #endif  // ORVANNE_APP_COMMAND_TABLE_H_

@@ -5,11 +5,9 @@
 #include "verify/period_scores.h"
 #include "tables/model_table.h"
 
-namespace {
+#include <cmath>
 
-constexpr int kMaxTimeoutSeconds = 3600;
-// A year and a day: more is no recent verification.
-constexpr int kMostVerifiedDays = 366;
+namespace {
 
 bool ParseUnits(const std::string& value, OptionValues* values,
                 std::string* err) {
@@ -24,13 +22,26 @@ bool ParseUnits(const std::string& value, OptionValues* values,
   return true;
 }
 
+// A ratio given on the command line weighs two guidance values: it lies in
+// 0 to 1, so that no typing slip extrapolates a published forecast (the
+// menu's own question keeps extrapolating on purpose).
+bool RatioInRange(const std::string& option, const std::string& value,
+                  double ratio, std::string* err) {
+  if (std::isfinite(ratio) && ratio >= 0 && ratio <= 1) return true;
+  *err = Fill("option {} must lie between 0 and 1, not '{}'", {option, value});
+  return false;
+}
+
 bool ParseRatio(const std::string& value, OptionValues* values,
                 std::string* err) {
   RatioOption ratio;
   ratio.automatic = value == "auto";
-  if (!ratio.automatic && !ParseNumberText(value, &ratio.value)) {
-    *err = Fill("the ratio must be a decimal number, not '{}'", {value});
-    return false;
+  if (!ratio.automatic) {
+    if (!ParseNumberText(value, &ratio.value)) {
+      *err = Fill("the ratio must be a decimal number, not '{}'", {value});
+      return false;
+    }
+    if (!RatioInRange("--ratio", value, ratio.value, err)) return false;
   }
   values->ratio = ratio;
   return true;
@@ -152,6 +163,7 @@ bool ParseFallbackRatio(const std::string& value, OptionValues* values,
                 {value});
     return false;
   }
+  if (!RatioInRange("--fallback-ratio", value, ratio, err)) return false;
   values->fallbackRatio = ratio;
   return true;
 }
@@ -181,15 +193,16 @@ constexpr OptionEntry kOptions[] = {
     {"--units", "  --units U   standard (the default) or metric\n", ParseUnits},
     {"--ratio",
      R"(  --ratio R   the weight of the primary short-range guidance, a decimal
-              number; the secondary guidance gets 1 - R; auto: the ratio
-              verify suggests from days 1 and 2 of the 30 days before the
-              bulletin's issue date (sections 1 to 4 of the NBM only)
+              number from 0 to 1; the secondary guidance gets 1 - R;
+              auto: the ratio verify suggests from days 1 and 2 of the 30
+              days before the bulletin's issue date (sections 1 to 4 of
+              the NBM only)
 )",
      ParseRatio},
     {"--fallback-ratio",
      R"(  --fallback-ratio R
-              with --ratio auto: the ratio taken instead while the archive
-              holds fewer than 7 verified days
+              with --ratio auto: the ratio (0 to 1) taken instead while
+              the archive holds fewer than 7 verified days
 )",
      ParseFallbackRatio},
     {"--bias",
@@ -211,7 +224,7 @@ constexpr OptionEntry kOptions[] = {
 )",
      ParseRecord},
     {"--rows",
-     "  --rows N    the rows of the model table, 1 to {} (default {})\n",
+     "  --rows N    the rows of the model table, 1 to 48 (default 48)\n",
      ParseRows},
     {"-o", "  -o OUT      where assemble writes the bulletin\n", ParseOutput},
     {"--date",

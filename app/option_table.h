@@ -14,6 +14,11 @@
 // Every option of the command line, parsed in one place: each option's
 // value is read once, by its own entry, whichever command takes it.
 
+// The limits the options' values keep, as their --help lines write them.
+inline constexpr int kMaxTimeoutSeconds = 3600;
+// A year and a day: more is no recent verification.
+inline constexpr int kMostVerifiedDays = 366;
+
 // --ratio: a number, or `auto` (the ratio from verification).
 struct RatioOption {
   bool automatic = false;

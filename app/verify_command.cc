@@ -1,5 +1,6 @@
 #include "app/verify_command.h"
 
+#include "products/archive.h"
 #include "verify/verification.h"
 #include "verify/verification_json.h"
 #include "verify/verification_table.h"
@@ -21,6 +22,10 @@ ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
   if (!VerifyRequestOf(args, &request, usage)) return ExitStatus::kUsage;
   Verification verification;
   std::string problem;
+  if (!ArchiveFolderExists(request.archive, &problem)) {
+    PrintLine(console.err, problem);
+    return ExitStatus::kRefused;
+  }
   if (!VerifyGuidance(request.archive, request.until, request.days,
                       &verification, &problem)) {
     PrintLine(console.err, verification.verifiedDays == 0

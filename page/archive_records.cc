@@ -14,14 +14,9 @@ std::string RecordPath(const std::string& archive, const IssueDate& day) {
 std::vector<IssueDate> RecordDays(const std::string& archive) {
   std::vector<IssueDate> days;
   std::error_code error;
-  for (std::filesystem::directory_iterator entry(archive, error), end;
-       !error && entry != end; entry.increment(error)) {
-    IssueDate day;
-    if (ParseDayFolderName(entry->path().filename().string(), &day) &&
-        std::filesystem::exists(RecordPath(archive, day), error))
+  for (const IssueDate& day : DayFolders(archive))
+    if (std::filesystem::exists(RecordPath(archive, day), error))
       days.push_back(day);
-  }
-  std::sort(days.begin(), days.end());
   return days;
 }
 

@@ -1,9 +1,37 @@
 #include "products/archive.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "common/text.h"
 
 std::string ProductId(std::string_view product, std::string_view station) {
   return std::string(product) + std::string(station.substr(1));
+}
+
+bool ArchiveFolderExists(const std::string& folder, std::string* err) {
+  std::error_code error;
+  const auto status = std::filesystem::status(folder, error);
+  if (std::filesystem::is_directory(status)) return true;
+  *err = std::filesystem::exists(status)
+             ? Fill("The archive folder {} is not a folder.", {folder})
+             : Fill("The archive folder {} does not exist.", {folder});
+  return false;
+}
+
+std::vector<IssueDate> DayFolders(const std::string& archive) {
+  std::vector<IssueDate> days;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(archive, error), end;
+       !error && entry != end; entry.increment(error)) {
+    IssueDate day;
+    if (ParseDayFolderName(entry->path().filename().string(), &day))
+      days.push_back(day);
+  }
+  std::sort(days.begin(), days.end());
+  return days;
 }
 
 std::string DayFolder(const std::string& archive, const IssueDate& day) {

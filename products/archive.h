@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "products/issue_date.h"
 #include "products/stations.h"
@@ -23,6 +24,14 @@ inline constexpr std::string_view kClimateReportProduct = "CLI";
 // why, when none of them names a folder.
 bool ArchiveFolder(const std::string& given, std::string* folder,
                    std::string* err);
+
+// True when the archive folder `folder` (found already) exists; false,
+// with `err` "The archive folder DIR does not exist." (or is no folder).
+bool ArchiveFolderExists(const std::string& folder, std::string* err);
+
+// The days of the archive's day folders ("YYYY-MM-DD"), oldest first; none
+// when the archive cannot be listed.
+std::vector<IssueDate> DayFolders(const std::string& archive);
 
 // The folder of one day: "ARCHIVE/YYYY-MM-DD".
 std::string DayFolder(const std::string& archive, const IssueDate& day);

@@ -24,21 +24,28 @@ bool TakeSlash(std::string_view& text) {
   return true;
 }
 
+}  // namespace
+
 int DaysInMonth(int year, int month) {
   constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-}  // namespace
-
-bool ParseIssueDate(std::string_view text, IssueDate* date) {
+bool ReadDateFields(std::string_view text, IssueDate* fields) {
   IssueDate read;
   if (!TakeNumber(text, 1, 2, read.month) || !TakeSlash(text) ||
       !TakeNumber(text, 1, 2, read.day) || !TakeSlash(text) ||
       !TakeNumber(text, 4, 4, read.year) || !text.empty())
     return false;
-  if (read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
+  *fields = read;
+  return true;
+}
+
+bool ParseIssueDate(std::string_view text, IssueDate* date) {
+  IssueDate read;
+  if (!ReadDateFields(text, &read) || read.year < 1 || read.month < 1 ||
+      read.month > 12 || read.day < 1 ||
       read.day > DaysInMonth(read.year, read.month))
     return false;
   *date = read;

@@ -21,6 +21,13 @@ struct IssueDate {
 // a year of four digits (0001 to 9999). Nothing else may stand in `text`.
 bool ParseIssueDate(std::string_view text, IssueDate* date);
 
+// The fields of "month/day/year" as ParseIssueDate reads them, whether or
+// not they make a day (13/01/2026 and 2/30/2026 read too).
+bool ReadDateFields(std::string_view text, IssueDate* fields);
+
+// The days of `month` (1 to 12) in `year`: 29 for a leap February.
+int DaysInMonth(int year, int month);
+
 // The date as the guidance headers write it: the month without a leading
 // zero, the day with two digits ("9/01/2020", "12/08/2026").
 std::string FormatIssueDate(const IssueDate& date);

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "common/console.h"
+#include "products/archive.h"
 #include "verify/blend_biases.h"
 #include "verify/scores.h"
 
@@ -31,6 +32,15 @@ std::vector<RemovedBias> RemovedBiases(const TemperatureBiases& biases) {
     add("GFSX", day, "min", biases.extendedMinimum[day - 3]);
   }
   return removed;
+}
+
+// The fallback ratio taken; its text as the line naming it writes it.
+std::string TakeFallback(double ratio, VerifiedChoice* choice) {
+  choice->ratio = ratio;
+  choice->source = RatioSource::kFallback;
+  std::ostringstream text;
+  text << ratio;
+  return text.str();
 }
 
 }  // namespace
@@ -60,6 +70,18 @@ bool ChooseVerifiedRatio(const RunRequest& request,
     *err = "The ratio from verification is known for the NBM guidance only.";
     return false;
   }
+  std::string missing;
+  if (!known && !ArchiveFolderExists(request.archive, &missing)) {
+    if (!request.fallbackRatio) {
+      *err = missing;
+      return false;
+    }
+    const std::string ratio = TakeFallback(*request.fallbackRatio, choice);
+    choice->lines.push_back(
+        Fill("The archive folder {} does not exist; the fallback ratio {} is used.",
+             {request.archive, ratio}));
+    return true;
+  }
   const WindowVerification window =
       known ? *known : VerifyWindowBefore(request.archive, *headers.issueDate);
   const Verification& verification = window.verification;
@@ -69,14 +91,11 @@ bool ChooseVerifiedRatio(const RunRequest& request,
       *err = window.problem;
       return false;
     }
-    choice->ratio = *request.fallbackRatio;
-    choice->source = RatioSource::kFallback;
-    std::ostringstream ratio;
-    ratio << choice->ratio;
+    const std::string ratio = TakeFallback(*request.fallbackRatio, choice);
     choice->lines.push_back(
         Fill("Too few verified days ({} of {}); the fallback ratio {} is used.",
              {std::to_string(verification.verifiedDays),
-              std::to_string(kLeastVerifiedDays), ratio.str()}));
+              std::to_string(kLeastVerifiedDays), ratio}));
     return true;
   }
   choice->lines.push_back(

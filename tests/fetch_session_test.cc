@@ -75,7 +75,7 @@ TEST(FetchSessionTest, UsageProblems) {
       {{"fetch", "--timeout", "0"},
        "the time-out must be a whole number of seconds from 1 to 3600, not '0'"},
       {{"fetch", "--date", "2/30/2026"},
-       "the date must be month/day/year, not '2/30/2026'"},
+       "the date '2/30/2026' does not exist: February 2026 has 28 days"},
       {{"fetch", "MAVFSD"}, "fetch takes no file, not 'MAVFSD'"},
       {{"today", "--archive", "a"}, "today needs the option --ratio"},
       {{"today", "--ratio", "0.6", "--primary", "gfs"},

@@ -12,15 +12,9 @@ namespace {
 // day is issued on that day or after it.
 std::vector<IssueDate> FoldersFrom(const std::string& archive,
                                    const IssueDate& first) {
-  std::vector<IssueDate> folders;
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(archive, error), end;
-       !error && entry != end; entry.increment(error)) {
-    IssueDate date;
-    if (ParseDayFolderName(entry->path().filename().string(), &date) && date >= first)
-      folders.push_back(date);
-  }
-  std::sort(folders.begin(), folders.end());
+  std::vector<IssueDate> folders = DayFolders(archive);
+  folders.erase(folders.begin(),
+                std::lower_bound(folders.begin(), folders.end(), first));
   return folders;
 }
 
