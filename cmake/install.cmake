@@ -67,5 +67,8 @@ set(CPACK_PACKAGE_FILE_NAME
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is opened at run time, not linked, so the computed dependencies
+# miss it; fetch and today need it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
