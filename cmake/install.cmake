@@ -69,7 +69,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcurl is opened at run time, not linked, so the computed dependencies
-# miss it; fetch and today need it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
+# miss it; fetch and today need it, of 7.85 or later for the protocol
+# limits the client sets (CURLOPT_PROTOCOLS_STR).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0)")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
