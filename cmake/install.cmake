@@ -18,8 +18,8 @@ if(WIN32)
   # The zip holds the program with the README and the samples beside it.
   install(TARGETS orvanne-forecast RUNTIME DESTINATION .)
   install(FILES README.md DESTINATION .)
-  # The picture the README shows, where its link leads.
-  install(FILES doc/meteogram.png DESTINATION doc)
+  # The pictures the README shows, where its links lead.
+  install(FILES doc/meteogram.png doc/page.png DESTINATION doc)
   install(DIRECTORY samples/ DESTINATION samples PATTERN "*.out" EXCLUDE)
 else()
   set(ORVANNE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvanne-forecast)
@@ -34,7 +34,8 @@ else()
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES README.md doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
           DESTINATION ${ORVANNE_DOC_DIR})
-  install(FILES doc/meteogram.png DESTINATION ${ORVANNE_DOC_DIR}/doc)
+  # The pictures the README shows, where its links lead.
+  install(FILES doc/meteogram.png doc/page.png DESTINATION ${ORVANNE_DOC_DIR}/doc)
   install(DIRECTORY samples/ DESTINATION ${ORVANNE_DOC_DIR}/samples
           PATTERN "*.out" EXCLUDE)
   # The morning's run as a systemd user service and its daily timer.
@@ -67,5 +68,9 @@ set(CPACK_PACKAGE_FILE_NAME
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is opened at run time, not linked, so the computed dependencies
+# miss it; fetch and today need it, of 7.85 or later for the protocol
+# limits the client sets (CURLOPT_PROTOCOLS_STR).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0)")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -53,37 +53,57 @@ std::string FailedLine(std::string_view id, const FetchOutcome& outcome) {
 }
 
 // How asking for one id ended: its line, whether it is missing and may
-// come later, and whether the whole fetch stops.
+// come later, whether it answered "not issued yet" during its day, and
+// whether the whole fetch stops there.
 struct Asked {
   std::string line;
   bool tryLater = false;
-  bool stop = false;
+  bool notIssuedYet = false;
+  FetchStop stop = FetchStop::kNone;
+  std::string reason{};  // the service's failure, when it stops on one
+  bool written = false;  // a new file of the id is in the archive
 };
 
 bool MayComeLater(const FetchOutcome& outcome) {
   if (outcome.answered)
     return outcome.response.status == 429 || outcome.response.status >= 500;
   return outcome.failure != HttpFailure::kTooLarge &&
-         outcome.failure != HttpFailure::kOther;
+         outcome.failure != HttpFailure::kOther &&
+         outcome.failure != HttpFailure::kNoClient;
 }
 
-// The first id's answer that says the service is not there: no connection
-// at all, or a refusal no service of this query gives.
+// The first id's outcome when it says the service is not there or not
+// serving: no connection at all, only 503 or 429, only time-outs, or a
+// refusal no service of this query gives.
 std::optional<Asked> NoServiceThere(const FetchRequest& request,
                                     const FetchOutcome& outcome) {
   const std::string_view host = ServiceHost(request.source);
+  const std::string attempts = std::to_string(outcome.attempts);
+  const long status = outcome.response.status;
   if (!outcome.answered && (outcome.failure == HttpFailure::kNoConnection ||
                             outcome.failure == HttpFailure::kInsecure))
     return Asked{
         Fill("The product service at {} could not be reached ({}); nothing was fetched.",
              {host, outcome.reason}),
-        true, true};
-  const long status = outcome.response.status;
-  if (outcome.answered && status >= 400 && status < 500 && status != 429)
+        true, false, FetchStop::kUnreachable, outcome.reason};
+  if (!outcome.answered && outcome.failure == HttpFailure::kTimedOut)
+    return Asked{
+        Fill("The product service at {} did not answer in time ({} attempts of {} s); nothing was fetched.",
+             {host, attempts, std::to_string(request.timeoutSeconds)}),
+        true, false, FetchStop::kTimedOut, outcome.reason};
+  if (outcome.answered && (status == 503 || status == 429))
+    return Asked{
+        outcome.attempts == 1
+            ? Fill("The product service at {} is not serving now ({} after 1 attempt); nothing was fetched.",
+                   {host, outcome.reason})
+            : Fill("The product service at {} is not serving now ({} after {} attempts); nothing was fetched.",
+                   {host, outcome.reason, attempts}),
+        true, false, FetchStop::kOnlyBusy, outcome.reason};
+  if (outcome.answered && status >= 400 && status < 500)
     return Asked{
         Fill("The product service at {} answered {}; --source must be the address of the service's retrieve.py, as the default {} is.",
              {host, outcome.reason, kProductService}),
-        false, true};
+        false, false, FetchStop::kWrongAddress, outcome.reason};
   return std::nullopt;
 }
 
@@ -110,6 +130,10 @@ Asked FetchOne(const FetchRequest& request, const FetchTools& tools,
       GetWithRetries(ProductUrl(request.source, id, request.day), options,
                      tools.get, tools.sleep);
   if (!outcome.ok) {
+    if (!outcome.answered && outcome.failure == HttpFailure::kNoClient)
+      return {Fill("fetch needs libcurl (Debian: libcurl4); it could not be loaded: {}",
+                   {outcome.reason}),
+              false, false, FetchStop::kNoClient};
     if (first)
       if (const auto none = NoServiceThere(request, outcome)) return *none;
     return {FailedLine(id, outcome), MayComeLater(outcome)};
@@ -118,12 +142,14 @@ Asked FetchOne(const FetchRequest& request, const FetchTools& tools,
   if (IsNotIssuedAnswer(body)) {
     if (request.day < tools.today)
       return {Fill("{}: not found at the service", {id})};
-    return {Fill("{}: not issued yet", {id}), true};
+    return {Fill("{}: not issued yet", {id}), true, true};
   }
   std::string reason;
   if (!Archive(path, body, &reason))
     return {Fill("{}: could not be written to {} ({})", {id, path, reason})};
-  return {ProductsLine(id, body)};
+  Asked written{ProductsLine(id, body)};
+  written.written = true;
+  return written;
 }
 
 }  // namespace
@@ -139,7 +165,7 @@ FetchTools SystemFetchTools() {
 
 namespace {
 
-// Removes the folders the fetch made, when it stops before writing any.
+// Removes the folders the fetch made that it left empty, innermost first.
 void RemoveMadeFolders(const std::vector<std::string>& made) {
   std::error_code error;
   for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
@@ -171,15 +197,24 @@ bool MakeDayFolder(const std::string& folder, std::vector<std::string>* made,
   return false;
 }
 
-FetchResult AllMissing(bool tryLater, bool stopped) {
+// The result of a fetch that ended on the one line of `asked`.
+FetchResult Stopped(const Asked& asked) {
   FetchResult result;
   for (const std::string& id : ProductIds())
-    result.missing.push_back({id, tryLater});
-  result.stopped = stopped;
+    result.missing.push_back({id, asked.tryLater});
+  result.stopped = true;
+  result.stop = asked.stop;
+  result.stopLine = asked.line;
+  result.serviceReason = asked.reason;
   return result;
 }
 
 }  // namespace
+
+bool ServiceFailedForNow(FetchStop stop) {
+  return stop == FetchStop::kUnreachable || stop == FetchStop::kOnlyBusy ||
+         stop == FetchStop::kTimedOut;
+}
 
 ExitStatus StatusOf(const std::vector<MissingProduct>& missing) {
   if (missing.empty()) return ExitStatus::kWritten;
@@ -195,18 +230,25 @@ FetchResult FetchProducts(const FetchRequest& request, const FetchTools& tools,
   std::string reason;
   if (!MakeDayFolder(folder, &made, &reason)) {
     RemoveMadeFolders(made);
-    PrintLine(err, Fill("The archive folder {} could not be made ({}).",
-                        {folder, reason}));
-    return AllMissing(false, true);
+    const Asked asked{
+        Fill("The archive folder {} could not be made ({}).", {folder, reason}),
+        false, false, FetchStop::kNoFolder};
+    PrintLine(err, asked.line);
+    return Stopped(asked);
   }
   ProgressLine progress(err, tools.progress);
   FetchResult result;
   const std::vector<std::string> ids = ProductIds();
+  // The lines of the ids so far while each answered "not issued yet": held
+  // back, so that a day with nothing out yet is one line.
+  std::vector<std::string> heldLines;
+  bool nothingIssued = true;
   bool first = true;
   for (std::size_t i = 0; i < ids.size(); ++i) {
     const std::string path = ArchivedProduct(request.archive, request.day, ids[i]);
     Asked asked{Fill("{}: kept from the archive", {ids[i]})};
-    if (!IsFinal(path, request.day)) {
+    const bool final = IsFinal(path, request.day);
+    if (!final) {
       progress.Show(Fill("fetching {} ({} of {})",
                          {ids[i], std::to_string(i + 1),
                           std::to_string(ids.size())}));
@@ -214,14 +256,38 @@ FetchResult FetchProducts(const FetchRequest& request, const FetchTools& tools,
       first = false;
     }
     progress.Clear();
-    PrintLine(err, asked.line);
-    if (asked.stop) {
-      RemoveMadeFolders(made);
-      return AllMissing(asked.tryLater, true);
+    if (nothingIssued && asked.notIssuedYet) {
+      heldLines.push_back(asked.line);
+    } else {
+      for (const std::string& line : heldLines) PrintLine(err, line);
+      heldLines.clear();
+      nothingIssued = false;
+      PrintLine(err, asked.line);
     }
+    if (asked.stop != FetchStop::kNone) {
+      RemoveMadeFolders(made);
+      FetchResult stopped = Stopped(asked);
+      stopped.notRefreshed.push_back(ids[i]);
+      for (std::size_t rest = i + 1; rest < ids.size(); ++rest)
+        if (!IsFinal(ArchivedProduct(request.archive, request.day, ids[rest]),
+                     request.day))
+          stopped.notRefreshed.push_back(ids[rest]);
+      return stopped;
+    }
+    if (!final && !asked.written) result.notRefreshed.push_back(ids[i]);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
       result.missing.push_back({ids[i], asked.tryLater});
+  }
+  RemoveMadeFolders(made);
+  if (nothingIssued && !ids.empty()) {
+    const Asked none{
+        "None of the day's 15 products is issued yet; try again later.", true,
+        true, FetchStop::kNothingIssued};
+    PrintLine(err, none.line);
+    FetchResult stopped = Stopped(none);
+    stopped.notRefreshed = ids;
+    return stopped;
   }
   return result;
 }

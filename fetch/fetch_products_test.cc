@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "fetch/curl_library.h"
 #include "products/archive.h"
 #include "tests/console_texts.h"
 #include "tests/product_server.h"
@@ -23,25 +24,26 @@ struct Fetched {
   std::vector<std::string> missing;
   std::vector<bool> tryLater;  // of each missing id
   bool stopped = false;
+  FetchResult result;
   std::vector<int> waits;
 };
 
 // With a time-out of 1 s, which "slow" answers (2 s) overrun, on `today`
-// (by default the products' own day, not over yet).
+// (by default the products' own day, not over yet), through `get`.
 Fetched Fetch(const std::string& source, const std::string& archive,
-              const IssueDate& today = kDay) {
+              const IssueDate& today = kDay,
+              const HttpGetFunction& get = HttpGet) {
   Fetched fetched;
-  FetchTools tools{HttpGet,
-                   [&](int seconds) { fetched.waits.push_back(seconds); },
+  FetchTools tools{get, [&](int seconds) { fetched.waits.push_back(seconds); },
                    false, today};
   std::ostringstream err;
-  const FetchResult result =
+  fetched.result =
       FetchProducts(FetchRequest{kDay, archive, source, 1}, tools, err);
-  for (const MissingProduct& product : result.missing) {
+  for (const MissingProduct& product : fetched.result.missing) {
     fetched.missing.push_back(product.id);
     fetched.tryLater.push_back(product.tryLater);
   }
-  fetched.stopped = result.stopped;
+  fetched.stopped = fetched.result.stopped;
   fetched.lines = Lines(err.str());
   return fetched;
 }
@@ -158,6 +160,126 @@ TEST(FetchProductsTest, WhatTryingAgainLaterMayMend) {
   EXPECT_EQ(StatusOf({{"NBSFSD", true}, {"CLIHON", false}}),
             ExitStatus::kRefused);
   EXPECT_EQ(StatusOf({{"NBSFSD", true}}), ExitStatus::kTryLater);
+}
+
+// How the service failed at the first id asked, on an archive that already
+// holds MAVBKX final (kept, so MAVHON is asked first) and MAVHON from
+// earlier in the day: one line, a status that says whether it may pass,
+// at most 3 requests, and the ids the archive could not refresh.
+TEST(FetchProductsTest, TheFirstIdsFailureStopsTheFetch) {
+  ProductServer slow({"MAVHON=slow"}, 2);
+  ProductServer busy({"MAVHON=503"});
+  ProductServer throttled({"MAVHON=429"});
+  const std::string root = busy.Source().substr(0, busy.Source().find("/cgi"));
+  const auto host = [](const ProductServer& server) {
+    return "127.0.0.1:" + std::to_string(server.port);
+  };
+  std::vector<std::string> notRefreshed = ProductIds();
+  notRefreshed.erase(notRefreshed.begin());  // MAVBKX, final
+  struct Case {
+    std::string source;
+    const ProductServer* server;  // whose requests are counted
+    FetchStop stop;
+    std::string reason;
+    std::string line;
+    int requests;
+    ExitStatus status;
+  } cases[] = {
+      {"http://127.0.0.1:1/cgi-bin/afos/retrieve.py", nullptr,
+       FetchStop::kUnreachable, "connection refused",
+       "The product service at 127.0.0.1:1 could not be reached (connection refused); nothing was fetched.",
+       0, ExitStatus::kTryLater},
+      {busy.Source(), &busy, FetchStop::kOnlyBusy, "HTTP 503",
+       "The product service at " + host(busy) +
+           " is not serving now (HTTP 503 after 3 attempts); nothing was fetched.",
+       3, ExitStatus::kTryLater},
+      {throttled.Source(), &throttled, FetchStop::kOnlyBusy, "HTTP 429",
+       "The product service at " + host(throttled) +
+           " is not serving now (HTTP 429 after 3 attempts); nothing was fetched.",
+       3, ExitStatus::kTryLater},
+      {slow.Source(), &slow, FetchStop::kTimedOut, "timed out",
+       "The product service at " + host(slow) +
+           " did not answer in time (3 attempts of 1 s); nothing was fetched.",
+       3, ExitStatus::kTryLater},
+      {root, &busy, FetchStop::kWrongAddress, "HTTP 422",
+       "The product service at " + host(busy) +
+           " answered HTTP 422; --source must be the address of the service's retrieve.py, as the default https://mesonet.agron.iastate.edu/cgi-bin/afos/retrieve.py is.",
+       1, ExitStatus::kRefused},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    TempDir archive;
+    std::filesystem::create_directories(DayFolder(archive.path, kDay));
+    for (const std::string_view id : {"MAVBKX", "MAVHON"}) {
+      const std::string path = ArchivedProduct(archive.path, kDay, id);
+      WriteFile(path, "old\n");
+      SetWritten(path, id == "MAVBKX" ? 30 : 14);
+    }
+    const std::size_t before = c.server ? c.server->Requests().size() : 0;
+    const Fetched fetched = Fetch(c.source, archive.path);
+    EXPECT_EQ(fetched.lines,
+              (std::vector<std::string>{"MAVBKX: kept from the archive", c.line}));
+    EXPECT_EQ(fetched.result.stop, c.stop);
+    EXPECT_EQ(fetched.result.stopLine, c.line);
+    EXPECT_EQ(fetched.result.serviceReason, c.reason);
+    EXPECT_EQ(ServiceFailedForNow(c.stop), c.status == ExitStatus::kTryLater);
+    EXPECT_EQ(StatusOf(fetched.result.missing), c.status);
+    EXPECT_EQ(fetched.result.notRefreshed, notRefreshed);
+    if (c.server) {
+      EXPECT_EQ(c.server->Requests().size() - before,
+                static_cast<std::size_t>(c.requests));
+    }
+    EXPECT_EQ(ReadFile(ArchivedProduct(archive.path, kDay, "MAVHON")), "old\n");
+  }
+}
+
+// Before anything of the day is out: one line, may come later, and the
+// folders the fetch made are gone again. A day already over says each id.
+TEST(FetchProductsTest, ADayWithNothingIssuedYet) {
+  std::vector<std::string> faults;
+  for (const std::string& id : ProductIds()) faults.push_back(id + "=missing");
+  ProductServer server(faults);
+  TempDir dir;
+  const Fetched fetched = Fetch(server.Source(), dir.Path("new/archive"));
+  EXPECT_EQ(fetched.lines,
+            std::vector<std::string>{
+                "None of the day's 15 products is issued yet; try again later."});
+  EXPECT_EQ(fetched.result.stop, FetchStop::kNothingIssued);
+  EXPECT_FALSE(ServiceFailedForNow(fetched.result.stop));
+  EXPECT_EQ(StatusOf(fetched.result.missing), ExitStatus::kTryLater);
+  EXPECT_EQ(fetched.result.notRefreshed, ProductIds());
+  EXPECT_EQ(server.Requests().size(), 15u);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
+
+  const Fetched past =
+      Fetch(server.Source(), dir.Path("archive"), {2026, 12, 9});
+  ASSERT_EQ(past.lines.size(), 15u);
+  EXPECT_EQ(past.lines[0], "MAVBKX: not found at the service");
+  EXPECT_FALSE(past.stopped);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("archive")));
+}
+
+// libcurl that cannot be loaded: the loader's reason in one line, a
+// refusal (installing the library mends it, waiting does not), no folder.
+TEST(FetchProductsTest, WithoutLibcurl) {
+  const CurlLibrary absent = OpenCurlLibrary("libcurl-absent.so.9");
+  ASSERT_FALSE(absent.loaded);
+  const HttpGetFunction get = [&](const std::string& url,
+                                  const HttpOptions& options,
+                                  HttpResponse* response, HttpFailure* failure,
+                                  std::string* err) {
+    return CurlHttpGet(absent, url, options, response, failure, err);
+  };
+  TempDir dir;
+  const Fetched fetched = Fetch("http://127.0.0.1:1/cgi-bin/afos/retrieve.py",
+                                dir.Path("archive"), kDay, get);
+  // dlerror's words for a file not found.
+  EXPECT_EQ(fetched.lines,
+            std::vector<std::string>{
+                "fetch needs libcurl (Debian: libcurl4); it could not be loaded: libcurl-absent.so.9: cannot open shared object file: No such file or directory"});
+  EXPECT_EQ(fetched.result.stop, FetchStop::kNoClient);
+  EXPECT_EQ(StatusOf(fetched.result.missing), ExitStatus::kRefused);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("archive")));
 }
 
 TEST(FetchProductsTest, FinalFilesAreKeptOthersAskedForAgain) {

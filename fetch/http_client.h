@@ -6,8 +6,9 @@
 #include <string>
 
 // One HTTP(S) GET, the only code that talks to the network. One file per
-// platform: libcurl on Linux (http_client_curl.cc), the system's WinHTTP on
-// Windows (http_client_winhttp.cc). Certificates are always verified.
+// platform: libcurl on Linux (http_client_curl.cc, the library loaded at the
+// first request by curl_library.cc), the system's WinHTTP on Windows
+// (http_client_winhttp.cc). Certificates are always verified.
 
 inline constexpr std::size_t kMaxBodyBytes = 64u * 1024u * 1024u;
 
@@ -35,6 +36,7 @@ enum class HttpFailure {
   kTooLarge,      // the body runs past maxBodyBytes
   kInsecure,      // the secure connection failed (a certificate, TLS)
   kOther,         // anything else: a certificate, too many redirects, ...
+  kNoClient,      // the HTTP client itself could not be loaded (libcurl)
 };
 
 // Fetches `url`. True with `response` filled when the server answered,
@@ -43,7 +45,7 @@ enum class HttpFailure {
 bool HttpGet(const std::string& url, const HttpOptions& options,
              HttpResponse* response, HttpFailure* failure, std::string* err);
 
-// How an err of HttpGet names each failure but kOther, the same words on
+// How an err of HttpGet names each failure but kOther and kNoClient, the same words on
 // every platform: "timed out", "no connection", ...
 std::string HttpFailureText(HttpFailure failure, const HttpOptions& options);
 

@@ -1,5 +1,4 @@
-#include <curl/curl.h>
-
+#include "fetch/curl_library.h"
 #include "fetch/http_client.h"
 #include "fetch/retry_policy.h"
 
@@ -59,34 +58,39 @@ HttpFailure FailureOf(CURLcode code, const Transfer& transfer) {
   }
 }
 
-void SetOptions(CURL* curl, const std::string& url, const HttpOptions& options,
-                Transfer* transfer) {
-  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, long{options.maxRedirects});
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT,
-                   long{options.connectTimeoutSeconds});
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT, long{options.timeoutSeconds});
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, options.userAgent.c_str());
-  curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
-                   static_cast<curl_off_t>(options.maxBodyBytes));
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, TakeBody);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, transfer);
-  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, TakeHeader);
-  curl_easy_setopt(curl, CURLOPT_HEADERDATA, transfer);
+void SetOptions(const CurlLibrary& library, CURL* curl, const std::string& url,
+                const HttpOptions& options, Transfer* transfer) {
+  library.easySetopt(curl, CURLOPT_URL, url.c_str());
+  library.easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  library.easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  library.easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  library.easySetopt(curl, CURLOPT_MAXREDIRS, long{options.maxRedirects});
+  library.easySetopt(curl, CURLOPT_CONNECTTIMEOUT,
+                     long{options.connectTimeoutSeconds});
+  library.easySetopt(curl, CURLOPT_TIMEOUT, long{options.timeoutSeconds});
+  library.easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  library.easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  library.easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+  library.easySetopt(curl, CURLOPT_USERAGENT, options.userAgent.c_str());
+  library.easySetopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(options.maxBodyBytes));
+  library.easySetopt(curl, CURLOPT_WRITEFUNCTION, TakeBody);
+  library.easySetopt(curl, CURLOPT_WRITEDATA, transfer);
+  library.easySetopt(curl, CURLOPT_HEADERFUNCTION, TakeHeader);
+  library.easySetopt(curl, CURLOPT_HEADERDATA, transfer);
 }
 
 }  // namespace
 
-bool HttpGet(const std::string& url, const HttpOptions& options,
-             HttpResponse* response, HttpFailure* failure, std::string* err) {
-  static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-  CURL* curl = initialised == CURLE_OK ? curl_easy_init() : nullptr;
+bool CurlHttpGet(const CurlLibrary& library, const std::string& url,
+                 const HttpOptions& options, HttpResponse* response,
+                 HttpFailure* failure, std::string* err) {
+  if (!library.loaded) {
+    *failure = HttpFailure::kNoClient;
+    *err = library.reason;
+    return false;
+  }
+  CURL* curl = library.easyInit();
   if (!curl) {
     *failure = HttpFailure::kOther;
     *err = "no HTTP client";
@@ -94,11 +98,11 @@ bool HttpGet(const std::string& url, const HttpOptions& options,
   }
   *response = HttpResponse{};
   Transfer transfer{response, options.maxBodyBytes};
-  SetOptions(curl, url, options, &transfer);
-  const CURLcode code = curl_easy_perform(curl);
+  SetOptions(library, curl, url, options, &transfer);
+  const CURLcode code = library.easyPerform(curl);
   if (code == CURLE_OK)
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response->status);
-  curl_easy_cleanup(curl);
+    library.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &response->status);
+  library.easyCleanup(curl);
   if (code == CURLE_OK) return true;
   *failure = FailureOf(code, transfer);
   if (code == CURLE_COULDNT_CONNECT)
@@ -110,6 +114,11 @@ bool HttpGet(const std::string& url, const HttpOptions& options,
   else if (code == CURLE_TOO_MANY_REDIRECTS)
     *err = "too many redirects";
   else
-    *err = curl_easy_strerror(code);
+    *err = library.easyStrerror(code);
   return false;
+}
+
+bool HttpGet(const std::string& url, const HttpOptions& options,
+             HttpResponse* response, HttpFailure* failure, std::string* err) {
+  return CurlHttpGet(SystemCurl(), url, options, response, failure, err);
 }

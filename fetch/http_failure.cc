@@ -14,6 +14,8 @@ std::string HttpFailureText(HttpFailure failure, const HttpOptions& options) {
                   {std::to_string(options.maxBodyBytes / (1024 * 1024))});
     case HttpFailure::kInsecure:
       return "secure connection failed";
+    case HttpFailure::kNoClient:
+      return "no HTTP client";
     case HttpFailure::kOther:
       break;
   }

@@ -179,4 +179,42 @@ TEST(FetchSessionTest, TodayStopsOnAMissingProductOrCycle) {
   }
 }
 
+// A service answering only 503, and a day with nothing out yet (today's
+// own day, so "not issued yet"): each one line and status 75, at most 3
+// requests for the storm, and no folder left behind.
+TEST(FetchSessionTest, AStormOfBusyAnswersAndADayWithNothingIssued) {
+  ProductServer busy({"MAVBKX=503"});
+  std::vector<std::string> faults;
+  for (const std::string& id : ProductIds()) faults.push_back(id + "=missing");
+  ProductServer empty(faults);
+  const struct {
+    std::vector<std::string> command;
+    const ProductServer* server;
+    std::string line;
+    std::size_t requests;
+  } cases[] = {
+      {{"fetch"}, &busy,
+       "The product service at 127.0.0.1:" + std::to_string(busy.port) +
+           " is not serving now (HTTP 503 after 3 attempts); nothing was fetched.\n",
+       3},
+      {{"fetch"}, &empty,
+       "None of the day's 15 products is issued yet; try again later.\n", 15},
+      {{"today", "--ratio", "0.6"}, &empty,
+       "None of the day's 15 products is issued yet; try again later.\n", 30},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    TempDir dir;
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), {"--archive", dir.Path("archive"), "--source",
+                             c.server->Source()});
+    const FinishedCommand run = RunWithArguments(dir, args);
+    EXPECT_EQ(run.status, 75);
+    EXPECT_EQ(run.err, c.line);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(c.server->Requests().size(), c.requests);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("archive")));
+  }
+}
+
 }  // namespace

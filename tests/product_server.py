@@ -8,6 +8,7 @@ Each request is logged as one line "PATH?QUERY<TAB>USER-AGENT" to --log.
   503-once  503 on the first request, then the product
   503       503 always
   429-once  429 with "Retry-After: 1" on the first request, then the product
+  429       429 with "Retry-After: 1" always
   404       404 always
   missing   status 200 and the service's "ERROR: Could not Find:" body
   cut       a Content-Length 1000 bytes past the body, then the connection closed
@@ -126,7 +127,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(302, b"", [("Location", self.path)])
         elif mode == "503" or (mode == "503-once" and count == 1):
             self.answer(503, b"busy\n")
-        elif mode == "429-once" and count == 1:
+        elif mode == "429" or (mode == "429-once" and count == 1):
             self.answer(429, b"slow down\n", [("Retry-After", "1")])
         elif mode == "404":
             self.answer(404, b"no such page\n")
