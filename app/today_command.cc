@@ -18,11 +18,13 @@ bool MorningRequestOf(const CommandArguments& args, MorningRequest* request,
 ExitStatus StatusOfMorning(MorningOutcome outcome) {
   switch (outcome) {
     case MorningOutcome::kMade:
+    case MorningOutcome::kMadeFromArchive:
     case MorningOutcome::kPagesNotWritten:
       return ExitStatus::kWritten;
     case MorningOutcome::kProductsLater:
     case MorningOutcome::kCycleNotOut:
       return ExitStatus::kTryLater;
+    case MorningOutcome::kMadeFromArchiveAddressWrong:
     case MorningOutcome::kProductsMissing:
     case MorningOutcome::kAssembleRefused:
     case MorningOutcome::kRunRefused:

@@ -262,7 +262,9 @@ FetchResult FetchProducts(const FetchRequest& request, const FetchTools& tools,
       for (const std::string& line : heldLines) PrintLine(err, line);
       heldLines.clear();
       nothingIssued = false;
-      PrintLine(err, asked.line);
+      const bool serviceStop = ServiceFailedForNow(asked.stop) ||
+                               asked.stop == FetchStop::kWrongAddress;
+      if (request.sayServiceStop || !serviceStop) PrintLine(err, asked.line);
     }
     if (asked.stop != FetchStop::kNone) {
       RemoveMadeFolders(made);

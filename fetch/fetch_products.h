@@ -19,6 +19,9 @@ struct FetchRequest {
   std::string archive;  // the archive's folder, made when missing
   std::string source{kProductService};
   int timeoutSeconds = 60;  // the whole of one request
+  // False: a stop at the service's failure or a wrong address is left for
+  // the caller to say (today, which may go on from the archive).
+  bool sayServiceStop = true;
 };
 
 // What the fetch talks to the world through; tests stand in for them.

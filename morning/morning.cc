@@ -1,12 +1,15 @@
 #include "morning/morning.h"
 
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 #include <streambuf>
 
 #include "assemble/assemble.h"
 #include "morning/rebuild_pages.h"
 #include "products/archive.h"
 #include "products/archived_block.h"
+#include "fetch/product_query.h"
 #include "runs/run_station_blend.h"
 
 namespace {
@@ -19,18 +22,26 @@ class DiscardingBuffer : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// The outcome of a fetch that stopped and that the morning cannot go on
+// from: whether asking later may mend it.
+MorningOutcome StatusOfStop(const FetchResult& fetched) {
+  for (const MissingProduct& product : fetched.missing)
+    if (!product.tryLater) return MorningOutcome::kProductsMissing;
+  return MorningOutcome::kProductsLater;
+}
+
 // Kept when every guidance product the bulletin needs is in the archive;
-// otherwise each missing one is named (unless the fetch stopped and said
-// why) and the outcome tells whether it may come later.
+// otherwise each missing one is named and the outcome tells whether it
+// may come later.
 bool NeededProductsFetched(const FetchResult& fetched, Console& console,
                            MorningOutcome* outcome) {
+
   bool any = false;
   bool later = true;
   for (const MissingProduct& product : fetched.missing) {
     if (!IsGuidanceId(product.id)) continue;
     any = true;
     later = later && product.tryLater;
-    if (fetched.stopped) continue;
     PrintLine(
         console.err,
         Fill("{} is not in the archive; the 1200 Model's bulletin needs it.",
@@ -40,6 +51,40 @@ bool NeededProductsFetched(const FetchResult& fetched, Console& console,
   *outcome = later ? MorningOutcome::kProductsLater
                    : MorningOutcome::kProductsMissing;
   return false;
+}
+
+// Whether the day folder holds a file of every guidance product the
+// bulletin needs, final or not.
+bool ArchiveHoldsTheGuidance(const FetchRequest& fetch) {
+  std::error_code error;
+  for (const std::string& id : ProductIds())
+    if (IsGuidanceId(id) &&
+        !std::filesystem::is_regular_file(
+            ArchivedProduct(fetch.archive, fetch.day, id), error))
+      return false;
+  return true;
+}
+
+// After a fetch that stopped at the service: whether the morning goes on
+// from the archive, its one line said either way.
+bool GoesOnFromTheArchive(const FetchRequest& fetch, const FetchResult& fetched,
+                          Console& console, MorningOutcome* outcome) {
+  const bool wrongAddress = fetched.stop == FetchStop::kWrongAddress;
+  if (!ServiceFailedForNow(fetched.stop) && !wrongAddress) return false;
+  if (!ArchiveHoldsTheGuidance(fetch)) {
+    PrintLine(console.err, fetched.stopLine);
+    return false;
+  }
+  std::string ids;
+  for (const std::string& id : fetched.notRefreshed)
+    ids += (ids.empty() ? "" : ", ") + id;
+  PrintLine(console.err,
+            Fill("The product service at {} failed ({}); the forecast is made from the archive, without refreshing {}.",
+                 {std::string(ServiceHost(fetch.source)),
+                  fetched.serviceReason, ids.empty() ? "any product" : ids}));
+  *outcome = wrongAddress ? MorningOutcome::kMadeFromArchiveAddressWrong
+                          : MorningOutcome::kMadeFromArchive;
+  return true;
 }
 
 // The products (MAV, NBS, ...) of the day that lack a station's block of
@@ -86,10 +131,15 @@ std::vector<std::string> RatioLines(const RunRequest& run,
 
 MorningOutcome RunMorning(const MorningRequest& request,
                           const FetchTools& tools, Console& console) {
-  const FetchRequest& fetch = request.fetch;
+  FetchRequest fetch = request.fetch;
+  fetch.sayServiceStop = false;
   MorningOutcome outcome = MorningOutcome::kMade;
   const FetchResult fetched = FetchProducts(fetch, tools, console.err);
-  if (!NeededProductsFetched(fetched, console, &outcome)) return outcome;
+  if (fetched.stop == FetchStop::kNone) {
+    if (!NeededProductsFetched(fetched, console, &outcome)) return outcome;
+  } else if (!GoesOnFromTheArchive(fetch, fetched, console, &outcome)) {
+    return StatusOfStop(fetched);
+  }
   const std::string lacking =
       fetch.day == tools.today ? ProductsLackingTheirCycle(fetch) : "";
   if (!lacking.empty()) {
@@ -124,7 +174,8 @@ MorningOutcome RunMorning(const MorningRequest& request,
     PrintLine(console.out,
               Fill("The report is {}, the picture {}.",
                    {file(DayFileKind::kReport), file(DayFileKind::kPicture)}));
-    return MorningOutcome::kPagesNotWritten;
+    return outcome == MorningOutcome::kMade ? MorningOutcome::kPagesNotWritten
+                                            : outcome;
   }
   PrintLine(console.out,
             Fill("The report is {}, the picture {}, the page {}/index.html.",

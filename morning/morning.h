@@ -21,6 +21,10 @@ struct MorningRequest {
 
 enum class MorningOutcome {
   kMade,              // report, picture, record and pages written
+  // The service failed, for now, or its address is wrong, and the forecast
+  // was made from the guidance the archive already held.
+  kMadeFromArchive,
+  kMadeFromArchiveAddressWrong,
   kPagesNotWritten,   // the forecast made; a page could not be written
   kProductsLater,     // a product the bulletin needs may come later
   kProductsMissing,   // a product the bulletin needs will not come

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "fetch/product_query.h"
@@ -215,6 +216,57 @@ TEST(FetchSessionTest, AStormOfBusyAnswersAndADayWithNothingIssued) {
     EXPECT_EQ(c.server->Requests().size(), c.requests);
     EXPECT_FALSE(std::filesystem::exists(dir.Path("archive")));
   }
+}
+
+// The day's products already in the archive, none final (written during
+// the day), and the service failing: the forecast is made from them, one
+// line names the failure and what was not refreshed; a wrong address still
+// ends with status 1 so that it is seen.
+TEST(FetchSessionTest, TodayFromTheArchiveWhenTheServiceFails) {
+  ProductServer good(std::vector<std::string>{});
+  ProductServer busy({"MAVBKX=503"});
+  const std::string root = good.Source().substr(0, good.Source().find("/cgi"));
+  const std::string busyHost = "127.0.0.1:" + std::to_string(busy.port);
+  const struct {
+    std::string source;
+    int status;
+    std::string line;
+  } cases[] = {
+      {"http://127.0.0.1:1/cgi-bin/afos/retrieve.py", 0,
+       "The product service at 127.0.0.1:1 failed (connection refused); "},
+      {busy.Source(), 0,
+       "The product service at " + busyHost + " failed (HTTP 503); "},
+      {root, 1,
+       "The product service at " + root.substr(7) + " failed (HTTP 422); "},
+  };
+  std::string ids;
+  for (const std::string& id : ProductIds())
+    ids += (ids.empty() ? "" : ", ") + id;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    TempDir dir;
+    ASSERT_EQ(RunWithArguments(dir, FetchArguments("fetch", good, dir)).status,
+              0);
+    // Written at noon of the day itself: kept, but asked for again.
+    const auto noon = std::chrono::file_clock::from_sys(
+        std::chrono::sys_seconds{std::chrono::sys_days{
+            std::chrono::year{2026} / 12 / 8}} +
+        std::chrono::seconds{12 * 3600});
+    for (const std::string& id : ProductIds())
+      std::filesystem::last_write_time(Archived(dir, id + ".txt"), noon);
+    std::vector<std::string> args = FetchArguments("today", good, dir);
+    args.back() = c.source;
+    args.insert(args.end(), {"--ratio", "0.6"});
+    const FinishedCommand run = RunWithArguments(dir, args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.err.rfind(c.line + "the forecast is made from the archive, without refreshing " + ids + ".\n", 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "The ratio given: 0.6\nThe report is " +
+                           Archived(dir, "orvanne_1200.out") +
+                           ", the picture " + Archived(dir, "orvanne_1200.svg") +
+                           ", the page " + dir.path + "/archive/index.html.\n");
+    EXPECT_TRUE(FileExists(Archived(dir, "orvanne_1200.json")));
+  }
+  EXPECT_LE(busy.Requests().size(), 9u);  // 3 a run at most
 }
 
 }  // namespace
