@@ -1,9 +1,9 @@
 #include "blend/bulletin_rows.h"
 
 #include <array>
-#include <fstream>
 
 #include "common/console.h"
+#include "common/scan_file.h"
 #include "common/token_reads.h"
 #include "products/guidance.h"
 
@@ -230,7 +230,7 @@ bool ReadTemperatureRows(StationRecords<ShortTempRecord>& primaryTemp,
                          StationRecords<ShortTempRecord>& secondaryTemp,
                          StationRecords<ExtendedTempRecord>& extendedTemp,
                          const std::string& bulletinName, std::string* err) {
-  std::ifstream in(bulletinName);
+  ScanFile in(bulletinName);
   return ReadTemperatureRows(primaryTemp, secondaryTemp, extendedTemp, in,
                              err) ||
          Unreadable(err);
@@ -301,7 +301,7 @@ bool ReadSkyRows(StationRecords<ShortSkyRecord>& primarySky,
                  StationRecords<ShortSkyRecord>& secondarySky,
                  StationRecords<ExtendedSkyRecord>& extendedSky,
                  const std::string& bulletinName, std::string* err) {
-  std::ifstream in(bulletinName);
+  ScanFile in(bulletinName);
   return ReadSkyRows(primarySky, secondarySky, extendedSky, in, err) ||
          Unreadable(err);
 }

@@ -1,8 +1,7 @@
 #include "blend/validate_bulletin.h"
 
-#include <fstream>
-
 #include "blend/station_records.h"
+#include "common/scan_file.h"
 #include "common/token_reads.h"
 #include "products/guidance.h"
 
@@ -53,12 +52,9 @@ bool HeadersInOrder(std::istream& in, BulletinHeaders* named) {
   for (int section = 2; section <= kSectionCount; ++section) {
     const std::string_view expected = SectionStation(section);
     const SectionGroup group = SectionGroupOf(section);
-    // Everything up to the station's next header word is its rows.
-    station.clear();
-    while (station != expected) {
-      ReadWord(in, station);
-      if (in.eof()) return false;
-    }
+    // Everything up to the station's next header word is its rows; a
+    // header word the file ends on has nothing after it.
+    if (!SkipToLabel(in, expected) || in.eof()) return false;
     ReadHeaderRest(in, header);
     if (!IsGroupGuidance(group, header.model, header.cycle) ||
         header.date != referenceDate)
@@ -84,6 +80,6 @@ bool ValidateBulletin(std::istream& bulletin, std::string* err,
 
 bool ValidateBulletin(const std::string& bulletinName, std::string* err,
                       BulletinHeaders* headers) {
-  std::ifstream in(bulletinName);
+  ScanFile in(bulletinName);
   return ValidateBulletin(in, err, headers);
 }

@@ -6,6 +6,8 @@
 #include <limits>
 #include <streambuf>
 
+#include "common/scan_file.h"
+
 namespace {
 
 using Traits = std::char_traits<char>;
@@ -154,6 +156,46 @@ bool TakeWordIsLabel(std::streambuf* buf, int& c, std::string_view label,
          (agreesOther && length == otherLabel.size());
 }
 
+bool IsBlankChar(char c) { return kBlank[static_cast<unsigned char>(c)]; }
+
+// SkipToLabel over a file's window of buffered characters: the words that
+// lie whole in the window are compared there; a word that runs on past it
+// is taken a character at a time, as the plain search takes it.
+bool ScanToLabel(std::istream& in, ScanFileBuffer* scan, std::string_view label,
+                 std::string_view otherLabel) {
+  for (;;) {
+    std::string_view window = scan->Window();
+    if (window.empty()) {
+      if (scan->sgetc() == kEnd) break;
+      continue;
+    }
+    std::size_t i = 0;
+    for (;;) {
+      while (i < window.size() && IsBlankChar(window[i])) ++i;
+      std::size_t end = i;
+      while (end < window.size() && !IsBlankChar(window[end])) ++end;
+      if (end == window.size()) break;
+      const std::string_view word = window.substr(i, end - i);
+      if (word == label || word == otherLabel) {
+        // The blank after the label stays unread.
+        scan->Take(end);
+        return true;
+      }
+      i = end;
+    }
+    scan->Take(i);
+    if (i < window.size()) {
+      int c = scan->sgetc();
+      if (TakeWordIsLabel(scan, c, label, otherLabel)) {
+        if (c == kEnd) in.setstate(std::ios::eofbit);
+        return true;
+      }
+    }
+  }
+  in.setstate(std::ios::eofbit | std::ios::failbit);
+  return false;
+}
+
 }  // namespace
 
 bool SkipToLabel(std::istream& in, std::string_view label) {
@@ -167,6 +209,8 @@ bool SkipToLabel(std::istream& in, std::string_view label,
     return false;
   }
   std::streambuf* buf = in.rdbuf();
+  if (auto* scan = dynamic_cast<ScanFileBuffer*>(buf))
+    return ScanToLabel(in, scan, label, otherLabel);
   int c = buf->sgetc();
   for (;;) {
     while (IsBlank(c)) c = buf->snextc();

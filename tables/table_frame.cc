@@ -1,13 +1,12 @@
 #include "tables/table_frame.h"
 
-#include <fstream>
-
 #include "common/console.h"
+#include "common/scan_file.h"
 #include "common/token_reads.h"
 
 bool ReadTableRows(const std::string& bulletinName, int rows,
                    const RowReader& readRow, std::string* err) {
-  std::ifstream bulletin(bulletinName);
+  ScanFile bulletin(bulletinName);
   if (!SkipToLabel(bulletin, "FHR")) {
     *err = "The bulletin has no \"FHR\" table.";
     return false;
