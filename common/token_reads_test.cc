@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/scan_file.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -282,6 +283,45 @@ TEST(SkipToLabelTest, WordsSplitAcrossBufferRefills) {
   EXPECT_EQ(NextWord(in), "7");
   EXPECT_TRUE(SkipToLabel(in, "FHR"));  // the last word of the file
   EXPECT_FALSE(SkipToLabel(in, "FHR"));
+}
+
+}  // namespace
+
+namespace {
+
+// The label search over a file read through ScanFile finds what it finds
+// over the same text in memory, and leaves the same rest unread: labels
+// and words that lie across the file buffer's boundaries, words that only
+// begin like a label, the label as the file's last word.
+TEST(SkipToLabelTest, AScannedFileFindsWhatTheTextFinds) {
+  const std::string filler(8190, 'x');
+  const struct {
+    std::string text;
+    std::string label, other;
+  } cases[] = {
+      {filler + " TMP 5", "TMP", "TMP"},      // across the boundary
+      {filler + "\nXTMPY TMP 7", "TMP", "TMP"},
+      {std::string(8189, ' ') + "N/X 3", "X/N", "N/X"},
+      {filler + " TMPTMP " + filler + " TMP 9", "TMP", "TMP"},
+      {"a\tb\r\nTMP", "TMP", "TMP"},          // the last word
+      {filler + " none here", "TMP", "TMP"},
+      {std::string(20000, 'y'), "TMP", "TMP"},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    const std::string path = dir.Path("scan.txt");
+    std::ofstream(path, std::ios::binary) << c.text;
+    ScanFile scanned(path);
+    std::istringstream plain(c.text);
+    const bool found = SkipToLabel(plain, c.label, c.other);
+    EXPECT_EQ(SkipToLabel(scanned, c.label, c.other), found)
+        << c.text.substr(0, 20);
+    EXPECT_EQ(scanned.eof(), plain.eof());
+    std::string scannedRest, plainRest;
+    ReadWord(scanned, scannedRest);
+    ReadWord(plain, plainRest);
+    EXPECT_EQ(scannedRest, plainRest);
+  }
 }
 
 }  // namespace
