@@ -1,38 +1,35 @@
 #include "app/page_command.h"
 
-#include <nlohmann/json.hpp>
-
 #include "common/console.h"
 #include "page/archive_records.h"
 #include "page/build_pages.h"
 #include "products/archive.h"
 #include "verify/verification.h"
-#include "verify/verification_json.h"
 
 namespace {
 
-// `verify --json`'s document for the days before the latest morning, or
-// null when there is no morning or too few days are verified.
-nlohmann::json VerificationDocument(const std::string& archive) {
+// The verification of the days before the latest morning; false when there
+// is no morning. Too few verified days still give what was observed, which
+// the pages show; their section on the guidance then says too few.
+bool VerifyBeforeLatest(const std::string& archive,
+                        Verification* verification) {
   const std::vector<IssueDate> days = RecordDays(archive);
-  Verification verification;
   std::string err;
-  if (days.empty() ||
-      !VerifyGuidance(archive, AddDays(days.back(), -1), kDefaultVerifiedDays,
-                      &verification, &err))
-    return nullptr;
-  return nlohmann::json::parse(VerificationJson(verification));
+  if (days.empty()) return false;
+  VerifyGuidance(archive, AddDays(days.back(), -1), kDefaultVerifiedDays,
+                 verification, &err);
+  return true;
 }
 
 }  // namespace
 
 bool RebuildPages(const std::string& archive, Console& console) {
-  const nlohmann::json verification = VerificationDocument(archive);
+  Verification verification;
+  const bool verified = VerifyBeforeLatest(archive, &verification);
   std::vector<std::string> warnings;
   std::string err;
-  const bool built = BuildPages(
-      archive, verification.is_null() ? nullptr : &verification, &warnings,
-      &err);
+  const bool built = BuildPages(archive, verified ? &verification : nullptr,
+                                &warnings, &err);
   for (const std::string& warning : warnings) PrintLine(console.err, warning);
   if (!built) PrintLine(console.err, err);
   return built;

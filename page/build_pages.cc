@@ -31,7 +31,7 @@ bool WritePage(const std::string& path, const std::string& text,
 
 }  // namespace
 
-bool BuildPages(const std::string& archive, const nlohmann::json* verification,
+bool BuildPages(const std::string& archive, const Verification* verification,
                 std::vector<std::string>* warnings, std::string* err) {
   const std::vector<ForecastRecord> records =
       ReadArchiveRecords(archive, warnings);

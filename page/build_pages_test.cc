@@ -75,16 +75,22 @@ TEST(BuildPagesTest, TheLatestWeekItsTrendAndTheMornings) {
 }
 
 TEST(BuildPagesTest, TheVerificationAndItsBacktest) {
-  const nlohmann::json verification = nlohmann::json::parse(R"({
-    "first": "11/01/2026", "last": "11/30/2026", "days": 30, "verified_days": 28,
-    "scores": [{"guidance": "GFS", "lead_day": 1, "element": "max", "count": 90, "bias": 2.0, "mae": 2.5}],
-    "ratio": 0.62,
-    "backtest": [
-      {"forecast": "blend", "lead_day": 1, "element": "max", "count": 90, "mae": 1.0},
-      {"forecast": "blend", "lead_day": 2, "element": "min", "count": 30, "mae": 5.0},
-      {"forecast": "GFS", "lead_day": 1, "element": "max", "count": 90, "mae": 2.5},
-      {"forecast": "NBM", "lead_day": 2, "element": "max", "count": 90, "mae": 3.0},
-      {"forecast": "NBM", "lead_day": 2, "element": "min", "count": "x", "mae": 9.0}]})");
+  Verification verification;
+  verification.first = {2026, 11, 1};
+  verification.last = {2026, 11, 30};
+  verification.days = 30;
+  verification.verifiedDays = 28;
+  verification.ratioHundredths = 62;
+  // 90 highs with errors summing to 180 and to 225 in absolute value.
+  verification.scores[kScoredGfs][1].maximum = {90, 180, 225};
+  auto backtest = [&](BacktestForecast forecast, int lead) -> GuidanceScores& {
+    return verification.backtest.scores[static_cast<int>(forecast)][lead];
+  };
+  // Absolute sums in ten-thousandths of a degree: MAEs 1.0, 5.0, 2.5, 3.0.
+  backtest(BacktestForecast::kBlend, 1).maximum = {90, 0, 90 * 10000};
+  backtest(BacktestForecast::kBlend, 2).minimum = {30, 0, 150 * 10000};
+  backtest(BacktestForecast::kGfs, 1).maximum = {90, 0, 225 * 10000};
+  backtest(BacktestForecast::kNbm, 2).maximum = {90, 0, 270 * 10000};
   PageArchive archive;
   std::vector<std::string> warnings;
   std::string err;
@@ -96,8 +102,7 @@ TEST(BuildPagesTest, TheVerificationAndItsBacktest) {
   EXPECT_TRUE(Holds(
       index,
       "<tr><th scope=\"row\">GFS day 1</th><td>90</td><td>+2.00</td><td>2.50</td><td></td><td></td><td></td></tr>"));
-  // (90 x 1.0 + 30 x 5.0) / 120 = 2.00; the NBM's entry without a count is
-  // passed over.
+  // (90 x 1.0 + 30 x 5.0) / 120 = 2.00.
   EXPECT_TRUE(Holds(
       index,
       "a mean absolute error of 2.00 \u00b0F on days 1 and 2, against 2.50 for the GFS alone and 3.00 for the NBM alone."));

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/console.h"
-#include "plot/svg_writer.h"
+#include "common/markup.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "page/html_parts.h"
 #include "products/archive.h"
 #include "page/verification_section.h"
-#include "plot/svg_writer.h"
+#include "common/markup.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ std::string TrendTable(const Trend& trend, UnitSystem units) {
 }
 
 std::string IndexHtml(const std::vector<ForecastRecord>& records,
-                      const nlohmann::json* verification) {
+                      const Verification* verification) {
   std::string page = PageStart("Orvanne Forecast");
   if (records.empty()) {
     page +=

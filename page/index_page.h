@@ -1,12 +1,12 @@
 #ifndef ORVANNE_PAGE_INDEX_PAGE_H_
 #define ORVANNE_PAGE_INDEX_PAGE_H_
 
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "page/forecast_record.h"
 #include "page/trend.h"
+#include "verify/verification.h"
 
 // The archive's page, ARCHIVE/index.html: the latest forecast (its
 // picture by relative link, its table, its ratio), the trend, the
@@ -14,7 +14,7 @@
 // first, linked to its page. `records` are oldest first; with none the
 // page says that no forecast is recorded yet.
 std::string IndexHtml(const std::vector<ForecastRecord>& records,
-                      const nlohmann::json* verification);
+                      const Verification* verification);
 
 // The trend as a table: a row for each coming day, a column for each
 // morning, each cell "high / low" in whole degrees, blank where the

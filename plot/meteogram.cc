@@ -22,11 +22,12 @@ std::string UnitsText(UnitSystem units) {
 }
 
 std::string TitleText(const PlotFacts& facts) {
-  if (facts.biasRemoved) {
-    return Fill("Orvanne, 1200 Model, issued {} 1200 UTC, bias removed",
-                {facts.issueDate});
-  }
-  return Fill("Orvanne, 1200 Model, issued {} 1200 UTC", {facts.issueDate});
+  std::string title =
+      facts.issued ? Fill("Orvanne, 1200 Model, issued {} 1200 UTC",
+                          {FormatIssueDate(*facts.issued)})
+                   : "Orvanne, 1200 Model, 1200 UTC, issue date unknown";
+  if (facts.biasRemoved) title += ", bias removed";
+  return title;
 }
 
 std::string WeightsText(const PlotFacts& facts) {
@@ -74,7 +75,7 @@ std::string DocumentStart(const std::string& title, const std::string& desc) {
 }  // namespace
 
 std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
-  const auto days = DayLabels(facts.issueDate);
+  const auto days = DayLabels(facts.issued);
   const std::string title = TitleText(facts);
   std::string svg = DocumentStart(title + "; " + WeightsText(facts),
                                   Description(forecast, facts, days));
@@ -84,9 +85,6 @@ std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
   svg += PrecipitationPanel(forecast);
   svg += SkyPanel(forecast);
   svg += WindPanel(forecast, facts.units);
-  IssueDate issued;
-  svg += TimeAxis(days, ParseIssueDate(facts.issueDate, &issued)
-                            ? std::optional<IssueDate>(issued)
-                            : std::nullopt);
+  svg += TimeAxis(days, facts.issued);
   return svg + EndTag("svg");
 }

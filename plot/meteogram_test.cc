@@ -14,7 +14,7 @@ int Count(const std::string& text, const std::string& part) {
   return count;
 }
 
-// A cold week with one chance a day, a date word that names no date, and
+// A cold week with one chance a day, no issue date known, and
 // the units as read.
 TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
   CityForecast forecast;
@@ -28,13 +28,13 @@ TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
     forecast.sky[k].cloud = 1.5;  // beyond overcast, drawn at its edge
     if (k < kShortSkyHours) forecast.sky[k].direction = 27;
   }
-  const PlotFacts facts{"today", "ETA<", "AVN",
+  const PlotFacts facts{std::nullopt, "ETA<", "AVN",
                         1.5,     -0.5,   UnitSystem::kAsTyped};
   const std::string svg = MeteogramSvg(forecast, facts);
   EXPECT_EQ(svg, MeteogramSvg(forecast, facts));
   EXPECT_NE(svg.find("viewBox=\"0 0 960 830\""), std::string::npos);
   EXPECT_NE(
-      svg.find("<title>Orvanne, 1200 Model, issued today 1200 UTC; Weights "
+      svg.find("<title>Orvanne, 1200 Model, 1200 UTC, issue date unknown; Weights "
                "ETA&lt; 1.5, AVN -0.5; units as read</title>"),
       std::string::npos);
   EXPECT_EQ(Count(svg, "<desc>"), 1);
@@ -50,14 +50,14 @@ TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
   // Seven bars of 0 %, none where the day's first chance is blank.
   EXPECT_EQ(Count(svg, ">0%</text>"), 7);
   EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
-  // A date word that names no date gives no local time.
+  // No issue date gives no local time.
   EXPECT_EQ(Count(svg, ">CST<") + Count(svg, ">CDT<"), 0);
 }
 
 // The week of 10/29/2026 crosses the change back to CST (11/01, 07 UTC):
 // 00 UTC is 19 CDT until 11/01, then 18 CST.
 TEST(MeteogramTest, TheTitleAndTheLocalTime) {
-  PlotFacts facts{"10/29/2026", "NBM", "GFS", 0.6, 0.4, UnitSystem::kStandard};
+  PlotFacts facts{IssueDate{2026, 10, 29}, "NBM", "GFS", 0.6, 0.4, UnitSystem::kStandard};
   facts.biasRemoved = true;
   const std::string svg = MeteogramSvg(CityForecast{}, facts);
   EXPECT_NE(svg.find(">Orvanne, 1200 Model, issued 10/29/2026 1200 UTC, bias "

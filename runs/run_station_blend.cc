@@ -132,7 +132,11 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   PrintDayTable(console.out, forecast, request.units);
   if (!WriteForecastReport(console, bulletinName, forecast, request.units))
     return false;
-  const PlotFacts facts{headers.issueDate,     headers.primaryModel,
+  IssueDate issued;
+  const PlotFacts facts{ParseIssueDate(headers.issueDate, &issued)
+                            ? std::optional<IssueDate>(issued)
+                            : std::nullopt,
+                        headers.primaryModel,
                         headers.secondaryModel, inputs.primaryRatio,
                         inputs.secondaryRatio, request.units,
                         !choice.removed.empty()};

@@ -1,6 +1,6 @@
 // Makes a small archive of mornings for the page's browser check (and its
 // cost on a year of them), then builds its pages:
-//   orvanne_page_archive ARCHIVE MORNINGS [VERIFY.json]
+//   orvanne_page_archive ARCHIVE MORNINGS
 // Each morning, the last one 12/08/2026, is the sample bulletin's forecast
 // (ratio 0.6, Standard units) made a degree colder each morning, with its
 // bulletin, report, picture and record in its day folder. Prints the
@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <nlohmann/json.hpp>
 
 #include "blend/blend_report.h"
 #include "blend/bulletin_rows.h"
@@ -29,7 +28,7 @@ bool WriteMorning(const std::string& archive, const std::string& bulletin,
                              std::filesystem::copy_options::overwrite_existing);
   std::ofstream report(folder + "/orvanne_1200.out");
   WriteBlendReport(report, record.forecast, record.units);
-  PlotFacts facts{FormatIssueDate(record.issued), headers.primaryModel,
+  PlotFacts facts{record.issued,         headers.primaryModel,
                   headers.secondaryModel,         record.primaryRatio,
                   record.secondaryRatio,          record.units};
   std::ofstream(folder + "/orvanne_1200.svg")
@@ -77,20 +76,16 @@ bool MakeArchive(const std::string& archive, int mornings) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr << "usage: orvanne_page_archive ARCHIVE MORNINGS [VERIFY.json]\n";
+    std::cerr << "usage: orvanne_page_archive ARCHIVE MORNINGS\n";
     return 2;
   }
   const std::string archive = argv[1];
   if (!MakeArchive(archive, std::stoi(argv[2]))) return 1;
-  nlohmann::json verification;
-  if (argc > 3)
-    verification =
-        nlohmann::json::parse(std::ifstream(argv[3]), nullptr, false);
   std::vector<std::string> warnings;
   std::string err;
   const auto start = std::chrono::steady_clock::now();
   const bool built =
-      BuildPages(archive, argc > 3 ? &verification : nullptr, &warnings, &err);
+      BuildPages(archive, nullptr, &warnings, &err);
   const std::chrono::duration<double> took =
       std::chrono::steady_clock::now() - start;
   for (const std::string& warning : warnings) std::cerr << warning << "\n";
