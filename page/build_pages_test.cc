@@ -49,7 +49,16 @@ TEST(BuildPagesTest, TheLatestWeekItsTrendAndTheMornings) {
   const std::string index = ReadFile(archive.dir.Path("index.html"));
   EXPECT_TRUE(Holds(
       index,
-      "<tr><th scope=\"row\">Wed 12/09/2026</th><td>10</td><td>-1</td><td>16</td><td>11</td><td>5% / 10%</td></tr>"));
+      "<tr><th scope=\"row\">Wed 12/09/2026</th><td>10</td><td>-1</td><td>11</td><td>16</td><td>5%</td><td>10%</td></tr>"));
+  // The dew points at 12 and 00 UTC, the chances' periods, in CST.
+  EXPECT_TRUE(Holds(
+      index,
+      "<th scope=\"col\">Dew point 06 CST \u00b0F</th><th scope=\"col\">Dew point 18 CST \u00b0F</th><th scope=\"col\">Chance of precipitation, night 18\u201306 CST</th><th scope=\"col\">Chance of precipitation, day 06\u201318 CST</th>"));
+  // Day 3, 12/11: 33 - 21.5 and 23 - 21.5 round away from zero.
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">Fri 12/11/2026</th><td>12</td><td>2</td><td>13</td><td>18</td><td colspan=\"2\">30% (24 hours, 18\u201318 CST)</td></tr>"));
+  EXPECT_FALSE(Holds(index, "igh dew point") || Holds(index, "ow dew point"));
   EXPECT_TRUE(Holds(
       index,
       "<tr><th scope=\"row\">Thu 12/10/2026</th><td>34 / 24</td><td>32 / 22</td><td>11 / 1</td></tr>"));

@@ -30,8 +30,11 @@ std::string PageEnd();
 // The picture of the record, by its relative address `src`.
 std::string Picture(const ForecastRecord& record, std::string_view src);
 
-// The seven days as a table: weekday and date, high, low, the dew points,
-// the chances in whole percent (days 1 and 2: each 12-hour period).
+// The seven days as a table: weekday and date, high, low, the dew points
+// named by their hours (DewPointName), the chances in whole percent: days 1
+// and 2 the night's and the day's 12 hours (00 to 12 and 12 to 00 UTC, named
+// by their local hours), days 3 to 7 one for the 24 hours to 00 UTC after
+// the day, across both columns, its hours in its cell.
 std::string DayTable(const ForecastRecord& record);
 
 // The ratio and where it came from, the units, and the biases removed.

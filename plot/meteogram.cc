@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "blend/day_hours.h"
 #include "common/console.h"
 #include "plot/axes.h"
 #include "plot/day_labels.h"
@@ -52,8 +53,9 @@ std::string Description(const CityForecast& forecast, const PlotFacts& facts,
         separator + days[day - 1] + " " + DegreeLabel(row.lowTemp, facts.units);
   }
   return Fill(
-      "Meteogram of the seven-day forecast for Orvanne: daily high and low temperature and dew point, chance of precipitation by 12-hour period, sky cover and wind by forecast hour. Highs: {}. Lows: {}.",
-      {highs, lows});
+      "Meteogram of the seven-day forecast for Orvanne: daily high and low temperature, the dew point at two hours of each day ({} and {}), chance of precipitation by 12-hour period, sky cover and wind by forecast hour. Highs: {}. Lows: {}.",
+      {DewPointName(facts.issued, false), DewPointName(facts.issued, true),
+       highs, lows});
 }
 
 std::string DocumentStart(const std::string& title, const std::string& desc) {
@@ -81,10 +83,10 @@ std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
                                   Description(forecast, facts, days));
   svg += Text({kPlotLeft, 32}, title, {.size = 20, .bold = true});
   svg += Text({kPlotLeft, 56}, WeightsText(facts), {.size = 14});
-  svg += TemperaturePanel(forecast, facts.units);
-  svg += PrecipitationPanel(forecast);
-  svg += SkyPanel(forecast);
-  svg += WindPanel(forecast, facts.units);
+  svg += TemperaturePanel(forecast, facts.units, facts.issued);
+  svg += PrecipitationPanel(forecast, facts.issued);
+  svg += SkyPanel(forecast, facts.issued);
+  svg += WindPanel(forecast, facts.units, facts.issued);
   svg += TimeAxis(days, facts.issued);
   return svg + EndTag("svg");
 }

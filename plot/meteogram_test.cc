@@ -70,4 +70,30 @@ TEST(MeteogramTest, TheTitleAndTheLocalTime) {
   EXPECT_EQ(Count(svg, ">06</text>"), 6);
 }
 
+// Issued 12/08/2026 (CST): day d begins at local midnight, forecast hour
+// 24 d - 6, x = 70 + hour / 192 x 850; its name stands in its middle.
+TEST(MeteogramTest, DaysAtLocalMidnightAndTheDewPointsByTheirHours) {
+  const PlotFacts facts{IssueDate{2026, 12, 8}, "NBM", "GFS", 0.6, 0.4};
+  const std::string svg = MeteogramSvg(CityForecast{}, facts);
+  // Eight day lines in each of the four panels: hours 18 to 186.
+  EXPECT_EQ(Count(svg, "stroke=\"#9e9e9e\""), 32);
+  EXPECT_EQ(Count(svg, "<line x1=\"149.7\" y1=\"110.0\" x2=\"149.7\""), 1);
+  EXPECT_EQ(Count(svg, "<line x1=\"893.4\" y1=\"110.0\" x2=\"893.4\""), 1);
+  // Wed 12/09 from hour 18 to 42: its middle, hour 30, at x 202.8.
+  EXPECT_NE(svg.find("<text x=\"202.8\" y=\"821.0\" font-size=\"13\" "
+                     "fill=\"#212121\" text-anchor=\"middle\" "
+                     "font-weight=\"bold\">Wed 12/09</text>"),
+            std::string::npos);
+  EXPECT_EQ(Count(svg, ">Dew point 06 CST</text>"), 1);
+  EXPECT_EQ(Count(svg, ">Dew point 18 CST</text>"), 1);
+  EXPECT_EQ(Count(svg, "igh dew point") + Count(svg, "ow dew point"), 0);
+  // Across the change of 11/01: day 3 begins at hour 72 - 12 + 5 = 65
+  // (x 357.8), day 4 at 90 (x 468.4).
+  const PlotFacts autumn{IssueDate{2026, 10, 29}, "NBM", "GFS", 0.6, 0.4};
+  const std::string crossing = MeteogramSvg(CityForecast{}, autumn);
+  EXPECT_EQ(Count(crossing, "<line x1=\"357.8\" y1=\"110.0\""), 1);
+  EXPECT_EQ(Count(crossing, "<line x1=\"468.4\" y1=\"110.0\""), 1);
+  EXPECT_EQ(Count(crossing, ">Dew point 07 CDT/06 CST</text>"), 1);
+}
+
 }  // namespace
