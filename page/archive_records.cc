@@ -11,6 +11,16 @@ std::string RecordPath(const std::string& archive, const IssueDate& day) {
   return TodayFile(archive, day, TodayFileKind::kRecord);
 }
 
+MorningFiles FilesOf(const std::string& archive, const IssueDate& day) {
+  std::error_code error;
+  auto there = [&](TodayFileKind kind) {
+    return std::filesystem::is_regular_file(TodayFile(archive, day, kind),
+                                            error);
+  };
+  return {there(TodayFileKind::kBulletin), there(TodayFileKind::kReport),
+          there(TodayFileKind::kPicture)};
+}
+
 std::vector<IssueDate> RecordDays(const std::string& archive) {
   std::vector<IssueDate> days;
   std::error_code error;

@@ -35,11 +35,14 @@ bool BuildPages(const std::string& archive, const Verification* verification,
                 std::vector<std::string>* warnings, std::string* err) {
   const std::vector<ForecastRecord> records =
       ReadArchiveRecords(archive, warnings);
+  MorningFiles files;
   for (const ForecastRecord& record : records) {
+    files = FilesOf(archive, record.issued);
     if (!WritePage(DayFolder(archive, record.issued) + "/index.html",
-                   DayPageHtml(record), err))
+                   DayPageHtml(record, files), err))
       return false;
   }
-  return WritePage(archive + "/index.html", IndexHtml(records, verification),
-                   err);
+  // `files` holds the latest's after the loop.
+  return WritePage(archive + "/index.html",
+                   IndexHtml(records, files, verification), err);
 }

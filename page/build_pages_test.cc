@@ -6,6 +6,7 @@
 
 #include "page/archive_records.h"
 #include "page/test_records.h"
+#include "products/archive.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -15,8 +16,9 @@ bool Holds(const std::string& text, const std::string& part) {
 }
 
 // Three mornings, 12/06 to 12/08/2026, shifted by 0, -1 and -21.5 degrees
-// (the latest's halves round away from zero), a damaged record on 12/05 and
-// one in another day's folder.
+// (the latest's halves round away from zero), the last two with their
+// bulletin, report and picture, the first with its record alone; one of
+// 11/28; a damaged record on 12/05 and one in another day's folder.
 struct PageArchive {
   PageArchive() {
     const double shifts[] = {0, -1, -21.5};
@@ -26,11 +28,18 @@ struct PageArchive {
       std::string err;
       EXPECT_TRUE(WriteRecordFile(RecordPath(dir.path, day),
                                   TestRecord(day, shifts[i]), &err));
+      if (i == 0) continue;
+      for (TodayFileKind kind : {TodayFileKind::kBulletin,
+                                 TodayFileKind::kReport, TodayFileKind::kPicture})
+        WriteFile(TodayFile(dir.path, day, kind), "x");
     }
+    std::filesystem::create_directories(dir.Path("2026-11-28"));
+    std::string err;
+    EXPECT_TRUE(WriteRecordFile(RecordPath(dir.path, {2026, 11, 28}),
+                                TestRecord({2026, 11, 28}), &err));
     std::filesystem::create_directories(dir.Path("2026-12-05"));
     WriteFile(RecordPath(dir.path, {2026, 12, 5}), "{\"issue_date\": ");
     std::filesystem::create_directories(dir.Path("2026-11-30"));
-    std::string err;
     EXPECT_TRUE(WriteRecordFile(RecordPath(dir.path, {2026, 11, 30}),
                                 TestRecord({2026, 11, 29}), &err));
   }
@@ -71,6 +80,10 @@ TEST(BuildPagesTest, TheLatestWeekItsTrendAndTheMornings) {
   EXPECT_LT(index.find("2026-12-07/index.html"),
             index.find("2026-12-06/index.html"));
   EXPECT_FALSE(Holds(index, "2026-12-05/"));
+  // The mornings by month, newest first.
+  EXPECT_LT(index.find("<h3>December 2026</h3>\n<ul class=\"days\">\n<li><a href=\"2026-12-08/index.html\">"),
+            index.find("<h3>November 2026</h3>\n<ul class=\"days\">\n<li><a href=\"2026-11-28/index.html\">"));
+  EXPECT_NE(index.find("<h3>November 2026</h3>"), std::string::npos);
   EXPECT_TRUE(Holds(index, "Too few days are verified yet"));
   EXPECT_FALSE(Holds(index, "http") || Holds(index, "<script"));
   const std::string day = ReadFile(archive.dir.Path("2026-12-07/index.html"));
@@ -78,6 +91,13 @@ TEST(BuildPagesTest, TheLatestWeekItsTrendAndTheMornings) {
        {"orvanne_1200.svg", "orvanne_1200.out", "orvanne_1200.txt",
         "orvanne_1200.json", "../index.html"})
     EXPECT_TRUE(Holds(day, "=\"" + std::string(link) + "\"")) << link;
+  // A morning without its picture, report or bulletin links none of them.
+  const std::string bare = ReadFile(archive.dir.Path("2026-12-06/index.html"));
+  EXPECT_TRUE(Holds(bare, "<p>No picture was drawn this morning.</p>"));
+  for (const char* link :
+       {"orvanne_1200.svg", "orvanne_1200.out", "orvanne_1200.txt"})
+    EXPECT_FALSE(Holds(bare, link)) << link;
+  EXPECT_TRUE(Holds(bare, "=\"orvanne_1200.json\""));
   warnings.clear();
   ASSERT_TRUE(BuildPages(archive.dir.path, nullptr, &warnings, &err));
   EXPECT_EQ(ReadFile(archive.dir.Path("index.html")), index);

@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "page/archive_records.h"
 #include "page/forecast_record.h"
 
-// A morning's page, ARCHIVE/YYYY-MM-DD/index.html: the picture beside it,
-// the seven days' table, the ratio, links to the morning's report,
-// bulletin and record, and back to the index. Only the record is read.
-std::string DayPageHtml(const ForecastRecord& record);
+// A morning's page, ARCHIVE/YYYY-MM-DD/index.html: the picture beside it
+// (or a line saying none was drawn), the seven days' table, the ratio,
+// links to those of the morning's report, bulletin and record that `files`
+// finds, and back to the index. Only the record is read.
+std::string DayPageHtml(const ForecastRecord& record, const MorningFiles& files);
 
 #endif  // ORVANNE_PAGE_DAY_PAGE_H_

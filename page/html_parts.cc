@@ -13,8 +13,11 @@ constexpr std::string_view kStyle =
     "body{font-family:sans-serif;color:#212121;background:#fff;margin:0 auto;"
     "max-width:1120px;padding:0 1em;line-height:1.4}"
     "main{display:grid;grid-template-columns:minmax(0,1fr) minmax(0,1fr);"
-    "gap:0 2em}section{min-width:0;overflow-x:auto}.wide{grid-column:1/-1}"
-    "img{max-width:100%;height:auto;display:block}"
+    "gap:0 2em}section{min-width:0}.wide{grid-column:1/-1}"
+    ".scroll{overflow-x:auto;max-width:100%}"
+    "img,svg{max-width:100%;height:auto;display:block}"
+    "ul.days{display:flex;flex-wrap:wrap;gap:.2em 1em;list-style:none;"
+    "padding:0;margin:.2em 0 .6em}h3{font-size:1em;margin:.6em 0 0}"
     "table{border-collapse:collapse;margin:.5em 0}"
     "caption{text-align:left;font-weight:bold;padding:.25em 0}"
     "th,td{border:1px solid #bdbdbd;padding:.2em .5em;text-align:right}"
@@ -118,6 +121,14 @@ std::string Picture(const ForecastRecord& record, std::string_view src) {
          "\" width=\"960\" height=\"830\">\n";
 }
 
+std::string NoPicture() {
+  return "<p>No picture was drawn this morning.</p>\n";
+}
+
+std::string Scrolling(const std::string& table) {
+  return "<div class=\"scroll\">\n" + table + "</div>\n";
+}
+
 std::string DayTable(const ForecastRecord& record) {
   const std::string unit = " " + DegreeSign(record.units);
   auto heading = [](const std::string& text) {
@@ -148,7 +159,7 @@ std::string DayTable(const ForecastRecord& record) {
              Cell(Whole(row.lowDpt)) + Cell(Whole(row.highDpt)) + chances +
              "</tr>\n";
   }
-  return table + "</tbody>\n</table>\n";
+  return Scrolling(table + "</tbody>\n</table>\n");
 }
 
 std::string RatioParagraph(const ForecastRecord& record) {

@@ -4,6 +4,7 @@
 
 #include "common/console.h"
 #include "common/markup.h"
+#include "page/html_parts.h"
 #include "products/guidance.h"
 
 namespace {
@@ -47,7 +48,7 @@ std::string ScoresTable(const Verification& verification) {
       table += Row(FactsOf(kScoredGuidance[g].guidance).word, k,
                    verification.Scores(static_cast<int>(g), k), true, 1);
   }
-  return table + "</tbody>\n</table>\n";
+  return Scrolling(table + "</tbody>\n</table>\n");
 }
 
 // One backtest forecast's errors over lead days 1 and 2, both elements.
@@ -85,9 +86,9 @@ std::string BacktestTable(const Backtest& backtest) {
                   kBacktestScale);
   }
   if (rows.empty()) return "";
-  return TableStart("Backtest: following the ratio each morning, \u00b0F",
-                    false) +
-         rows + "</tbody>\n</table>\n";
+  return Scrolling(
+      TableStart("Backtest: following the ratio each morning, \u00b0F", false) +
+      rows + "</tbody>\n</table>\n");
 }
 
 }  // namespace
