@@ -35,11 +35,14 @@ bool BuildPages(const std::string& archive, const Verification* verification,
                 std::vector<std::string>* warnings, std::string* err) {
   const std::vector<ForecastRecord> records =
       ReadArchiveRecords(archive, warnings);
+  const std::vector<CityObservedDay> none;
+  const std::vector<CityObservedDay>& observed =
+      verification ? verification->cityObserved : none;
   MorningFiles files;
   for (const ForecastRecord& record : records) {
     files = FilesOf(archive, record.issued);
     if (!WritePage(DayFolder(archive, record.issued) + "/index.html",
-                   DayPageHtml(record, files), err))
+                   DayPageHtml(record, files, observed), err))
       return false;
   }
   // `files` holds the latest's after the loop.

@@ -2,6 +2,7 @@
 
 #include "common/console.h"
 #include "common/markup.h"
+#include "page/forecast_check_section.h"
 #include "page/html_parts.h"
 #include "products/archive.h"
 
@@ -13,7 +14,8 @@ std::string FileLink(TodayFileKind kind, const char* text) {
 
 }  // namespace
 
-std::string DayPageHtml(const ForecastRecord& record, const MorningFiles& files) {
+std::string DayPageHtml(const ForecastRecord& record, const MorningFiles& files,
+                        const std::vector<CityObservedDay>& observed) {
   const std::string date = FormatIssueDate(record.issued);
   std::string page =
       PageStart(Fill("Orvanne Forecast, issued {} 1200 UTC", {date}));
@@ -23,6 +25,7 @@ std::string DayPageHtml(const ForecastRecord& record, const MorningFiles& files)
                : NoPicture()) +
           "</section>\n<section class=\"wide\">\n" + DayTable(record) +
           RatioParagraph(record) +
+          ObservedDaysTable(ObservedDaysOf(record, observed), record.issued) +
           "</section>\n<section>\n<h2>Files of the morning</h2>\n<ul>\n";
   if (files.report) page += FileLink(TodayFileKind::kReport, "The report");
   if (files.bulletin) page += FileLink(TodayFileKind::kBulletin, "The bulletin");

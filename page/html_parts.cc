@@ -18,6 +18,7 @@ constexpr std::string_view kStyle =
     "img,svg{max-width:100%;height:auto;display:block}"
     "ul.days{display:flex;flex-wrap:wrap;gap:.2em 1em;list-style:none;"
     "padding:0;margin:.2em 0 .6em}h3{font-size:1em;margin:.6em 0 0}"
+    ".charts{display:flex;flex-wrap:wrap;gap:1em}.charts svg{flex:0 1 520px}"
     "table{border-collapse:collapse;margin:.5em 0}"
     "caption{text-align:left;font-weight:bold;padding:.25em 0}"
     "th,td{border:1px solid #bdbdbd;padding:.2em .5em;text-align:right}"
@@ -174,7 +175,9 @@ std::string RatioParagraph(const ForecastRecord& record) {
                    {bias.guidance, std::to_string(bias.leadDay), bias.element,
                     SignedFixed(bias.bias)});
   }
-  if (!biases.empty())
-    text += " " + Fill("Bias removed from the highs and lows: {}.", {biases});
+  text += " ";
+  text += biases.empty()
+              ? "No bias was removed."
+              : Fill("Bias removed from the highs and lows: {}.", {biases});
   return "<p>" + EscapeXml(text) + "</p>\n";
 }

@@ -45,7 +45,8 @@ std::string Scrolling(const std::string& table);
 // the day, across both columns, its hours in its cell.
 std::string DayTable(const ForecastRecord& record);
 
-// The ratio and where it came from, the units, and the biases removed.
+// The ratio and where it came from, the units, and the biases removed (or
+// that none was).
 std::string RatioParagraph(const ForecastRecord& record);
 
 #endif  // ORVANNE_PAGE_HTML_PARTS_H_

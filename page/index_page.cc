@@ -1,6 +1,7 @@
 #include "page/index_page.h"
 
 #include "common/console.h"
+#include "page/forecast_check_section.h"
 #include "page/html_parts.h"
 #include "products/archive.h"
 #include "page/verification_section.h"
@@ -94,6 +95,11 @@ std::string IndexHtml(const std::vector<ForecastRecord>& records,
     page += LatestSection(latest, latestFiles);
     page += "<section class=\"wide\">\n<h2>The trend</h2>\n" +
             TrendTable(ArrangeTrend(records), latest.units) + "</section>\n";
+    page += ForecastCheckSection(LastObservedDays(
+        records,
+        verification ? verification->cityObserved
+                     : std::vector<CityObservedDay>{},
+        latest.issued));
   }
   page += VerificationSection(verification);
   if (!records.empty()) page += ArchiveList(records);

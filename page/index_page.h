@@ -11,7 +11,8 @@
 
 // The archive's page, ARCHIVE/index.html: the latest forecast (its
 // picture by relative link when `latestFiles` finds it, its table, its
-// ratio), the trend, the verification (VerificationSection) and every
+// ratio), the trend, how the forecasts did (ForecastCheckSection of the
+// verification's observed days), the verification (VerificationSection) and every
 // archived morning, newest first, grouped by month, linked to its page.
 // `records` are oldest first; with none the page says that no forecast is
 // recorded yet.

@@ -1,9 +1,13 @@
 #include "page/verification_section.h"
 
+#include <array>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "common/console.h"
 #include "common/markup.h"
+#include "page/charts.h"
 #include "page/html_parts.h"
 #include "products/guidance.h"
 
@@ -91,6 +95,33 @@ std::string BacktestTable(const Backtest& backtest) {
       rows + "</tbody>\n</table>\n");
 }
 
+// The city's own forecast's MAE by lead day, from the verification's
+// scores of the issued forecasts; none while the verification does not
+// carry them, and the chart then shows the guidance alone.
+std::array<std::optional<double>, kForecastDays + 1> CityMaeByLeadDay(
+    const Verification&) {
+  return {};
+}
+
+// The guidance's MAE by lead day, both elements, and the city's when known.
+std::string MaeByLeadDayChart(const Verification& verification) {
+  std::vector<MaeLine> lines;
+  MaeLine city{"City forecast", CityMaeByLeadDay(verification)};
+  bool cityKnown = false;
+  for (const auto& mae : city.mae) cityKnown = cityKnown || mae.has_value();
+  if (cityKnown) lines.push_back(city);
+  for (std::size_t g = 0; g < kScoredGuidance.size(); ++g) {
+    MaeLine line{std::string(FactsOf(kScoredGuidance[g].guidance).word), {}};
+    for (int k = 1; k <= kScoredGuidance[g].lastLeadDay; ++k) {
+      const ErrorSums all = verification.Scores(static_cast<int>(g), k).All();
+      if (all.count > 0)
+        line.mae[k] = static_cast<double>(MaeHundredths(all)) / 100;
+    }
+    lines.push_back(line);
+  }
+  return "<div class=\"charts\">\n" + MaeChart(lines) + "</div>\n";
+}
+
 }  // namespace
 
 std::string VerificationSection(const Verification* verification) {
@@ -110,6 +141,7 @@ std::string VerificationSection(const Verification* verification) {
            FormatHundredths(verification->ratioHundredths)})) +
       "</p>\n";
   section += ScoresTable(*verification);
+  section += MaeByLeadDayChart(*verification);
   section += BacktestLine(verification->backtest);
   section += BacktestTable(verification->backtest);
   return section + "</section>\n";
