@@ -1,5 +1,7 @@
 #include "page/forecast_check_section.h"
 
+#include <cmath>
+
 #include "common/console.h"
 #include "common/markup.h"
 #include "page/charts.h"
@@ -27,8 +29,11 @@ std::string ObservedCell(const IssueDate& day, Element element,
 
 // "+2", "-1", "0": forecast less observed, rounded once.
 std::string ErrorText(double forecast, double observed) {
-  std::string text = Whole(forecast - observed);
-  if (text != "0" && text[0] != '-') text.insert(0, "+");
+  const long error = std::lround(forecast - observed);
+  // Appended, not prefixed: a sign put in front of a string trips a false
+  // overlap warning of some compilers.
+  std::string text = error > 0 ? "+" : "";
+  text += std::to_string(error);
   return text;
 }
 

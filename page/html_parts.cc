@@ -131,7 +131,9 @@ std::string Scrolling(const std::string& table) {
 }
 
 std::string DayTable(const ForecastRecord& record) {
-  const std::string unit = " " + DegreeSign(record.units);
+  // Appended, not prefixed (see SignedFixed).
+  std::string unit = " ";
+  unit += DegreeSign(record.units);
   auto heading = [](const std::string& text) {
     return "<th scope=\"col\">" + EscapeXml(text) + "</th>";
   };

@@ -75,9 +75,11 @@ std::string BacktestLine(const Backtest& backtest) {
        FormatMae(nbm, kBacktestScale)});
   const ErrorSums removed =
       DaysOneAndTwo(backtest, BacktestForecast::kBlendBiasRemoved);
-  if (removed.count > 0)
-    line += " " + Fill("Removing the bias as well would have given {}.",
-                       {FormatMae(removed, kBacktestScale)});
+  if (removed.count > 0) {
+    line += " ";
+    line += Fill("Removing the bias as well would have given {}.",
+                 {FormatMae(removed, kBacktestScale)});
+  }
   return "<p>" + EscapeXml(line) + "</p>\n";
 }
 
