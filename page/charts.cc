@@ -100,7 +100,7 @@ std::string ChartStart(std::string_view title, const Axis& axis,
               {"viewBox", "0 0 " + Fixed(kWidth, 0) + " " + Fixed(kHeight, 0)},
               {"width", Fixed(kWidth, 0)},
               {"height", Fixed(kHeight, 0)},
-              {"font-family", "sans-serif"},
+              {"style", "font-family:sans-serif"},
               {"role", "img"},
               {"aria-label", std::string(title)}});
   svg += TextElement("title", {}, title);
