@@ -127,7 +127,8 @@ std::string MaeByLeadDayChart(const Verification& verification) {
 }  // namespace
 
 std::string VerificationSection(const Verification* verification) {
-  std::string section = "<section>\n<h2>How good the guidance was</h2>\n";
+  std::string section =
+      "<section class=\"wide\">\n<h2>How good the guidance was</h2>\n";
   if (!verification || verification->verifiedDays < kLeastVerifiedDays) {
     return section +
            "<p>Too few days are verified yet to score the guidance.</p>\n</section>\n";
