@@ -5,6 +5,7 @@
 
 #include "common/console.h"
 #include "common/markup.h"
+#include "common/svg_shapes.h"
 
 namespace {
 
@@ -35,60 +36,9 @@ Axis AxisOf(double low, double high) {
   return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
-std::string Number(double value) { return Fixed(value, 1); }
-
-std::string Line(double x1, double y1, double x2, double y2,
-                 std::string_view colour, double width,
-                 std::string_view dash = "") {
-  Attributes attributes{{"x1", Number(x1)}, {"y1", Number(y1)},
-                        {"x2", Number(x2)}, {"y2", Number(y2)},
-                        {"stroke", std::string(colour)},
-                        {"stroke-width", Number(width)}};
-  if (!dash.empty()) attributes.push_back({"stroke-dasharray", std::string(dash)});
-  return EmptyElement("line", attributes);
-}
-
 std::string Label(double x, double y, std::string_view text,
                   std::string_view anchor = "middle") {
-  return TextElement("text",
-                     {{"x", Number(x)},
-                      {"y", Number(y)},
-                      {"font-size", "11"},
-                      {"fill", "#212121"},
-                      {"text-anchor", std::string(anchor)}},
-                     text);
-}
-
-struct Point {
-  double x, y;
-};
-
-std::string Polyline(const std::vector<Point>& points, std::string_view colour,
-                     double width, std::string_view dash) {
-  std::string list;
-  for (const Point& p : points) {
-    if (!list.empty()) list += ' ';
-    list += Number(p.x) + "," + Number(p.y);
-  }
-  Attributes attributes{{"points", list},
-                        {"fill", "none"},
-                        {"stroke", std::string(colour)},
-                        {"stroke-width", Number(width)}};
-  if (!dash.empty()) attributes.push_back({"stroke-dasharray", std::string(dash)});
-  return EmptyElement("polyline", attributes);
-}
-
-std::string Dot(Point at, bool square, std::string_view colour) {
-  if (square)
-    return EmptyElement("rect", {{"x", Number(at.x - 3)},
-                                 {"y", Number(at.y - 3)},
-                                 {"width", "6.0"},
-                                 {"height", "6.0"},
-                                 {"fill", std::string(colour)}});
-  return EmptyElement("circle", {{"cx", Number(at.x)},
-                                 {"cy", Number(at.y)},
-                                 {"r", "3.0"},
-                                 {"fill", std::string(colour)}});
+  return Text({x, y}, text, {.anchor = anchor, .size = 11});
 }
 
 // The document's start: its size, its title for a reader that cannot see
@@ -104,23 +54,14 @@ std::string ChartStart(std::string_view title, const Axis& axis,
               {"role", "img"},
               {"aria-label", std::string(title)}});
   svg += TextElement("title", {}, title);
-  svg += EmptyElement("rect", {{"x", "0"},
-                               {"y", "0"},
-                               {"width", Fixed(kWidth, 0)},
-                               {"height", Fixed(kHeight, 0)},
-                               {"fill", "#ffffff"}});
+  svg += Rectangle({0, 0}, {kWidth, kHeight}, "#ffffff", "");
   for (double tick = axis.low; tick <= axis.high + axis.step / 2;
        tick += axis.step) {
     const double y = axis.Y(tick);
-    svg += Line(kLeft, y, kRight, y, "#e0e0e0", 1);
+    svg += Line({kLeft, y}, {kRight, y}, "#e0e0e0", 1);
     svg += Label(kLeft - 5, y + 4, Fixed(tick, 0), "end");
   }
-  svg += EmptyElement("rect", {{"x", Number(kLeft)},
-                               {"y", Number(kTop)},
-                               {"width", Number(kRight - kLeft)},
-                               {"height", Number(kBottom - kTop)},
-                               {"fill", "none"},
-                               {"stroke", "#616161"}});
+  svg += Rectangle({kLeft, kTop}, {kRight, kBottom}, "", "#616161");
   svg += Label(12, kTop - 8, valueName, "start");
   return svg;
 }
@@ -130,8 +71,8 @@ std::string LegendEntry(double x, std::string_view text,
                         std::string_view colour, double width,
                         std::string_view dash, bool dot, bool square) {
   const double y = 14;
-  std::string entry = Line(x, y, x + 22, y, colour, width, dash);
-  if (dot) entry += Dot({x + 11, y}, square, colour);
+  std::string entry = Line({x, y}, {x + 22, y}, colour, width, dash);
+  if (dot) entry += Marker({x + 11, y}, square, colour);
   return entry + Label(x + 27, y + 4, text, "start");
 }
 
@@ -170,10 +111,11 @@ std::string ForecastsChart(const std::vector<CheckedDay>& days,
   for (std::size_t i = 0; i < days.size(); ++i) {
     const double left = kLeft + slot * i;
     const CheckedElement& values = days[i].Of(element);
-    if (i > 0) svg += Line(left, kTop, left, kBottom, "#bdbdbd", 1);
+    if (i > 0) svg += Line({left, kTop}, {left, kBottom}, "#bdbdbd", 1);
     if (values.observed) {
       const double y = axis.Y(*values.observed);
-      svg += Line(left + 3, y, left + slot - 3, y, kObservedColour, 3, "6 3");
+      svg += Line({left + 3, y}, {left + slot - 3, y}, kObservedColour, 3,
+                  "6 3");
     }
     std::vector<Point> line;
     for (int k = kForecastDays; k >= 1; --k) {
@@ -182,7 +124,7 @@ std::string ForecastsChart(const std::vector<CheckedDay>& days,
                       axis.Y(*values.byLead[k])});
     }
     if (line.size() > 1) svg += Polyline(line, kForecastColour, 1.5, "");
-    for (const Point& p : line) svg += Dot(p, false, kForecastColour);
+    for (const Point& p : line) svg += Marker(p, false, kForecastColour);
     const IssueDate& day = days[i].day;
     svg += Label(left + slot / 2, kBottom + 15,
                  std::to_string(day.month) + "/" + std::to_string(day.day));
@@ -218,7 +160,7 @@ std::string MaeChart(const std::vector<MaeLine>& lines) {
       if (lines[i].mae[k]) points.push_back({x(k), axis.Y(*lines[i].mae[k])});
     if (points.size() > 1)
       svg += Polyline(points, style.colour, style.width, style.dash);
-    for (const Point& p : points) svg += Dot(p, style.square, style.colour);
+    for (const Point& p : points) svg += Marker(p, style.square, style.colour);
     svg += LegendEntry(legendX, lines[i].name, style.colour, style.width,
                        style.dash, true, style.square);
     legendX += 60 + 6.6 * lines[i].name.size();

@@ -59,12 +59,12 @@ TEST(ChartsTest, MaeByLeadDayOneLineEach) {
   for (int k = 1; k <= 7; ++k) gfsx.mae[k] = k;
   const std::string svg = MaeChart({gfs, gfsx});
   EXPECT_EQ(Count(svg, "<polyline points=\"68.0,156.0 138.0,136.0\" fill=\"none\" "
-                       "stroke=\"#000000\" stroke-width=\"3.0\"/>"),
+                       "stroke=\"#000000\" stroke-width=\"3.0\" stroke-linejoin"),
             1);
   EXPECT_EQ(Count(svg, "<polyline points=\"68.0,176.0 138.0,156.0 208.0,136.0 "
                        "278.0,116.0 348.0,96.0 418.0,76.0 488.0,56.0\" "
                        "fill=\"none\" stroke=\"#616161\" stroke-width=\"1.5\" "
-                       "stroke-dasharray=\"6 3\"/>"),
+                       "stroke-dasharray=\"6 3\" stroke-linejoin"),
             1);
   // GFS round dots, GFSX square ones, each with its legend's.
   EXPECT_EQ(Count(svg, "<circle"), 3);

@@ -2,7 +2,7 @@
 
 #include "plot/forecast_series.h"
 #include "products/local_time.h"
-#include "plot/shapes.h"
+#include "common/svg_shapes.h"
 
 namespace {
 

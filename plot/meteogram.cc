@@ -5,13 +5,12 @@
 
 #include "blend/day_hours.h"
 #include "common/console.h"
+#include "common/svg_shapes.h"
 #include "plot/axes.h"
 #include "plot/day_labels.h"
 #include "plot/forecast_series.h"
 #include "plot/layout.h"
 #include "plot/panels.h"
-#include "plot/shapes.h"
-#include "plot/svg_writer.h"
 #include "products/issue_date.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "blend/day_hours.h"
 #include "plot/axes.h"
 #include "plot/forecast_series.h"
-#include "plot/shapes.h"
+#include "common/svg_shapes.h"
 #include "plot/temperature_layout.h"
 
 namespace {

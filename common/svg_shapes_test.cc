@@ -1,10 +1,10 @@
-#include "plot/svg_writer.h"
+#include "common/svg_shapes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SvgWriterTest, PointsWithOneDecimal) {
+TEST(SvgShapesTest, PointsWithOneDecimal) {
   EXPECT_EQ(PointList({{1, 2.26}, {-0.01, 300}}), "1.0,2.3 0.0,300.0");
 }
 
