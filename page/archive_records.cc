@@ -11,6 +11,16 @@ std::string RecordPath(const std::string& archive, const IssueDate& day) {
   return DayFile(archive, day, DayFileKind::kRecord);
 }
 
+MorningFiles FilesOf(const std::string& archive, const IssueDate& day) {
+  std::error_code error;
+  auto there = [&](DayFileKind kind) {
+    return std::filesystem::is_regular_file(DayFile(archive, day, kind),
+                                            error);
+  };
+  return {there(DayFileKind::kBulletin), there(DayFileKind::kReport),
+          there(DayFileKind::kPicture)};
+}
+
 std::vector<IssueDate> RecordDays(const std::string& archive) {
   std::vector<IssueDate> days;
   std::error_code error;

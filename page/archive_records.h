@@ -11,6 +11,15 @@
 // The record of `day`'s folder: "ARCHIVE/YYYY-MM-DD/orvanne_1200.json".
 std::string RecordPath(const std::string& archive, const IssueDate& day);
 
+// Which of a morning's files beside its record are in its day folder, so a
+// page links only what is there.
+struct MorningFiles {
+  bool bulletin = false;
+  bool report = false;
+  bool picture = false;
+};
+MorningFiles FilesOf(const std::string& archive, const IssueDate& day);
+
 // The days whose folders hold a record, oldest first; nothing is read.
 std::vector<IssueDate> RecordDays(const std::string& archive);
 

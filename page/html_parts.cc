@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "blend/day_hours.h"
 #include "common/console.h"
-#include "plot/svg_writer.h"
+#include "common/markup.h"
+#include "products/local_time.h"
 
 namespace {
 
@@ -11,8 +13,12 @@ constexpr std::string_view kStyle =
     "body{font-family:sans-serif;color:#212121;background:#fff;margin:0 auto;"
     "max-width:1120px;padding:0 1em;line-height:1.4}"
     "main{display:grid;grid-template-columns:minmax(0,1fr) minmax(0,1fr);"
-    "gap:0 2em}section{min-width:0;overflow-x:auto}.wide{grid-column:1/-1}"
-    "img{max-width:100%;height:auto;display:block}"
+    "gap:0 2em}section{min-width:0}.wide{grid-column:1/-1}"
+    ".scroll{overflow-x:auto;max-width:100%}"
+    "img,svg{max-width:100%;height:auto;display:block}"
+    "ul.days{display:flex;flex-wrap:wrap;gap:.2em 1em;list-style:none;"
+    "padding:0;margin:.2em 0 .6em}h3{font-size:1em;margin:.6em 0 0}"
+    ".charts{display:flex;flex-wrap:wrap;gap:1em}.charts svg{flex:0 1 520px}"
     "table{border-collapse:collapse;margin:.5em 0}"
     "caption{text-align:left;font-weight:bold;padding:.25em 0}"
     "th,td{border:1px solid #bdbdbd;padding:.2em .5em;text-align:right}"
@@ -28,6 +34,46 @@ std::string Cell(std::string_view text) {
 }
 
 std::string Percent(double value) { return Whole(value) + "%"; }
+
+// "18–06 CST" from "18 CST" and "06 CST"; both whole when their zones
+// differ or either names two.
+std::string HoursSpan(const std::string& start, const std::string& end) {
+  const std::size_t cut = start.find(' ');
+  if (start.find('/') == std::string::npos &&
+      end.find('/') == std::string::npos && cut != std::string::npos &&
+      start.substr(cut) == end.substr(end.find(' ')))
+    return start.substr(0, cut) + "–" + end;
+  return start + "–" + end;
+}
+
+// The local hours of the 12 hours from `startUtc` on days `first` to `last`
+// of the record.
+std::string TwelveHours(const ForecastRecord& record, int first, int last,
+                        int startUtc) {
+  const IssueDate from = AddDays(record.issued, first);
+  const IssueDate to = AddDays(record.issued, last);
+  return HoursSpan(LocalHourText(from, to, startUtc),
+                   LocalHourText(from, to, (startUtc + 12) % 24));
+}
+
+// Day `day`'s one chance of days 3 to 7: the 24 hours to 00 UTC after the
+// day, from the evening before.
+std::string DayLongChance(const ForecastRecord& record, const DayRow& row) {
+  const IssueDate day = AddDays(record.issued, row.day);
+  const IssueDate after = AddDays(day, 1);
+  return Fill("{} (24 hours, {})",
+              {Percent(row.highProbPrec),
+               HoursSpan(LocalHourText(day, day, 0),
+                         LocalHourText(after, after, 0))});
+}
+
+// "+1.25", "-0.50", "0.00"; appended, not prefixed: a sign added in front
+// of a temporary string trips a false overlap warning of some compilers.
+std::string SignedFixed(double value) {
+  std::string text = value > 0 ? "+" : "";
+  text += Fixed(value, 2);
+  return text;
+}
 
 std::string SourceText(RatioSource source) {
   if (source == RatioSource::kVerification)
@@ -74,29 +120,47 @@ std::string Picture(const ForecastRecord& record, std::string_view src) {
          "\" width=\"960\" height=\"830\">\n";
 }
 
+std::string NoPicture() {
+  return "<p>No picture was drawn this morning.</p>\n";
+}
+
+std::string Scrolling(const std::string& table) {
+  return "<div class=\"scroll\">\n" + table + "</div>\n";
+}
+
 std::string DayTable(const ForecastRecord& record) {
-  const std::string unit = DegreeSign(record.units);
+  // Appended, not prefixed (see SignedFixed).
+  std::string unit = " ";
+  unit += DegreeSign(record.units);
+  auto heading = [](const std::string& text) {
+    return "<th scope=\"col\">" + EscapeXml(text) + "</th>";
+  };
   std::string table =
       "<table>\n<caption>" +
       EscapeXml(Fill("The seven days, issued {} 1200 UTC",
                      {FormatIssueDate(record.issued)})) +
-      "</caption>\n<thead><tr><th scope=\"col\">Day</th><th scope=\"col\">High " +
-      unit + "</th><th scope=\"col\">Low " + unit +
-      "</th><th scope=\"col\">High dew point " + unit +
-      "</th><th scope=\"col\">Low dew point " + unit +
-      "</th><th scope=\"col\">Chance of precipitation</th></tr></thead>\n<tbody>\n";
+      "</caption>\n<thead><tr>" + heading("Day") + heading("High" + unit) +
+      heading("Low" + unit) +
+      heading(DewPointName(record.issued, false) + unit) +
+      heading(DewPointName(record.issued, true) + unit) +
+      heading(Fill("Chance of precipitation, night {}",
+                   {TwelveHours(record, 1, 2, 0)})) +
+      heading(Fill("Chance of precipitation, day {}",
+                   {TwelveHours(record, 1, 2, 12)})) +
+      "</tr></thead>\n<tbody>\n";
   for (const DayRow& row : record.forecast.days) {
-    const std::string chance =
+    const std::string chances =
         row.lowProbPrec
-            ? Percent(*row.lowProbPrec) + " / " + Percent(row.highProbPrec)
-            : Percent(row.highProbPrec);
+            ? Cell(Percent(*row.lowProbPrec)) + Cell(Percent(row.highProbPrec))
+            : "<td colspan=\"2\">" + EscapeXml(DayLongChance(record, row)) +
+                  "</td>";
     table += "<tr><th scope=\"row\">" +
              EscapeXml(DayName(AddDays(record.issued, row.day))) + "</th>" +
              Cell(Whole(row.highTemp)) + Cell(Whole(row.lowTemp)) +
-             Cell(Whole(row.highDpt)) + Cell(Whole(row.lowDpt)) + Cell(chance) +
+             Cell(Whole(row.lowDpt)) + Cell(Whole(row.highDpt)) + chances +
              "</tr>\n";
   }
-  return table + "</tbody>\n</table>\n";
+  return Scrolling(table + "</tbody>\n</table>\n");
 }
 
 std::string RatioParagraph(const ForecastRecord& record) {
@@ -109,9 +173,11 @@ std::string RatioParagraph(const ForecastRecord& record) {
   for (const RemovedBias& bias : record.biases) {
     biases += Fill(biases.empty() ? "{} day {} {} {}" : ", {} day {} {} {}",
                    {bias.guidance, std::to_string(bias.leadDay), bias.element,
-                    (bias.bias > 0 ? "+" : "") + Fixed(bias.bias, 2)});
+                    SignedFixed(bias.bias)});
   }
-  if (!biases.empty())
-    text += " " + Fill("Bias removed from the highs and lows: {}.", {biases});
+  text += " ";
+  text += biases.empty()
+              ? "No bias was removed."
+              : Fill("Bias removed from the highs and lows: {}.", {biases});
   return "<p>" + EscapeXml(text) + "</p>\n";
 }

@@ -1,31 +1,53 @@
 #include "page/index_page.h"
 
 #include "common/console.h"
+#include "page/forecast_check_section.h"
 #include "page/html_parts.h"
 #include "products/archive.h"
 #include "page/verification_section.h"
-#include "plot/svg_writer.h"
+#include "common/markup.h"
 
 namespace {
 
-std::string LatestSection(const ForecastRecord& latest) {
+std::string LatestSection(const ForecastRecord& latest,
+                          const MorningFiles& files) {
   const std::string folder = FormatIsoDate(latest.issued);
   return "<section class=\"wide\">\n<h2>" +
          EscapeXml(Fill("The latest forecast, issued {} 1200 UTC",
                         {FormatIssueDate(latest.issued)})) +
-         "</h2>\n" + Picture(latest, folder + "/" + DayFileName(DayFileKind::kPicture)) +
-         "</section>\n<section>\n" + DayTable(latest) + RatioParagraph(latest) +
+         "</h2>\n" +
+         (files.picture
+              ? Picture(latest,
+                        folder + "/" + DayFileName(DayFileKind::kPicture))
+              : NoPicture()) +
+         "</section>\n<section class=\"wide\">\n" + DayTable(latest) + RatioParagraph(latest) +
          "<p><a href=\"" + folder + "/index.html\">" +
          EscapeXml(Fill("The page of {}", {DayName(latest.issued)})) +
          "</a></p>\n</section>\n";
 }
 
+constexpr const char* kMonthNames[] = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// Every archived morning, newest first, a heading and a row of days for
+// each month.
 std::string ArchiveList(const std::vector<ForecastRecord>& records) {
-  std::string list = "<section>\n<h2>Archived mornings</h2>\n<ul>\n";
+  std::string list = "<section class=\"wide\">\n<h2>Archived mornings</h2>\n";
+  int month = 0, year = 0;
   for (auto record = records.rbegin(); record != records.rend(); ++record) {
-    list += "<li><a href=\"" + FormatIsoDate(record->issued) +
-            "/index.html\">" + EscapeXml(DayName(record->issued)) +
-            "</a></li>\n";
+    const IssueDate& day = record->issued;
+    if (day.month != month || day.year != year) {
+      if (month != 0) list += "</ul>\n";
+      month = day.month;
+      year = day.year;
+      list += "<h3>" +
+              EscapeXml(Fill("{} {}", {kMonthNames[month - 1],
+                                       std::to_string(year)})) +
+              "</h3>\n<ul class=\"days\">\n";
+    }
+    list += "<li><a href=\"" + FormatIsoDate(day) + "/index.html\">" +
+            EscapeXml(DayName(day)) + "</a></li>\n";
   }
   return list + "</ul>\n</section>\n";
 }
@@ -58,20 +80,26 @@ std::string TrendTable(const Trend& trend, UnitSystem units) {
     }
     table += "</tr>\n";
   }
-  return table + "</tbody>\n</table>\n";
+  return Scrolling(table + "</tbody>\n</table>\n");
 }
 
 std::string IndexHtml(const std::vector<ForecastRecord>& records,
-                      const nlohmann::json* verification) {
+                      const MorningFiles& latestFiles,
+                      const Verification* verification) {
   std::string page = PageStart("Orvanne Forecast");
   if (records.empty()) {
     page +=
         "<section class=\"wide\">\n<p>No forecast is recorded in the archive yet.</p>\n</section>\n";
   } else {
     const ForecastRecord& latest = records.back();
-    page += LatestSection(latest);
-    page += "<section>\n<h2>The trend</h2>\n" +
+    page += LatestSection(latest, latestFiles);
+    page += "<section class=\"wide\">\n<h2>The trend</h2>\n" +
             TrendTable(ArrangeTrend(records), latest.units) + "</section>\n";
+    page += ForecastCheckSection(LastObservedDays(
+        records,
+        verification ? verification->cityObserved
+                     : std::vector<CityObservedDay>{},
+        latest.issued));
   }
   page += VerificationSection(verification);
   if (!records.empty()) page += ArchiveList(records);

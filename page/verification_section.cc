@@ -1,160 +1,151 @@
 #include "page/verification_section.h"
 
 #include <array>
-#include <map>
+#include <optional>
 #include <string_view>
-#include <utility>
+#include <vector>
 
 #include "common/console.h"
-#include "page/json_fields.h"
-#include "plot/svg_writer.h"
+#include "common/markup.h"
+#include "page/charts.h"
+#include "page/html_parts.h"
+#include "products/guidance.h"
 
 namespace {
 
-using nlohmann::json;
-
-// One row of a table: a forecast (or guidance) at one lead day, its highs'
-// and lows' figures.
-struct Figures {
-  bool known = false;
-  int count = 0;
-  double bias = 0, mae = 0;
-};
-struct Row {
-  std::array<Figures, 2> elements;  // max, min
-};
-// Rows in the order the document names them first, then by lead day.
-using Rows = std::map<std::pair<int, int>, Row>;
-
-std::string Signed(double value) {
-  return (value > 0 ? "+" : "") + Fixed(value, 2);
-}
-
-// The entries of `key`, by the order of their `name` field and lead day.
-Rows Arrange(const json& document, const char* key, const char* name,
-             std::vector<std::string>* names, bool withBias) {
-  Rows rows;
-  const auto list = document.find(key);
-  if (list == document.end() || !list->is_array()) return rows;
-  for (const json& entry : *list) {
-    std::string who, element, err;
-    Figures figures{true};
-    if (!entry.is_object() || !TakeText(entry, name, &who, &err) ||
-        !TakeText(entry, "element", &element, &err) ||
-        (element != "max" && element != "min"))
-      continue;
-    int lead = 0;
-    if (!TakeWhole(entry, "lead_day", &lead, &err) ||
-        !TakeWhole(entry, "count", &figures.count, &err) ||
-        !TakeNumber(entry, "mae", &figures.mae, &err) ||
-        (withBias && !TakeNumber(entry, "bias", &figures.bias, &err)))
-      continue;
-    std::size_t order = 0;
-    while (order < names->size() && (*names)[order] != who) ++order;
-    if (order == names->size()) names->push_back(who);
-    rows[{static_cast<int>(order), lead}].elements[element == "min"] = figures;
-  }
-  return rows;
-}
-
-std::string FiguresCells(const Figures& figures, bool withBias) {
-  if (!figures.known)
+// The cells of one element's sums: count, (bias,) MAE; blank without a
+// pair.
+std::string SumsCells(const ErrorSums& sums, bool withBias, long long scale) {
+  if (sums.count == 0)
     return withBias ? "<td></td><td></td><td></td>" : "<td></td><td></td>";
-  std::string cells = "<td>" + std::to_string(figures.count) + "</td>";
-  if (withBias) cells += "<td>" + Signed(figures.bias) + "</td>";
-  return cells + "<td>" + Fixed(figures.mae, 2) + "</td>";
+  std::string cells = "<td>" + std::to_string(sums.count) + "</td>";
+  if (withBias) cells += "<td>" + FormatBias(sums) + "</td>";
+  return cells + "<td>" + FormatMae(sums, scale) + "</td>";
 }
 
-std::string Table(const Rows& rows, const std::vector<std::string>& names,
-                  std::string_view caption, bool withBias) {
+std::string TableStart(std::string_view caption, bool withBias) {
   const std::string each =
       withBias
           ? "<th scope=\"col\">Count</th><th scope=\"col\">Bias</th><th scope=\"col\">MAE</th>"
           : "<th scope=\"col\">Count</th><th scope=\"col\">MAE</th>";
   const std::string span = withBias ? "3" : "2";
-  std::string table =
-      "<table>\n<caption>" + EscapeXml(caption) +
-      "</caption>\n<thead><tr><td></td><th scope=\"colgroup\" colspan=\"" +
-      span + "\">Highs</th><th scope=\"colgroup\" colspan=\"" + span +
-      "\">Lows</th></tr>\n<tr><th scope=\"col\">Day</th>" + each + each +
-      "</tr></thead>\n<tbody>\n";
-  for (const auto& [key, row] : rows) {
-    table += "<tr><th scope=\"row\">" +
-             EscapeXml(Fill("{} day {}",
-                            {names[key.first], std::to_string(key.second)})) +
-             "</th>" + FiguresCells(row.elements[0], withBias) +
-             FiguresCells(row.elements[1], withBias) + "</tr>\n";
-  }
-  return table + "</tbody>\n</table>\n";
+  return "<table>\n<caption>" + EscapeXml(caption) +
+         "</caption>\n<thead><tr><td></td><th scope=\"colgroup\" colspan=\"" +
+         span + "\">Highs</th><th scope=\"colgroup\" colspan=\"" + span +
+         "\">Lows</th></tr>\n<tr><th scope=\"col\">Day</th>" + each + each +
+         "</tr></thead>\n<tbody>\n";
 }
 
-// The count-weighted mean absolute error of `who` over days 1 and 2, or
-// false when it has no pair there.
-bool DaysOneAndTwo(const Rows& rows, const std::vector<std::string>& names,
-                   std::string_view who, double* mae) {
-  double sum = 0;
-  int count = 0;
-  for (const auto& [key, row] : rows) {
-    if (names[key.first] != who || key.second < 1 || key.second > 2) continue;
-    for (const Figures& figures : row.elements) {
-      sum += figures.mae * figures.count;
-      count += figures.count;
-    }
-  }
-  if (count > 0) *mae = sum / count;
-  return count > 0;
+std::string Row(std::string_view who, int leadDay, const GuidanceScores& scores,
+                bool withBias, long long scale) {
+  if (scores.All().count == 0) return "";
+  return "<tr><th scope=\"row\">" +
+         EscapeXml(Fill("{} day {}", {who, std::to_string(leadDay)})) +
+         "</th>" + SumsCells(scores.maximum, withBias, scale) +
+         SumsCells(scores.minimum, withBias, scale) + "</tr>\n";
 }
 
-std::string BacktestLine(const Rows& rows,
-                         const std::vector<std::string>& names) {
-  double blend = 0, gfs = 0, nbm = 0, removed = 0;
-  if (!DaysOneAndTwo(rows, names, "blend", &blend) ||
-      !DaysOneAndTwo(rows, names, "GFS", &gfs) ||
-      !DaysOneAndTwo(rows, names, "NBM", &nbm))
+std::string ScoresTable(const Verification& verification) {
+  std::string table = TableStart("Scores by lead day, \u00b0F", true);
+  for (std::size_t g = 0; g < kScoredGuidance.size(); ++g) {
+    for (int k = 1; k <= kScoredGuidance[g].lastLeadDay; ++k)
+      table += Row(FactsOf(kScoredGuidance[g].guidance).word, k,
+                   verification.Scores(static_cast<int>(g), k), true, 1);
+  }
+  return Scrolling(table + "</tbody>\n</table>\n");
+}
+
+// One backtest forecast's errors over lead days 1 and 2, both elements.
+ErrorSums DaysOneAndTwo(const Backtest& backtest, BacktestForecast forecast) {
+  ErrorSums total;
+  for (int k = 1; k <= 2; ++k)
+    total.Add(backtest.scores[static_cast<int>(forecast)][k].All());
+  return total;
+}
+
+std::string BacktestLine(const Backtest& backtest) {
+  const ErrorSums blend = DaysOneAndTwo(backtest, BacktestForecast::kBlend);
+  const ErrorSums gfs = DaysOneAndTwo(backtest, BacktestForecast::kGfs);
+  const ErrorSums nbm = DaysOneAndTwo(backtest, BacktestForecast::kNbm);
+  if (blend.count == 0 || gfs.count == 0 || nbm.count == 0)
     return "<p>The backtest has no morning with enough verified days yet.</p>\n";
   std::string line = Fill(
       "Following the ratio would have given a mean absolute error of {} \u00b0F on days 1 and 2, against {} for the GFS alone and {} for the NBM alone.",
-      {Fixed(blend, 2), Fixed(gfs, 2), Fixed(nbm, 2)});
-  if (DaysOneAndTwo(rows, names, "blend, bias removed", &removed))
-    line += " " + Fill("Removing the bias as well would have given {}.",
-                       {Fixed(removed, 2)});
+      {FormatMae(blend, kBacktestScale), FormatMae(gfs, kBacktestScale),
+       FormatMae(nbm, kBacktestScale)});
+  const ErrorSums removed =
+      DaysOneAndTwo(backtest, BacktestForecast::kBlendBiasRemoved);
+  if (removed.count > 0) {
+    line += " ";
+    line += Fill("Removing the bias as well would have given {}.",
+                 {FormatMae(removed, kBacktestScale)});
+  }
   return "<p>" + EscapeXml(line) + "</p>\n";
+}
+
+std::string BacktestTable(const Backtest& backtest) {
+  std::string rows;
+  for (const BacktestForecastFacts& facts : kBacktestForecasts) {
+    for (int k = facts.firstLeadDay; k <= facts.lastLeadDay; ++k)
+      rows += Row(facts.name, k,
+                  backtest.scores[static_cast<int>(facts.forecast)][k], false,
+                  kBacktestScale);
+  }
+  if (rows.empty()) return "";
+  return Scrolling(
+      TableStart("Backtest: following the ratio each morning, \u00b0F", false) +
+      rows + "</tbody>\n</table>\n");
+}
+
+// The city's own forecast's MAE by lead day, from the verification's
+// scores of the issued forecasts; none while the verification does not
+// carry them, and the chart then shows the guidance alone.
+std::array<std::optional<double>, kForecastDays + 1> CityMaeByLeadDay(
+    const Verification&) {
+  return {};
+}
+
+// The guidance's MAE by lead day, both elements, and the city's when known.
+std::string MaeByLeadDayChart(const Verification& verification) {
+  std::vector<MaeLine> lines;
+  MaeLine city{"City forecast", CityMaeByLeadDay(verification)};
+  bool cityKnown = false;
+  for (const auto& mae : city.mae) cityKnown = cityKnown || mae.has_value();
+  if (cityKnown) lines.push_back(city);
+  for (std::size_t g = 0; g < kScoredGuidance.size(); ++g) {
+    MaeLine line{std::string(FactsOf(kScoredGuidance[g].guidance).word), {}};
+    for (int k = 1; k <= kScoredGuidance[g].lastLeadDay; ++k) {
+      const ErrorSums all = verification.Scores(static_cast<int>(g), k).All();
+      if (all.count > 0)
+        line.mae[k] = static_cast<double>(MaeHundredths(all)) / 100;
+    }
+    lines.push_back(line);
+  }
+  return "<div class=\"charts\">\n" + MaeChart(lines) + "</div>\n";
 }
 
 }  // namespace
 
-std::string VerificationSection(const nlohmann::json* verification) {
-  std::string section = "<section>\n<h2>How good the guidance was</h2>\n";
-  if (!verification || !verification->is_object()) {
+std::string VerificationSection(const Verification* verification) {
+  std::string section =
+      "<section class=\"wide\">\n<h2>How good the guidance was</h2>\n";
+  if (!verification || verification->verifiedDays < kLeastVerifiedDays) {
     return section +
            "<p>Too few days are verified yet to score the guidance.</p>\n</section>\n";
   }
-  std::string first, last, err;
-  int days = 0, verified = 0;
-  double ratio = 0;
-  if (TakeText(*verification, "first", &first, &err) &&
-      TakeText(*verification, "last", &last, &err) &&
-      TakeWhole(*verification, "days", &days, &err) &&
-      TakeWhole(*verification, "verified_days", &verified, &err) &&
-      TakeNumber(*verification, "ratio", &ratio, &err)) {
-    section +=
-        "<p>" +
-        EscapeXml(Fill(
-            "{} of the {} days from {} to {} verified; suggested ratio {}.",
-            {std::to_string(verified), std::to_string(days), first, last,
-             Fixed(ratio, 2)})) +
-        "</p>\n";
-  }
-  std::vector<std::string> guidance, forecasts;
-  const Rows scores =
-      Arrange(*verification, "scores", "guidance", &guidance, true);
-  const Rows backtest =
-      Arrange(*verification, "backtest", "forecast", &forecasts, false);
-  section += Table(scores, guidance, "Scores by lead day, \u00b0F", true);
-  section += BacktestLine(backtest, forecasts);
-  if (!backtest.empty())
-    section +=
-        Table(backtest, forecasts,
-              "Backtest: following the ratio each morning, \u00b0F", false);
+  section +=
+      "<p>" +
+      EscapeXml(Fill(
+          "{} of the {} days from {} to {} verified; suggested ratio {}.",
+          {std::to_string(verification->verifiedDays),
+           std::to_string(verification->days),
+           FormatIssueDate(verification->first),
+           FormatIssueDate(verification->last),
+           FormatHundredths(verification->ratioHundredths)})) +
+      "</p>\n";
+  section += ScoresTable(*verification);
+  section += MaeByLeadDayChart(*verification);
+  section += BacktestLine(verification->backtest);
+  section += BacktestTable(verification->backtest);
   return section + "</section>\n";
 }

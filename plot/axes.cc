@@ -1,8 +1,8 @@
 #include "plot/axes.h"
 
 #include "plot/forecast_series.h"
-#include "plot/local_time.h"
-#include "plot/shapes.h"
+#include "products/local_time.h"
+#include "common/svg_shapes.h"
 
 namespace {
 
@@ -11,13 +11,15 @@ constexpr double kCharacterWidth = 6.6;
 
 }  // namespace
 
-std::string TimeGrid(const Band& band) {
+std::string TimeGrid(const Band& band, const std::optional<IssueDate>& issued) {
   std::string grid;
   for (int hour = 0; hour <= kLastHour; hour += 12) {
-    const bool dayStart = hour % 24 == 12;
     const double x = HourX(hour);
-    grid += Line({x, band.top}, {x, band.bottom},
-                 dayStart ? kDayLineColour : kGridColour, 1);
+    grid += Line({x, band.top}, {x, band.bottom}, kGridColour, 1);
+  }
+  for (double start : PictureDayStarts(issued)) {
+    const double x = HourX(start);
+    grid += Line({x, band.top}, {x, band.bottom}, kDayLineColour, 1);
   }
   return grid;
 }
@@ -101,8 +103,9 @@ std::string TimeAxis(const std::array<std::string, kForecastDays>& days,
                  {.anchor = "middle", .size = 11});
   }
   if (issued) axis += LocalHours(*issued, y + 31);
+  const DayStarts starts = PictureDayStarts(issued);
   for (int day = 1; day <= kForecastDays; ++day) {
-    const double middle = HourX(DayStartHour(day) + 12);
+    const double middle = HourX((starts[day - 1] + starts[day]) / 2);
     axis += Text({middle, y + 51}, days[day - 1],
                  {.anchor = "middle", .size = 13, .bold = true});
   }

@@ -16,8 +16,10 @@
 // What every panel shares: its frame, its gridlines and tick labels, its
 // heading with the legend, and the time axis under the last panel.
 
-// Gridlines every 12 hours across `band`, stronger at each day's start.
-std::string TimeGrid(const Band& band);
+// Gridlines every 12 hours (00 and 12 UTC) across `band`, and a stronger
+// line at each day's start (PictureDayStarts: local midnight when the issue
+// date is known).
+std::string TimeGrid(const Band& band, const std::optional<IssueDate>& issued);
 
 // Gridlines and labelled ticks of `scale` up the left side of `band`.
 std::string ValueAxis(const Band& band, const Scale& scale,
@@ -42,7 +44,7 @@ std::string Heading(const Band& band, std::string_view title,
 // Under the last panel: the hour of each 12-hour tick in UTC and, when the
 // issue date is known, in the city's local time (its zone's name, or both
 // names when the week crosses a change), then each day's label centred on
-// its day.
+// its day, local midnight to local midnight when the date is known.
 std::string TimeAxis(const std::array<std::string, kForecastDays>& days,
                      const std::optional<IssueDate>& issued);
 

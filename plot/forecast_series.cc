@@ -2,9 +2,19 @@
 
 #include <cmath>
 
+#include "products/local_time.h"
+
 double DayStartHour(int day) { return 12 + 24.0 * (day - 1); }
-double LowHour(int day) { return DayStartHour(day) + 6; }
-double HighHour(int day) { return DayStartHour(day) + 18; }
+double LowHour(int day) { return DayStartHour(day) + 12; }
+double HighHour(int day) { return DayStartHour(day) + 24; }
+
+DayStarts PictureDayStarts(const std::optional<IssueDate>& issued) {
+  DayStarts starts;
+  for (int day = 1; day <= kForecastDays + 1; ++day)
+    starts[day - 1] = issued ? LocalMidnightHour(*issued, day)
+                             : DayStartHour(day);
+  return starts;
+}
 
 std::vector<Bar> PrecipitationBars(const CityForecast& forecast) {
   std::vector<Bar> bars;

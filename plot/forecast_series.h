@@ -1,23 +1,34 @@
 #ifndef ORVANNE_PLOT_FORECAST_SERIES_H_
 #define ORVANNE_PLOT_FORECAST_SERIES_H_
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "blend/city_forecast.h"
 #include "common/units.h"
+#include "products/issue_date.h"
 
 // The city's forecast as the meteogram places it on its time axis, in
 // forecast hours after the 1200 UTC issue.
 
 // Day `day` (1 to 7) runs from 00 UTC of the day after the issue date
-// (forecast hour 12) for 24 hours.
+// (forecast hour 12) for 24 hours: the bulletin's day.
 double DayStartHour(int day);
 
-// Where a day's low and high stand: the night before it and its afternoon,
-// a quarter and three quarters into the day.
+// Where a day's low and high, and its two dew points, stand: at the hours
+// the bulletin gives them, 12 UTC of the day (the morning, after the night
+// of the low) and 00 UTC after it (the evening, after the day of the high):
+// a quarter and three quarters into the local day under CST.
 double LowHour(int day);
 double HighHour(int day);
+
+// Where the picture's days begin, as forecast hours: [d - 1] is day d's
+// start, [kForecastDays] the end of day 7. At local midnight when the issue
+// date is known (LocalMidnightHour), else at 00 UTC (DayStartHour).
+using DayStarts = std::array<double, kForecastDays + 1>;
+DayStarts PictureDayStarts(const std::optional<IssueDate>& issued);
 
 // One bar of the chance of precipitation over [startHour, endHour), percent.
 struct Bar {

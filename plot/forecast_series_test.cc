@@ -50,16 +50,19 @@ TEST(ForecastSeriesTest, LabelsAndDirections) {
 
 TEST(ForecastSeriesTest, DaysAreLabelledFromTheDayAfterTheIssue) {
   const struct {
-    std::string issued;
+    std::optional<IssueDate> issued;
     int day;
     std::string label;
   } cases[] = {
-      {"12/08/2026", 1, "Wed 12/09"}, {"12/08/2026", 7, "Tue 12/15"},
-      {"12/28/2026", 4, "Fri 1/01"},  {"2/27/2028", 2, "Tue 2/29"},
-      {"9/01/2020", 1, "Wed 9/02"},   {"12/8/26", 3, "Day 3"},
+      {IssueDate{2026, 12, 8}, 1, "Wed 12/09"},
+      {IssueDate{2026, 12, 8}, 7, "Tue 12/15"},
+      {IssueDate{2026, 12, 28}, 4, "Fri 1/01"},
+      {IssueDate{2028, 2, 27}, 2, "Tue 2/29"},
+      {IssueDate{2020, 9, 1}, 1, "Wed 9/02"},
+      {std::nullopt, 3, "Day 3"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(DayLabels(c.issued)[c.day - 1], c.label) << c.issued;
+    EXPECT_EQ(DayLabels(c.issued)[c.day - 1], c.label) << c.label;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "plot/layout.h"
-#include "plot/svg_writer.h"
+#include "common/svg_shapes.h"
 
 // Where the value labels of a panel stand, clear of each other and of what
 // is drawn. The rule:

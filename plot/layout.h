@@ -33,8 +33,8 @@ inline constexpr double kArrowStrip = 30;
 
 inline constexpr std::string_view kHighColour = "#c62828";
 inline constexpr std::string_view kLowColour = "#1565c0";
-inline constexpr std::string_view kHighDewColour = "#2e7d32";
-inline constexpr std::string_view kLowDewColour = "#6a1b9a";
+inline constexpr std::string_view kEveningDewColour = "#2e7d32";
+inline constexpr std::string_view kMorningDewColour = "#6a1b9a";
 inline constexpr std::string_view kBarColour = "#26a69a";
 inline constexpr std::string_view kBarEdgeColour = "#00695c";
 inline constexpr std::string_view kSkyColour = "#90a4ae";

@@ -3,14 +3,14 @@
 #include <array>
 #include <optional>
 
+#include "blend/day_hours.h"
 #include "common/console.h"
+#include "common/svg_shapes.h"
 #include "plot/axes.h"
 #include "plot/day_labels.h"
 #include "plot/forecast_series.h"
 #include "plot/layout.h"
 #include "plot/panels.h"
-#include "plot/shapes.h"
-#include "plot/svg_writer.h"
 #include "products/issue_date.h"
 
 namespace {
@@ -22,11 +22,12 @@ std::string UnitsText(UnitSystem units) {
 }
 
 std::string TitleText(const PlotFacts& facts) {
-  if (facts.biasRemoved) {
-    return Fill("Orvanne, 1200 Model, issued {} 1200 UTC, bias removed",
-                {facts.issueDate});
-  }
-  return Fill("Orvanne, 1200 Model, issued {} 1200 UTC", {facts.issueDate});
+  std::string title =
+      facts.issued ? Fill("Orvanne, 1200 Model, issued {} 1200 UTC",
+                          {FormatIssueDate(*facts.issued)})
+                   : "Orvanne, 1200 Model, 1200 UTC, issue date unknown";
+  if (facts.biasRemoved) title += ", bias removed";
+  return title;
 }
 
 std::string WeightsText(const PlotFacts& facts) {
@@ -51,8 +52,9 @@ std::string Description(const CityForecast& forecast, const PlotFacts& facts,
         separator + days[day - 1] + " " + DegreeLabel(row.lowTemp, facts.units);
   }
   return Fill(
-      "Meteogram of the seven-day forecast for Orvanne: daily high and low temperature and dew point, chance of precipitation by 12-hour period, sky cover and wind by forecast hour. Highs: {}. Lows: {}.",
-      {highs, lows});
+      "Meteogram of the seven-day forecast for Orvanne: daily high and low temperature, the dew point at two hours of each day ({} and {}), chance of precipitation by 12-hour period, sky cover and wind by forecast hour. Highs: {}. Lows: {}.",
+      {DewPointName(facts.issued, false), DewPointName(facts.issued, true),
+       highs, lows});
 }
 
 std::string DocumentStart(const std::string& title, const std::string& desc) {
@@ -74,19 +76,16 @@ std::string DocumentStart(const std::string& title, const std::string& desc) {
 }  // namespace
 
 std::string MeteogramSvg(const CityForecast& forecast, const PlotFacts& facts) {
-  const auto days = DayLabels(facts.issueDate);
+  const auto days = DayLabels(facts.issued);
   const std::string title = TitleText(facts);
   std::string svg = DocumentStart(title + "; " + WeightsText(facts),
                                   Description(forecast, facts, days));
   svg += Text({kPlotLeft, 32}, title, {.size = 20, .bold = true});
   svg += Text({kPlotLeft, 56}, WeightsText(facts), {.size = 14});
-  svg += TemperaturePanel(forecast, facts.units);
-  svg += PrecipitationPanel(forecast);
-  svg += SkyPanel(forecast);
-  svg += WindPanel(forecast, facts.units);
-  IssueDate issued;
-  svg += TimeAxis(days, ParseIssueDate(facts.issueDate, &issued)
-                            ? std::optional<IssueDate>(issued)
-                            : std::nullopt);
+  svg += TemperaturePanel(forecast, facts.units, facts.issued);
+  svg += PrecipitationPanel(forecast, facts.issued);
+  svg += SkyPanel(forecast, facts.issued);
+  svg += WindPanel(forecast, facts.units, facts.issued);
+  svg += TimeAxis(days, facts.issued);
   return svg + EndTag("svg");
 }

@@ -14,7 +14,7 @@ int Count(const std::string& text, const std::string& part) {
   return count;
 }
 
-// A cold week with one chance a day, a date word that names no date, and
+// A cold week with one chance a day, no issue date known, and
 // the units as read.
 TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
   CityForecast forecast;
@@ -28,13 +28,13 @@ TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
     forecast.sky[k].cloud = 1.5;  // beyond overcast, drawn at its edge
     if (k < kShortSkyHours) forecast.sky[k].direction = 27;
   }
-  const PlotFacts facts{"today", "ETA<", "AVN",
+  const PlotFacts facts{std::nullopt, "ETA<", "AVN",
                         1.5,     -0.5,   UnitSystem::kAsTyped};
   const std::string svg = MeteogramSvg(forecast, facts);
   EXPECT_EQ(svg, MeteogramSvg(forecast, facts));
   EXPECT_NE(svg.find("viewBox=\"0 0 960 830\""), std::string::npos);
   EXPECT_NE(
-      svg.find("<title>Orvanne, 1200 Model, issued today 1200 UTC; Weights "
+      svg.find("<title>Orvanne, 1200 Model, 1200 UTC, issue date unknown; Weights "
                "ETA&lt; 1.5, AVN -0.5; units as read</title>"),
       std::string::npos);
   EXPECT_EQ(Count(svg, "<desc>"), 1);
@@ -50,14 +50,14 @@ TEST(MeteogramTest, AWholeDocumentForAnyForecast) {
   // Seven bars of 0 %, none where the day's first chance is blank.
   EXPECT_EQ(Count(svg, ">0%</text>"), 7);
   EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
-  // A date word that names no date gives no local time.
+  // No issue date gives no local time.
   EXPECT_EQ(Count(svg, ">CST<") + Count(svg, ">CDT<"), 0);
 }
 
 // The week of 10/29/2026 crosses the change back to CST (11/01, 07 UTC):
 // 00 UTC is 19 CDT until 11/01, then 18 CST.
 TEST(MeteogramTest, TheTitleAndTheLocalTime) {
-  PlotFacts facts{"10/29/2026", "NBM", "GFS", 0.6, 0.4, UnitSystem::kStandard};
+  PlotFacts facts{IssueDate{2026, 10, 29}, "NBM", "GFS", 0.6, 0.4, UnitSystem::kStandard};
   facts.biasRemoved = true;
   const std::string svg = MeteogramSvg(CityForecast{}, facts);
   EXPECT_NE(svg.find(">Orvanne, 1200 Model, issued 10/29/2026 1200 UTC, bias "
@@ -68,6 +68,32 @@ TEST(MeteogramTest, TheTitleAndTheLocalTime) {
   EXPECT_EQ(Count(svg, ">07</text>"), 3);
   EXPECT_EQ(Count(svg, ">19</text>"), 3);
   EXPECT_EQ(Count(svg, ">06</text>"), 6);
+}
+
+// Issued 12/08/2026 (CST): day d begins at local midnight, forecast hour
+// 24 d - 6, x = 70 + hour / 192 x 850; its name stands in its middle.
+TEST(MeteogramTest, DaysAtLocalMidnightAndTheDewPointsByTheirHours) {
+  const PlotFacts facts{IssueDate{2026, 12, 8}, "NBM", "GFS", 0.6, 0.4};
+  const std::string svg = MeteogramSvg(CityForecast{}, facts);
+  // Eight day lines in each of the four panels: hours 18 to 186.
+  EXPECT_EQ(Count(svg, "stroke=\"#9e9e9e\""), 32);
+  EXPECT_EQ(Count(svg, "<line x1=\"149.7\" y1=\"110.0\" x2=\"149.7\""), 1);
+  EXPECT_EQ(Count(svg, "<line x1=\"893.4\" y1=\"110.0\" x2=\"893.4\""), 1);
+  // Wed 12/09 from hour 18 to 42: its middle, hour 30, at x 202.8.
+  EXPECT_NE(svg.find("<text x=\"202.8\" y=\"821.0\" font-size=\"13\" "
+                     "fill=\"#212121\" text-anchor=\"middle\" "
+                     "font-weight=\"bold\">Wed 12/09</text>"),
+            std::string::npos);
+  EXPECT_EQ(Count(svg, ">Dew point 06 CST</text>"), 1);
+  EXPECT_EQ(Count(svg, ">Dew point 18 CST</text>"), 1);
+  EXPECT_EQ(Count(svg, "igh dew point") + Count(svg, "ow dew point"), 0);
+  // Across the change of 11/01: day 3 begins at hour 72 - 12 + 5 = 65
+  // (x 357.8), day 4 at 90 (x 468.4).
+  const PlotFacts autumn{IssueDate{2026, 10, 29}, "NBM", "GFS", 0.6, 0.4};
+  const std::string crossing = MeteogramSvg(CityForecast{}, autumn);
+  EXPECT_EQ(Count(crossing, "<line x1=\"357.8\" y1=\"110.0\""), 1);
+  EXPECT_EQ(Count(crossing, "<line x1=\"468.4\" y1=\"110.0\""), 1);
+  EXPECT_EQ(Count(crossing, ">Dew point 07 CDT/06 CST</text>"), 1);
 }
 
 }  // namespace

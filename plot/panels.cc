@@ -4,9 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "blend/day_hours.h"
 #include "plot/axes.h"
 #include "plot/forecast_series.h"
-#include "plot/shapes.h"
+#include "common/svg_shapes.h"
 #include "plot/temperature_layout.h"
 
 namespace {
@@ -18,8 +19,8 @@ struct LineStyle {
   std::string_view dash;
 };
 constexpr LineStyle kLineStyles[] = {
-    {kHighDewColour, kDewLineWidth, "4 3"},
-    {kLowDewColour, kDewLineWidth, "1.5 3"},
+    {kEveningDewColour, kDewLineWidth, "4 3"},
+    {kMorningDewColour, kDewLineWidth, "1.5 3"},
     {kHighColour, kTemperatureLineWidth, ""},
     {kLowColour, kTemperatureLineWidth, "9 4"},
 };
@@ -27,7 +28,7 @@ constexpr LineStyle kLineStyles[] = {
 // The four lines, the highs' and lows' markers, then their labels.
 std::string TemperatureLines(const TemperatureLayout& layout) {
   std::string drawn;
-  for (int line = kHighDewLine; line <= kLowLine; ++line) {
+  for (int line = kEveningDewLine; line <= kLowLine; ++line) {
     const LineStyle& style = kLineStyles[line];
     drawn +=
         Polyline(layout.lines[line], style.colour, style.width, style.dash);
@@ -51,29 +52,31 @@ std::string UnitSign(UnitSystem units) {
 
 }  // namespace
 
-std::string TemperaturePanel(const CityForecast& forecast, UnitSystem units) {
+std::string TemperaturePanel(const CityForecast& forecast, UnitSystem units,
+                             const std::optional<IssueDate>& issued) {
   const TemperatureLayout layout = LayOutTemperatures(forecast, units);
   const Band& band = kTemperatureBand;
   std::string panel =
       Heading(band, "Temperature and dew point, " + UnitSign(units),
               {{kHighColour, "", "High"},
                {kLowColour, "9 4", "Low"},
-               {kHighDewColour, "4 3", "High dew point"},
-               {kLowDewColour, "1.5 3", "Low dew point"}});
-  panel += TimeGrid(band);
+               {kMorningDewColour, "1.5 3", DewPointName(issued, false)},
+               {kEveningDewColour, "4 3", DewPointName(issued, true)}});
+  panel += TimeGrid(band, issued);
   panel +=
       ValueAxis(band, layout.scale, [](double tick) { return Fixed(tick, 0); });
   panel += TemperatureLines(layout);
   return panel + Frame(band);
 }
 
-std::string PrecipitationPanel(const CityForecast& forecast) {
+std::string PrecipitationPanel(const CityForecast& forecast,
+                               const std::optional<IssueDate>& issued) {
   const Scale scale{0, 100, 25};
   const Band& band = kPrecipitationBand;
   std::string panel = Heading(
       band, "Chance of precipitation, %",
       {{kBarColour, "", "12 hours (days 3 to 7: the day's chance)", true}});
-  panel += TimeGrid(band);
+  panel += TimeGrid(band, issued);
   panel += ValueAxis(band, scale, [](double tick) { return Fixed(tick, 0); });
   for (const Bar& bar : PrecipitationBars(forecast)) {
     const double left = HourX(bar.startHour) + 4;
@@ -90,12 +93,13 @@ std::string PrecipitationPanel(const CityForecast& forecast) {
   return panel + Frame(band);
 }
 
-std::string SkyPanel(const CityForecast& forecast) {
+std::string SkyPanel(const CityForecast& forecast,
+                     const std::optional<IssueDate>& issued) {
   const Scale scale{0, 1, 0.25};
   const Band& band = kSkyBand;
   std::string panel = Heading(band, "Sky cover, 0 (clear) to 1 (overcast)",
                               {{kSkyColour, "", "Sky cover", true}});
-  panel += TimeGrid(band);
+  panel += TimeGrid(band, issued);
   std::vector<Point> outline;
   for (const SkyRow& row : forecast.sky) {
     outline.push_back(
@@ -125,7 +129,8 @@ std::string Arrow(Point at, double toward) {
 
 }  // namespace
 
-std::string WindPanel(const CityForecast& forecast, UnitSystem units) {
+std::string WindPanel(const CityForecast& forecast, UnitSystem units,
+                      const std::optional<IssueDate>& issued) {
   constexpr int kTicks = 4;
   std::vector<double> speeds{0, kTicks};
   for (const SkyRow& row : forecast.sky) speeds.push_back(row.speed);
@@ -135,7 +140,7 @@ std::string WindPanel(const CityForecast& forecast, UnitSystem units) {
       Heading(kWindBand, "Wind, " + SpeedUnit(units),
               {{kWindColour, "", "Speed, " + SpeedUnit(units)},
                {kArrowColour, "", "Direction blown toward (arrows)"}});
-  panel += TimeGrid(kWindBand);
+  panel += TimeGrid(kWindBand, issued);
   panel +=
       ValueAxis(lineBand, scale, [](double tick) { return Fixed(tick, 0); });
   std::vector<Point> line;

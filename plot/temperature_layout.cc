@@ -32,7 +32,7 @@ std::vector<Point> LinePoints(const CityForecast& forecast,
 
 Obstacles AllObstacles(const std::array<std::vector<Point>, 4>& lines) {
   Obstacles obstacles;
-  for (int line = kHighDewLine; line <= kLowLine; ++line) {
+  for (int line = kEveningDewLine; line <= kLowLine; ++line) {
     const bool marked = line == kHighLine || line == kLowLine;
     obstacles.lines.push_back(
         {lines[line], (marked ? kTemperatureLineWidth : kDewLineWidth) / 2});
@@ -51,9 +51,9 @@ TemperatureLayout LayOutTemperatures(const CityForecast& forecast,
                                      UnitSystem units) {
   TemperatureLayout layout;
   layout.scale = PaddedScale(forecast);
-  layout.lines[kHighDewLine] =
+  layout.lines[kEveningDewLine] =
       LinePoints(forecast, &DayRow::highDpt, true, layout.scale);
-  layout.lines[kLowDewLine] =
+  layout.lines[kMorningDewLine] =
       LinePoints(forecast, &DayRow::lowDpt, false, layout.scale);
   layout.lines[kHighLine] =
       LinePoints(forecast, &DayRow::highTemp, true, layout.scale);

@@ -12,9 +12,9 @@
 
 // Where the temperature panel's lines and labels stand.
 
-// The panel's four lines, in the order drawn: high and low dew point, then
-// high and low.
-enum TemperatureLine { kHighDewLine, kLowDewLine, kHighLine, kLowLine };
+// The panel's four lines, in the order drawn: the evening and the morning
+// dew point, then the high and the low.
+enum TemperatureLine { kEveningDewLine, kMorningDewLine, kHighLine, kLowLine };
 
 // Lines and markers: highs and lows have a marker (round and square) at
 // every day, the dew points none. Each day's high and low is labelled with

@@ -143,7 +143,8 @@ bool RunStationBlendWith(Console& console, const RunRequest& request,
   PrintDayTable(console.out, forecast, request.units);
   if (!WriteForecastReport(console, bulletinName, forecast, request.units))
     return false;
-  const PlotFacts plotFacts{headers.issueDateWord,     headers.primaryModel,
+  const PlotFacts plotFacts{headers.issueDate,
+                        headers.primaryModel,
                         headers.secondaryModel, inputs.primaryRatio,
                         inputs.secondaryRatio, request.units,
                         !choice.removed.empty()};

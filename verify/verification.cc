@@ -4,6 +4,7 @@
 
 #include "common/console.h"
 #include "verify/archive_days.h"
+#include "verify/city_observation.h"
 
 namespace {
 
@@ -37,6 +38,13 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
   PeriodScores window;
   for (std::size_t i = before; i < dayScores.size(); ++i)
     window.Add(dayScores[i]);
+  for (std::size_t i = before; i < archived.size(); ++i) {
+    CityObservedDay observed{AddDays(result->first, static_cast<int>(i - before)),
+                             CityObserved(archived[i], Element::kMaximum),
+                             CityObserved(archived[i], Element::kMinimum)};
+    if (observed.maximum || observed.minimum)
+      result->cityObserved.push_back(observed);
+  }
   result->scores = window.byLeadDay;
   result->verifiedDays = window.verifiedDays;
   if (result->verifiedDays < kLeastVerifiedDays) {

@@ -1,7 +1,9 @@
 #ifndef ORVANNE_VERIFY_VERIFICATION_H_
 #define ORVANNE_VERIFY_VERIFICATION_H_
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "products/issue_date.h"
 #include "verify/backtest.h"
@@ -15,6 +17,13 @@
 
 inline constexpr int kDefaultVerifiedDays = 30;
 
+// The city's observed high and low of one day (CityObserved).
+struct CityObservedDay {
+  IssueDate day;
+  std::optional<double> maximum;  // °F
+  std::optional<double> minimum;
+};
+
 struct Verification {
   IssueDate first;       // the first day verified
   IssueDate last;        // the last day verified
@@ -25,6 +34,9 @@ struct Verification {
   std::array<LeadDayScores, kScoredGuidance.size()> scores;
   long long ratioHundredths = 50;
   Backtest backtest;  // the valid days first to last
+  // Each day from `first` to `last` with at least one element observed, in
+  // date order; filled also when too few days are verified.
+  std::vector<CityObservedDay> cityObserved;
 
   const GuidanceScores& Scores(int g, int leadDay) const {
     return scores[g][leadDay];

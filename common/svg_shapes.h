@@ -1,13 +1,22 @@
-#ifndef ORVANNE_PLOT_SHAPES_H_
-#define ORVANNE_PLOT_SHAPES_H_
+#ifndef ORVANNE_COMMON_SVG_SHAPES_H_
+#define ORVANNE_COMMON_SVG_SHAPES_H_
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "plot/svg_writer.h"
+#include "common/markup.h"
 
-// The few shapes the meteogram is drawn with, as SVG elements.
+// The points and the few shapes the picture and the pages' charts are
+// drawn with, as SVG elements.
+
+// A point of the drawing, in viewBox units.
+struct Point {
+  double x = 0, y = 0;
+};
+
+// "x,y x,y ..." with one decimal, for a polyline's or polygon's points.
+std::string PointList(const std::vector<Point>& points);
 
 // A straight line; `dash` is an SVG dash pattern, empty for a solid line.
 std::string Line(Point from, Point to, std::string_view colour, double width,
@@ -38,4 +47,4 @@ struct TextStyle {
 };
 std::string Text(Point at, std::string_view text, const TextStyle& style);
 
-#endif  // ORVANNE_PLOT_SHAPES_H_
+#endif  // ORVANNE_COMMON_SVG_SHAPES_H_

@@ -1,4 +1,4 @@
-#include "plot/svg_writer.h"
+#include "common/markup.h"
 
 #include <algorithm>
 #include <array>
@@ -81,13 +81,4 @@ std::string TextElement(std::string_view name, const Attributes& attributes,
                         std::string_view text) {
   return OpenTag(name, attributes) + ">" + EscapeXml(text) + "</" +
          std::string(name) + ">\n";
-}
-
-std::string PointList(const std::vector<Point>& points) {
-  std::string list;
-  for (const Point& point : points) {
-    if (!list.empty()) list += ' ';
-    list += Fixed(point.x, 1) + "," + Fixed(point.y, 1);
-  }
-  return list;
 }

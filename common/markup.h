@@ -1,13 +1,14 @@
-#ifndef ORVANNE_PLOT_SVG_WRITER_H_
-#define ORVANNE_PLOT_SVG_WRITER_H_
+#ifndef ORVANNE_COMMON_MARKUP_H_
+#define ORVANNE_COMMON_MARKUP_H_
 
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-// A small writer of SVG text: elements with escaped attributes and text,
-// and numbers written the same way on every machine.
+// A small writer of markup text, for the picture and the pages alike:
+// elements with escaped attributes and text, and numbers written the same
+// way on every machine.
 
 // An element's attributes, name and value, in the order written.
 using Attributes = std::vector<std::pair<std::string_view, std::string>>;
@@ -38,12 +39,4 @@ std::string EndTag(std::string_view name);
 std::string TextElement(std::string_view name, const Attributes& attributes,
                         std::string_view text);
 
-// A point of the drawing, in viewBox units.
-struct Point {
-  double x = 0, y = 0;
-};
-
-// "x,y x,y ..." with one decimal, for a polyline's or polygon's points.
-std::string PointList(const std::vector<Point>& points);
-
-#endif  // ORVANNE_PLOT_SVG_WRITER_H_
+#endif  // ORVANNE_COMMON_MARKUP_H_
