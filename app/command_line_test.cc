@@ -336,7 +336,7 @@ Exit status:
   }
   FinishedCommand version = RunWithArguments(dir, {"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "orvanne-forecast 1.3.0\n");
+  EXPECT_EQ(version.out, "orvanne-forecast 1.4.0\n");
 }
 
 }  // namespace
