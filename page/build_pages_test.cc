@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "page/archive_records.h"
-#include "page/test_records.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 
 namespace {

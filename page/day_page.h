@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 // A morning's page, ARCHIVE/YYYY-MM-DD/index.html: the picture beside it,
 // the seven days' table, the ratio, links to the morning's report,

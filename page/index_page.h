@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "page/trend.h"
 
 // The archive's page, ARCHIVE/index.html: the latest forecast (its

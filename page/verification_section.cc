@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "common/console.h"
-#include "page/json_fields.h"
+#include "record/json_fields.h"
 #include "plot/svg_writer.h"
 
 namespace {

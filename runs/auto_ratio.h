@@ -7,7 +7,7 @@
 #include "blend/temperature_biases.h"
 #include "blend/validate_bulletin.h"
 #include "common/run_frame.h"
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "verify/verification.h"
 
 // `--ratio auto`: the 1200 Model's ratio (and with `--bias auto` the

@@ -9,7 +9,7 @@
 #include "common/console.h"
 #include "common/replace_file.h"
 #include "plot/meteogram.h"
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "runs/auto_ratio.h"
 
 namespace {

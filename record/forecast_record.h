@@ -1,5 +1,5 @@
-#ifndef ORVANNE_PAGE_FORECAST_RECORD_H_
-#define ORVANNE_PAGE_FORECAST_RECORD_H_
+#ifndef ORVANNE_RECORD_FORECAST_RECORD_H_
+#define ORVANNE_RECORD_FORECAST_RECORD_H_
 
 #include <array>
 #include <string>
@@ -67,4 +67,4 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
 bool WriteRecordFile(const std::string& path, const ForecastRecord& record,
                      std::string* err);
 
-#endif  // ORVANNE_PAGE_FORECAST_RECORD_H_
+#endif  // ORVANNE_RECORD_FORECAST_RECORD_H_

@@ -1,10 +1,10 @@
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "page/test_records.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 
 namespace {

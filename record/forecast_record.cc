@@ -1,4 +1,4 @@
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 #include <fstream>
 #include <iterator>
@@ -7,7 +7,7 @@
 
 #include "common/console.h"
 #include "common/replace_file.h"
-#include "page/json_fields.h"
+#include "record/json_fields.h"
 
 namespace {
 
