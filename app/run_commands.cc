@@ -39,10 +39,10 @@ bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
     request->ratioAuto = values.ratio->automatic;
     if (!request->ratioAuto) request->primaryRatio = values.ratio->value;
   }
+  // --bias auto works with a typed ratio too, from the same archive.
   const std::pair<bool, std::string_view> onlyWithAuto[] = {
-      {values.archive.has_value(), "--archive"},
-      {values.fallbackRatio.has_value(), "--fallback-ratio"},
-      {values.biasAuto, "--bias"}};
+      {values.archive.has_value() && !values.biasAuto, "--archive"},
+      {values.fallbackRatio.has_value(), "--fallback-ratio"}};
   for (const auto& [given, option] : onlyWithAuto) {
     if (given && !request->ratioAuto) {
       *err = Fill("the option {} goes with --ratio auto", {option});

@@ -15,13 +15,19 @@ ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
   const IssueDate until = args.values.until.value_or(AddDays(TodayUtc(), -1));
   Verification verification;
   std::string problem;
-  if (!VerifyGuidance(archive, until,
-                      args.values.days.value_or(kDefaultVerifiedDays),
-                      &verification, &problem)) {
-    PrintLine(console.err, verification.verifiedDays == 0
-                               ? Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
-                                      {archive})
-                               : problem);
+  const bool verified = VerifyGuidance(
+      archive, until, args.values.days.value_or(kDefaultVerifiedDays),
+      &verification, &problem);
+  for (const std::string& warning : verification.warnings)
+    PrintLine(console.err, warning);
+  if (!verified) {
+    if (verification.verifiedDays == 0)
+      problem = Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
+                     {archive});
+    PrintLine(console.err, problem);
+    // A script reading --json still gets one document, saying why.
+    if (args.values.json)
+      console.out << VerificationErrorJson(verification, problem);
     return ExitStatus::kRefused;
   }
   if (args.values.json)

@@ -32,6 +32,8 @@ std::string Percent(double value) { return Whole(value) + "%"; }
 std::string SourceText(RatioSource source) {
   if (source == RatioSource::kVerification)
     return "suggested by the verification of the archive (--ratio auto)";
+  if (source == RatioSource::kVerificationBiasRemoved)
+    return "suggested by the verification of the archive with the biases removed (--ratio auto --bias auto)";
   if (source == RatioSource::kFallback)
     return "the fallback, as too few days were verified";
   return "typed by the forecaster";

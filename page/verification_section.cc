@@ -148,8 +148,12 @@ std::string VerificationSection(const nlohmann::json* verification) {
   std::vector<std::string> guidance, forecasts;
   const Rows scores =
       Arrange(*verification, "scores", "guidance", &guidance, true);
+  // Schema 2 keeps the backtest's entries under "entries".
+  const auto nested = verification->find("backtest");
+  const bool inEntries = nested != verification->end() && nested->is_object();
   const Rows backtest =
-      Arrange(*verification, "backtest", "forecast", &forecasts, false);
+      Arrange(inEntries ? *nested : *verification,
+              inEntries ? "entries" : "backtest", "forecast", &forecasts, false);
   section += Table(scores, guidance, "Scores by lead day, \u00b0F", true);
   section += BacktestLine(backtest, forecasts);
   if (!backtest.empty())

@@ -7,6 +7,7 @@
 
 #include "common/console.h"
 #include "common/replace_file.h"
+#include "products/archive.h"
 #include "record/json_fields.h"
 
 namespace {
@@ -15,8 +16,8 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 3> kUnitWords{"standard", "metric",
                                                      "as read"};
-constexpr std::array<std::string_view, 3> kSourceWords{"typed", "verification",
-                                                       "fallback"};
+constexpr std::array<std::string_view, 4> kSourceWords{
+    "typed", "verification", "fallback", "verification, bias removed"};
 constexpr std::array<std::string_view, 7> kWeekdayWords{
     "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
@@ -129,6 +130,9 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
         !TakeText(row, "element", &bias.element, err) ||
         !TakeNumber(row, "bias", &bias.bias, err))
       return false;
+    if (row.contains("station") &&
+        !TakeText(row, "station", &bias.station, err))
+      return false;
     biases->push_back(bias);
   }
   return true;
@@ -158,11 +162,21 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
   std::string cycle;
   int units = 0;
   int source = 0;
-  if (!TakeText(document, "issue_date", &date, err) ||
+  int schema = 1;
+  if ((document.contains("schema") &&
+       !TakeWhole(document, "schema", &schema, err)) ||
+      !TakeText(document, "issue_date", &date, err) ||
       !TakeText(document, "cycle", &cycle, err) ||
       !TakeWord(document, "units", kUnitWords, &units, err))
     return false;
-  if (!ParseIssueDate(date, &record->issued) || cycle != "1200") {
+  if (schema < 1 || schema > kRecordSchema) {
+    *err = Fill("its schema {} is not one this version reads",
+                {std::to_string(schema)});
+    return false;
+  }
+  const bool dated = schema == 1 ? ParseIssueDate(date, &record->issued)
+                                 : ParseDayFolderName(date, &record->issued);
+  if (!dated || cycle != "1200") {
     *err = "its issue date or cycle is not one the 1200 Model has";
     return false;
   }
@@ -214,7 +228,8 @@ std::string RecordJson(const ForecastRecord& record) {
     biases.push_back({{"guidance", bias.guidance},
                       {"lead_day", bias.leadDay},
                       {"element", bias.element},
-                      {"bias", bias.bias}});
+                      {"bias", bias.bias},
+                      {"station", bias.station}});
   }
   Json days = Json::array();
   for (const DayRow& row : record.forecast.days)
@@ -222,7 +237,8 @@ std::string RecordJson(const ForecastRecord& record) {
   Json sky = Json::array();
   for (const SkyRow& row : record.forecast.sky) sky.push_back(SkyJson(row));
   const Json document{
-      {"issue_date", FormatIssueDate(record.issued)},
+      {"schema", kRecordSchema},
+      {"issue_date", FormatIsoDate(record.issued)},
       {"cycle", "1200"},
       {"units", kUnitWords[static_cast<int>(record.units)]},
       {"ratio",

@@ -39,7 +39,8 @@ TEST(ForecastRecordTest, WrittenAndReadBackExactly) {
   record.forecast.days[5].highDpt = -0.0;
   record.units = UnitSystem::kMetric;
   record.ratioSource = RatioSource::kVerification;
-  record.biases = {{"GFS", 1, "max", 2.0}, {"GFSX", 7, "min", -0.35}};
+  record.biases = {{"GFS", 1, "max", 2.0, "KFSD"},
+                   {"GFSX", 7, "min", -0.35, "KBKX"}};
   TempDir dir;
   const std::string path = dir.Path("orvanne_1200.json");
   std::string err;
@@ -56,6 +57,7 @@ TEST(ForecastRecordTest, WrittenAndReadBackExactly) {
   EXPECT_EQ(read.biases[1].leadDay, 7);
   EXPECT_EQ(read.biases[1].element, "min");
   EXPECT_EQ(read.biases[1].bias, -0.35);
+  EXPECT_EQ(read.biases[1].station, "KBKX");
   EXPECT_EQ(read.models, record.models);
   ExpectSameDays(read.forecast, record.forecast);
   EXPECT_EQ(RecordJson(read), RecordJson(record));

@@ -11,34 +11,51 @@
 
 namespace {
 
-// The biases as the record lists them: each guidance, lead day and
-// element that has one.
+// The biases as the record lists them: each guidance, lead day, element
+// and station that has one.
 std::vector<RemovedBias> RemovedBiases(const TemperatureBiases& biases) {
   std::vector<RemovedBias> removed;
   auto add = [&](const char* guidance, int day, const char* element,
-                 const std::optional<double>& bias) {
-    if (bias) removed.push_back({guidance, day, element, *bias});
+                 auto pick) {
+    for (int s = 0; s < kStationCount; ++s) {
+      const std::optional<double>& bias = pick(biases.stations[s]);
+      if (bias)
+        removed.push_back({guidance, day, element, *bias,
+                           std::string(kBulletinStations[s])});
+    }
   };
   for (int day = 1; day <= 2; ++day) {
-    add("NBM", day, "max", biases.primary[2 * day - 1]);
-    add("NBM", day, "min", biases.primary[2 * day - 2]);
+    const int i = 2 * (day - 1);
+    add("NBM", day, "max", [i](const auto& b) { return b.primary[i + 1]; });
+    add("NBM", day, "min", [i](const auto& b) { return b.primary[i]; });
   }
   for (int day = 1; day <= 2; ++day) {
-    add("GFS", day, "max", biases.secondary[2 * day - 1]);
-    add("GFS", day, "min", biases.secondary[2 * day - 2]);
+    const int i = 2 * (day - 1);
+    add("GFS", day, "max", [i](const auto& b) { return b.secondary[i + 1]; });
+    add("GFS", day, "min", [i](const auto& b) { return b.secondary[i]; });
   }
   for (int day = 3; day <= 7; ++day) {
-    add("GFSX", day, "max", biases.extendedMaximum[day - 3]);
-    add("GFSX", day, "min", biases.extendedMinimum[day - 3]);
+    add("GFSX", day, "max",
+        [day](const auto& b) { return b.extendedMaximum[day - 3]; });
+    add("GFSX", day, "min",
+        [day](const auto& b) { return b.extendedMinimum[day - 3]; });
   }
   return removed;
+}
+
+// The biases the verification removes, and the line saying so.
+void TakeBiases(Console& console, const Verification& verification,
+                VerifiedChoice* choice) {
+  choice->biases = BiasesForBlend(verification.biases);
+  choice->removed = RemovedBiases(choice->biases);
+  PrintLine(console.out, BiasRemovedLine(verification.biases));
 }
 
 }  // namespace
 
 bool VerifyForBulletin(const BulletinHeaders& headers,
                        const std::string& archive, Verification* verification,
-                       std::string* err, bool* tooFew) {
+                       std::string* err, bool* tooFew, bool ratioAuto) {
   IssueDate issued;
   if (!ParseIssueDate(headers.issueDate, &issued)) {
     *err = Fill("The bulletin's issue date '{}' is no month/day/year date.",
@@ -49,7 +66,9 @@ bool VerifyForBulletin(const BulletinHeaders& headers,
   if (!std::all_of(primary.begin(), primary.end(), [](const std::string& m) {
         return m == FactsOf(Guidance::kNbm).word;
       })) {
-    *err = "The ratio from verification is known for the NBM guidance only.";
+    *err = ratioAuto
+               ? "The ratio from verification is known for the NBM guidance only."
+               : "The biases from verification are known for the NBM guidance only.";
     return false;
   }
   std::string folder;
@@ -68,7 +87,16 @@ bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
   std::string err;
   bool tooFew = false;
   if (!VerifyForBulletin(headers, request.archive, &verification, &err,
-                         &tooFew)) {
+                         &tooFew, request.ratioAuto)) {
+    if (tooFew && !request.ratioAuto) {
+      // A typed ratio stands; only the biases wait for enough days.
+      choice->source = RatioSource::kTyped;
+      PrintLine(console.out,
+                Fill("Too few verified days ({} of {}); no bias is removed.",
+                     {std::to_string(verification.verifiedDays),
+                      std::to_string(kLeastVerifiedDays)}));
+      return true;
+    }
     if (!tooFew || !request.fallbackRatio) {
       PrintLine(console.err, err);
       return false;
@@ -83,16 +111,26 @@ bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
                     std::to_string(kLeastVerifiedDays), ratio.str()}));
     return true;
   }
-  PrintLine(console.out,
-            Fill("The ratio from the verification of the last {} days: {}",
-                 {std::to_string(verification.days),
-                  FormatHundredths(verification.ratioHundredths)}));
-  choice->ratio = verification.Ratio();
-  choice->source = RatioSource::kVerification;
-  if (request.biasAuto) {
-    choice->biases = BiasesForBlend(verification);
-    choice->removed = RemovedBiases(choice->biases);
-    PrintLine(console.out, BiasRemovedLine(verification));
+  for (const std::string& warning : verification.warnings)
+    PrintLine(console.err, warning);
+  if (!request.ratioAuto) {
+    choice->source = RatioSource::kTyped;
+  } else if (request.biasAuto) {
+    PrintLine(
+        console.out,
+        Fill("The ratio from the verification of the last {} days, with the biases removed: {}",
+             {std::to_string(verification.days),
+              FormatHundredths(verification.ratioBiasRemovedHundredths)}));
+    choice->ratio = verification.RatioBiasRemoved();
+    choice->source = RatioSource::kVerificationBiasRemoved;
+  } else {
+    PrintLine(console.out,
+              Fill("The ratio from the verification of the last {} days: {}",
+                   {std::to_string(verification.days),
+                    FormatHundredths(verification.ratioHundredths)}));
+    choice->ratio = verification.Ratio();
+    choice->source = RatioSource::kVerification;
   }
+  if (request.biasAuto) TakeBiases(console, verification, choice);
   return true;
 }

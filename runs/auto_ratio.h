@@ -22,12 +22,16 @@
 // `err` the one line to print, when the bulletin is not of the NBM, the
 // archive cannot be found or too few days are verified; `tooFew` (when
 // given) then tells the last apart, `verification` holding its count.
+// `ratioAuto` false: only the biases are asked for, and the refusal of a
+// bulletin not of the NBM says so.
 bool VerifyForBulletin(const BulletinHeaders& headers,
                        const std::string& archive, Verification* verification,
-                       std::string* err, bool* tooFew = nullptr);
+                       std::string* err, bool* tooFew = nullptr,
+                       bool ratioAuto = true);
 
-// What --ratio auto chose: the ratio, where it came from, and the biases
-// to take off (none without --bias auto or with the fallback ratio).
+// What --ratio auto or --bias auto chose: the ratio (for --ratio auto),
+// where it came from, and the biases to take off (none without --bias
+// auto, with the fallback ratio or, for a typed ratio, too few days).
 struct VerifiedChoice {
   double ratio = 0;
   RatioSource source = RatioSource::kVerification;
@@ -36,8 +40,11 @@ struct VerifiedChoice {
 };
 
 // Makes the choice for the request's --ratio auto, --fallback-ratio and
-// --bias auto, printing the line naming the ratio (and the biases removed)
-// on `console.out`. False, with its line printed on `console.err`, when
+// --bias auto, printing the line naming the ratio (with --bias auto the
+// ratio from the errors with the biases removed) and the line of the
+// biases removed on `console.out`, and each record verification could not
+// read on `console.err`. With a typed ratio and --bias auto only the
+// biases are chosen. False, with its line printed on `console.err`, when
 // the run must stop.
 bool ChooseVerifiedRatio(Console& console, const RunRequest& request,
                          const BulletinHeaders& headers,

@@ -117,7 +117,7 @@ bool RunStationBlend(Console& console, const RunRequest& request) {
   }
   VerifiedChoice choice;
   choice.source = RatioSource::kTyped;
-  if (request.ratioAuto &&
+  if ((request.ratioAuto || request.biasAuto) &&
       !ChooseVerifiedRatio(console, request, headers, &choice))
     return false;
   PrintLine(console.out, kValidFileMessage);

@@ -33,6 +33,7 @@ TEST(VerifySessionTest, TheTableThenTheRatioTheBlendTakes) {
   EXPECT_EQ(
       verified.out.rfind(
           "Verification of the 1200 UTC guidance at KFSD, KHON and KMHE, 12/01/2026 to 12/10/2026 (10 days)\n"
+          "At lead day 1:\n"
           "guidance  forecasts  max bias  max MAE  min bias  min MAE    MAE\n"
           "GFS              53     +2.00     2.00     -2.35     2.35   2.17\n"
           "NBM              52     +0.31     1.00     +1.00     1.00   1.00\n",
@@ -93,15 +94,29 @@ TEST(VerifySessionTest, BiasesRecordAndPageFromTheArchive) {
   EXPECT_EQ(biased.status, 0) << biased.err;
   EXPECT_NE(biased.out.find("\nBias removed from the highs and lows: "),
             std::string::npos);
-  EXPECT_NE(biased.out.find("GFS day 1 +2.00/-2.35"), std::string::npos)
+  // Each station its own errors; KBKX the mean of the day's: GFS minima
+  // -7/3 on 8 days, -5/2 on December 6 (KHON "MM"): -2.35.
+  EXPECT_NE(biased.out.find(
+                "GFS day 1 KBKX +2.00/-2.35 KHON +2.00/-2.00 KMHE +2.00/-3.00 KFSD +2.00/-2.00"),
+            std::string::npos)
       << biased.out;
+  // Every error is the same from day to day: removed, nothing is left, and
+  // the ratio of the errors less the biases is 0.50. Held back: the NBM's
+  // day-2 maxima (no value) and the GFSX's 40 cells (no MEX).
+  EXPECT_TRUE(biased.out.starts_with(
+      "The ratio from the verification of the last 30 days, with the biases removed: 0.50\n"))
+      << biased.out;
+  EXPECT_NE(biased.out.find(
+                "; 44 of 72 cells held back as too few or within the noise.\n"),
+            std::string::npos);
   EXPECT_NE(ReadFile(dir.Path(day + ".svg")).find("bias removed"),
             std::string::npos);
   const auto record = nlohmann::json::parse(ReadFile(dir.Path(day + ".json")));
-  EXPECT_EQ(record["ratio"]["source"], "verification");
-  EXPECT_EQ(record["ratio"]["primary"], 0.59);
-  const nlohmann::json gfsMax = {
-      {"guidance", "GFS"}, {"lead_day", 1}, {"element", "max"}, {"bias", 2.0}};
+  EXPECT_EQ(record["ratio"]["source"], "verification, bias removed");
+  EXPECT_EQ(record["ratio"]["primary"], 0.5);
+  const nlohmann::json gfsMax = {{"guidance", "GFS"}, {"lead_day", 1},
+                                 {"element", "max"},  {"bias", 2.0},
+                                 {"station", "KFSD"}};
   EXPECT_NE(std::find(record["biases_removed"].begin(),
                       record["biases_removed"].end(), gfsMax),
             record["biases_removed"].end());
@@ -115,7 +130,8 @@ TEST(VerifySessionTest, BiasesRecordAndPageFromTheArchive) {
   EXPECT_EQ(document["ratio"], 0.59);
   const nlohmann::json gfsDayOne = {{"guidance", "GFS"}, {"lead_day", 1},
                                     {"element", "min"},  {"count", 26},
-                                    {"bias", -2.35},     {"mae", 2.35}};
+                                    {"bias", -2.35},     {"mae", 2.35},
+                                    {"rmse", 2.39}};  // sqrt(149 / 26)
   EXPECT_NE(std::find(document["scores"].begin(), document["scores"].end(),
                       gfsDayOne),
             document["scores"].end());
@@ -162,9 +178,14 @@ TEST(VerifySessionTest, RefusalsWriteNothing) {
       {{"blend", "--ratio", "0.5", "--archive", "archive", "nam.txt"},
        2,
        "orvanne-forecast: the option --archive goes with --ratio auto; see 'orvanne-forecast --help'.\n"},
-      {{"blend", "--ratio", "0.5", "--bias", "auto", "nam.txt"},
+      {{"blend", "--ratio", "0.5", "--bias", "auto", "--archive", "archive",
+        "nam.txt"},
+       1,
+       "The biases from verification are known for the NBM guidance only.\n"},
+      {{"blend", "--ratio", "0.5", "--fallback-ratio", "0.6", "--bias", "auto",
+        "nam.txt"},
        2,
-       "orvanne-forecast: the option --bias goes with --ratio auto; see 'orvanne-forecast --help'.\n"},
+       "orvanne-forecast: the option --fallback-ratio goes with --ratio auto; see 'orvanne-forecast --help'.\n"},
       {{"blend", "--ratio", "0.6\n", "nam.txt"},
        2,
        "orvanne-forecast: the ratio must be a decimal number, not '0.6\\n'; see 'orvanne-forecast --help'.\n"},

@@ -6,6 +6,7 @@
 
 #include "verify/archive_days.h"
 #include "verify/scores.h"
+#include "verify/station_biases.h"
 
 // The scores of a run of days: of one day, of the days verified, or of a
 // window that moves on a day at a time (a day added, a day taken back).
@@ -21,6 +22,8 @@ struct PeriodScores {
   std::array<LeadDayScores, kScoredGuidance.size()> byLeadDay;
   // Days on which both the GFS and the NBM had a pair at lead day 1.
   int verifiedDays = 0;
+  // By station, for the biases that may be removed.
+  StationBiasSums biasSums;
 
   void Add(const PeriodScores& other);
   void Subtract(const PeriodScores& other);

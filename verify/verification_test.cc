@@ -25,7 +25,9 @@ namespace {
 // Blend errors 0.62 NBM + 0.38 GFS: day 1 max -0.62 + 0.76 = 0.14 (2.04 on
 // the varying value: 29 x 0.14 + 2.04 = 6.10, / 30 = 0.203), min 0.62 -
 // 0.38 = 0.24; day 2 max -1.24 + 1.14 = -0.10, min 0.62 - 0.76 = -0.14.
-// Bias removed: 0 but 0.38 x (7 - 2) = 1.90 once.
+// Bias removed: each station's constant error, so the errors less the
+// biases are 0 and their ratio 0.50; 0 but 0.50 x (7 - 2) = 2.50 once:
+// day 1 max 2.50 / 30 = 0.08, both 2.50 / 60 = 0.04, days 1 and 2 0.02.
 Verification LeadDayVerification(const TempDir& dir) {
   WriteLeadDayArchive(dir.Path("archive"));
   Verification verification;
@@ -43,6 +45,7 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
   EXPECT_EQ(
       out.str(),
       "Verification of the 1200 UTC guidance at KFSD, KHON and KMHE, 12/01/2026 to 12/10/2026 (10 days)\n"
+      "At lead day 1:\n"
       "guidance  forecasts  max bias  max MAE  min bias  min MAE    MAE\n"
       "GFS              60     +2.17     2.17     -1.00     1.00   1.58\n"
       "NBM              60     -1.00     1.00     +1.00     1.00   1.00\n"
@@ -60,6 +63,9 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
       "GFSX        5         30     +5.00     5.00         30     -5.00     5.00\n"
       "GFSX        6         30     +6.00     6.00         30     -6.00     6.00\n"
       "GFSX        7         30     +7.00     7.00         30     -7.00     7.00\n"
+      "\n"
+      "The city's own forecast: its records against the city observation, skill against the NBM at days 1 and 2 and the GFSX at days 3 to 7:\n"
+      "No record of the city's forecast falls on these days.\n"
       "suggested ratio: 0.62\n"
       "\n"
       "Backtest: each day forecast again with the ratio and biases its morning knew\n"
@@ -70,7 +76,7 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
       "NBM                    2     60     2.00     1.00   1.50\n"
       "blend                  1     60     0.20     0.24   0.22\n"
       "blend                  2     60     0.10     0.14   0.12\n"
-      "blend, bias removed    1     60     0.06     0.00   0.03\n"
+      "blend, bias removed    1     60     0.08     0.00   0.04\n"
       "blend, bias removed    2     60     0.00     0.00   0.00\n"
       "GFSX                   3     60     3.00     3.00   3.00\n"
       "GFSX                   4     60     4.00     4.00   4.00\n"
@@ -90,8 +96,14 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
   TempDir dir;
   const nlohmann::json document =
       nlohmann::json::parse(VerificationJson(LeadDayVerification(dir)));
-  EXPECT_EQ(document["first"], "12/01/2026");
-  EXPECT_EQ(document["last"], "12/10/2026");
+  EXPECT_EQ(document["schema"], 2);
+  EXPECT_EQ(document["units"], "F");
+  EXPECT_EQ(document["first"], "2026-12-01");
+  EXPECT_EQ(document["last"], "2026-12-10");
+  EXPECT_EQ(document["until"], "2026-12-10");
+  // The morning after December 10: KFSD's GFS day-1 maxima less 2.50 leave
+  // 9 x 0.50 + 4.50, every NBM error less its bias 0: 1.00.
+  EXPECT_EQ(document["ratio_bias_removed"], 1.0);
   EXPECT_EQ(document["days"], 10);
   EXPECT_EQ(document["verified_days"], 10);
   EXPECT_EQ(document["ratio"], 0.62);
@@ -100,45 +112,48 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
     std::size_t index;
     nlohmann::json expected;
   } cases[] = {
-      {"scores",
+      {"/scores",
        0,
        {{"guidance", "GFS"},
         {"lead_day", 1},
         {"element", "max"},
         {"count", 30},
         {"bias", 2.17},
-        {"mae", 2.17}}},
-      {"scores",
+        {"mae", 2.17},
+        {"rmse", 2.35}}},  // sqrt((29 x 4 + 49) / 30)
+      {"/scores",
        7,
        {{"guidance", "NBM"},
         {"lead_day", 2},
         {"element", "min"},
         {"count", 30},
         {"bias", 1.0},
-        {"mae", 1.0}}},
-      {"scores",
+        {"mae", 1.0},
+        {"rmse", 1.0}}},
+      {"/scores",
        21,
        {{"guidance", "GFSX"},
         {"lead_day", 7},
         {"element", "min"},
         {"count", 30},
         {"bias", -7.0},
-        {"mae", 7.0}}},
-      {"backtest",
+        {"mae", 7.0},
+        {"rmse", 7.0}}},
+      {"/backtest/entries",
        8,
        {{"forecast", "blend"},
         {"lead_day", 1},
         {"element", "max"},
         {"count", 30},
         {"mae", 0.2}}},
-      {"backtest",
+      {"/backtest/entries",
        13,
        {{"forecast", "blend, bias removed"},
         {"lead_day", 1},
         {"element", "min"},
         {"count", 30},
         {"mae", 0.0}}},
-      {"backtest",
+      {"/backtest/entries",
        27,
        {{"forecast", "GFSX, bias removed"},
         {"lead_day", 3},
@@ -147,21 +162,53 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
         {"mae", 0.0}}},
   };
   EXPECT_EQ(document["scores"].size(), 22u);
-  EXPECT_EQ(document["backtest"].size(), 36u);
+  EXPECT_EQ(document["backtest"]["entries"].size(), 36u);
   for (const auto& c : cases)
-    EXPECT_EQ(document[c.list][c.index], c.expected) << c.list << c.index;
+    EXPECT_EQ(document[nlohmann::json::json_pointer(c.list)][c.index],
+              c.expected)
+        << c.list << c.index;
+  // The summary's figures as the table's sentences print them.
+  EXPECT_EQ(document["backtest"]["summary"],
+            nlohmann::json::parse(R"({
+      "days_1_and_2": {"blend": 0.17, "GFS": 2.04, "NBM": 1.25,
+                       "blend, bias removed": 0.02},
+      "days_3_to_7": {"GFSX": 5.0, "GFSX, bias removed": 0.0}})"));
+  EXPECT_EQ(document["stations"][0],
+            nlohmann::json({{"station", "KFSD"}, {"weight", 0.25151496}}));
+  // 2 guidance x 4 stations x 2 elements x 2 days + 4 x 2 x 5 GFSX days.
+  EXPECT_EQ(document["biases"].size(), 72u);
 }
 
-TEST(VerificationTest, TheBiasesAsPrintedForTheBlend) {
+// Every cell holds 10 values, each the same but KFSD's GFS day-1 maximum
+// (2 nine times, 7 once: mean 2.50, sample sd sqrt(22.5 / 9) = 1.58, SE
+// 0.50, 2.50 >= 1.00, removed) and KBKX's, the mean of the three
+// stations' errors of each day (2 nine times, 11/3 once: mean 2.17, SE
+// sqrt(2.5 / 9) / sqrt(10) = 0.17, removed).
+TEST(VerificationTest, TheBiasesAsRemovedAtEachStation) {
   TempDir dir;
-  const TemperatureBiases biases = BiasesForBlend(LeadDayVerification(dir));
+  const Verification verification = LeadDayVerification(dir);
+  const TemperatureBiases biases = BiasesForBlend(verification.biases);
   using B = std::array<std::optional<double>, 4>;
-  EXPECT_EQ(biases.primary, (B{1.0, -1.0, 1.0, -2.0}));
-  EXPECT_EQ(biases.secondary, (B{-1.0, 2.17, -2.0, 3.0}));
-  for (int day = 3; day <= 7; ++day) {
-    EXPECT_EQ(biases.extendedMinimum[day - 3], -day);
-    EXPECT_EQ(biases.extendedMaximum[day - 3], day);
+  // kBulletinStations: KBKX, KHON, KMHE, KFSD.
+  const double gfsDayOneMax[] = {2.17, 2.0, 2.0, 2.5};
+  for (int s = 0; s < kStationCount; ++s) {
+    const StationTemperatureBiases& b = biases.stations[s];
+    EXPECT_EQ(b.primary, (B{1.0, -1.0, 1.0, -2.0})) << s;
+    EXPECT_EQ(b.secondary, (B{-1.0, gfsDayOneMax[s], -2.0, 3.0})) << s;
+    for (int day = 3; day <= 7; ++day) {
+      EXPECT_EQ(b.extendedMinimum[day - 3], -day);
+      EXPECT_EQ(b.extendedMaximum[day - 3], day);
+    }
   }
+  const BiasCell& kfsd = verification.biases.cells[kScoredGfs][3][1][0];
+  EXPECT_EQ(kfsd.count, 10);
+  EXPECT_EQ(kfsd.biasHundredths, 250);
+  EXPECT_EQ(kfsd.standardErrorHundredths, 50);
+  const BiasCell& kbkx = verification.biases.cells[kScoredGfs][0][1][0];
+  EXPECT_EQ(kbkx.biasHundredths, 217);
+  EXPECT_EQ(kbkx.standardErrorHundredths, 17);
+  EXPECT_EQ(verification.biases.removedCells, 72);
+  EXPECT_EQ(verification.biases.heldBackCells, 0);
 }
 
 std::string Damaged(const std::string& path,
