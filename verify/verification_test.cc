@@ -8,7 +8,10 @@
 #include <random>
 #include <sstream>
 
+#include "common/units.h"
 #include "products/archive.h"
+#include "record/forecast_record.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 #include "verify/blend_biases.h"
 #include "verify/test_archive.h"
@@ -259,6 +262,75 @@ TEST(VerificationTest, ADamagedArchiveCountsNoDamagedValue) {
     EXPECT_EQ(v.Scores(c[0], c[1]).minimum.count, c[3]) << c[0] << c[1];
   }
   EXPECT_EQ(v.verifiedDays, 10);
+}
+
+// Records of the mornings December 1 to 9 on the lead-day archive
+// (observed 40 and 20): day d's high 39 + d, low 29 + d (TestRecord
+// shifted 9): errors d - 1 and d + 9. December 3's record is cut short,
+// December 4's folder holds December 2's, December 6's is in Metric
+// (°C, read back in °F). Lead day 1: the mornings 1, 2, 5, 6, 7, 8, 9,
+// high bias 0, low +10; lead day 2: the six to December 8, +1 and +11;
+// lead day 7: December 1 and 2, +6 and +16. No KBKX product: no guidance
+// alone, no skill.
+TEST(VerificationTest, TheCitysRecordsVerifiedAndTheDamagedOnesNamed) {
+  TempDir dir;
+  const std::string archive = dir.Path("archive");
+  WriteLeadDayArchive(archive);
+  std::string err;
+  for (int d = 1; d <= 9; ++d) {
+    const IssueDate morning{2026, 12, d};
+    ForecastRecord record = TestRecord(d == 4 ? IssueDate{2026, 12, 2} : morning, 9);
+    if (d == 6) {
+      record.units = UnitSystem::kMetric;
+      for (DayRow& row : record.forecast.days) {
+        row.highTemp = FahrenheitToCelsius(row.highTemp);
+        row.lowTemp = FahrenheitToCelsius(row.lowTemp);
+      }
+    }
+    const std::string path = TodayFile(archive, morning, TodayFileKind::kRecord);
+    ASSERT_TRUE(WriteRecordFile(path, record, &err)) << err;
+    if (d == 3) WriteFile(path, RecordJson(record).substr(0, 300));
+  }
+  Verification v;
+  ASSERT_TRUE(VerifyGuidance(archive, {2026, 12, 10}, 10, &v, &err)) << err;
+  ASSERT_EQ(v.warnings.size(), 2u);
+  EXPECT_NE(v.warnings[0].find(TodayFile(archive, {2026, 12, 3},
+                                         TodayFileKind::kRecord) +
+                               " is damaged"),
+            std::string::npos)
+      << v.warnings[0];
+  EXPECT_NE(v.warnings[1].find("is for 12/02/2026"), std::string::npos)
+      << v.warnings[1];
+  const struct {
+    int leadDay;
+    long long count, high, low;
+  } cases[] = {{1, 7, 0, 1000}, {2, 6, 100, 1100}, {5, 3, 400, 1400},
+               {7, 2, 600, 1600}};
+  for (const auto& c : cases) {
+    const RealErrorSums& high = v.city.City(c.leadDay, Element::kMaximum);
+    const RealErrorSums& low = v.city.City(c.leadDay, Element::kMinimum);
+    ASSERT_EQ(high.count, c.count) << c.leadDay;
+    EXPECT_EQ(BiasHundredths(high), c.high) << c.leadDay;
+    EXPECT_EQ(BiasHundredths(low), c.low) << c.leadDay;
+    EXPECT_EQ(RmseHundredths(low), c.low) << c.leadDay;
+  }
+  ASSERT_EQ(v.cityObserved.size(), 10u);
+  EXPECT_EQ(v.cityObserved[9].day, (IssueDate{2026, 12, 10}));
+  EXPECT_NEAR(*v.cityObserved[9].maximum, 40, 1e-9);
+  std::ostringstream out;
+  PrintVerification(out, v);
+  EXPECT_NE(
+      out.str().find(
+          "day  high count  high bias  high MAE  high skill  low count  low bias  low MAE  low skill\n"
+          "  1           7      +0.00      0.00           -          7    +10.00    10.00          -\n"
+          "  2           6      +1.00      1.00           -          6    +11.00    11.00          -\n"),
+      std::string::npos)
+      << out.str();
+  const nlohmann::json document = nlohmann::json::parse(VerificationJson(v));
+  EXPECT_EQ(document["city"][13],
+            nlohmann::json::parse(R"({"lead_day": 7, "element": "min",
+      "count": 2, "bias": 16.0, "mae": 16.0, "rmse": 16.0,
+      "alone": [{"guidance": "GFSX", "mae": null, "skill": null}]})"));
 }
 
 }  // namespace
