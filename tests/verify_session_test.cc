@@ -144,6 +144,73 @@ TEST(VerifySessionTest, BiasesRecordAndPageFromTheArchive) {
   EXPECT_EQ(ReadFile(dir.Path("archive/index.html")), index);
 }
 
+// A typed ratio with --bias auto: the biases of each station taken off,
+// the ratio kept. Day 1's high: 0.6 x (NBM 40 less KBKX +0.30, KHON -1,
+// KMHE +1, KFSD +1, weighted: 39.60635) + 0.4 x (GFS 40 less 2
+// everywhere: 37.99817) = 38.9639; its low: 0.6 x 39.00016 + 0.4 x (40
+// less -2.35, -2, -3, -2: 42.33953) = 40.3359.
+TEST(VerifySessionTest, ATypedRatioWithTheBiasesRemoved) {
+  TempDir dir;
+  WriteKnownErrorsArchive(dir.Path("archive"));
+  TestBulletin bulletin(40);
+  for (int section = 1; section <= 4; ++section)
+    bulletin.Short(section).model = "NBM";
+  bulletin.date = "12/11/2026";
+  WriteFile(dir.Path("nbm.txt"), bulletin.Text());
+  const FinishedCommand typed = RunWithArguments(
+      dir, {"blend", "--ratio", "0.6", "--bias", "auto", "--archive",
+            "archive", "--record", "nbm.json", "nbm.txt"});
+  EXPECT_EQ(typed.status, 0) << typed.err;
+  EXPECT_TRUE(typed.out.starts_with(
+      "Bias removed from the highs and lows: NBM day 1 KBKX +0.30/+1.00 KHON -1.00/+1.00 KMHE +1.00/+1.00 KFSD +1.00/+1.00, "))
+      << typed.out;
+  EXPECT_NE(typed.out.find("The AVNratio value then has to be: 0.4\n"),
+            std::string::npos);
+  EXPECT_NE(typed.out.find("\n1      40.3359     38.9639"), std::string::npos)
+      << typed.out;
+  const auto record = nlohmann::json::parse(ReadFile(dir.Path("nbm.json")));
+  EXPECT_EQ(record["schema"], 2);
+  EXPECT_EQ(record["issue_date"], "2026-12-11");
+  EXPECT_EQ(record["ratio"]["source"], "typed");
+  EXPECT_EQ(record["ratio"]["primary"], 0.6);
+  const nlohmann::json kbkx = {{"guidance", "GFS"}, {"lead_day", 1},
+                               {"element", "min"},  {"bias", -2.35},
+                               {"station", "KBKX"}};
+  EXPECT_NE(std::find(record["biases_removed"].begin(),
+                      record["biases_removed"].end(), kbkx),
+            record["biases_removed"].end());
+
+  // Too few days for the biases: the typed ratio alone, nothing removed.
+  bulletin.date = "12/05/2026";
+  WriteFile(dir.Path("early.txt"), bulletin.Text());
+  const FinishedCommand early = RunWithArguments(
+      dir, {"blend", "--ratio", "0.6", "--bias", "auto", "--archive",
+            "archive", "early.txt"});
+  EXPECT_EQ(early.status, 0) << early.err;
+  EXPECT_TRUE(early.out.starts_with(
+      "Too few verified days (4 of 7); no bias is removed.\n"
+      "You have a valid file.\n"))
+      << early.out;
+}
+
+// Too few days with --json: still one document, saying why, status 1.
+TEST(VerifySessionTest, TooFewDaysInTheDocument) {
+  TempDir dir;
+  WriteKnownErrorsArchive(dir.Path("archive"));
+  const FinishedCommand json = RunWithArguments(
+      dir, {"verify", "--json", "--archive", "archive", "--until", "12/6/2026"});
+  EXPECT_EQ(json.status, 1);
+  const std::string why =
+      "only 5 days could be verified between 11/07/2026 and 12/06/2026; 7 are needed";
+  EXPECT_EQ(json.err, why + "\n");
+  const auto document = nlohmann::json::parse(json.out);
+  EXPECT_EQ(document["schema"], 2);
+  EXPECT_EQ(document["until"], "2026-12-06");
+  EXPECT_EQ(document["verified_days"], 5);
+  EXPECT_EQ(document["error"], why);
+  EXPECT_FALSE(document.contains("scores"));
+}
+
 TEST(VerifySessionTest, RefusalsWriteNothing) {
   TempDir dir;
   WriteKnownErrorsArchive(dir.Path("archive"));
