@@ -269,6 +269,16 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
   return true;
 }
 
+bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
+                       ForecastRecord* record, std::string* err) {
+  if (!ReadRecordFile(path, record, err)) return false;
+  if (record->issued == morning) return true;
+  *err = Fill(
+      "The record {} is for {}, not for its folder's day; it is left out.",
+      {path, FormatIssueDate(record->issued)});
+  return false;
+}
+
 bool WriteRecordFile(const std::string& path, const ForecastRecord& record,
                      std::string* err) {
   std::string reason;

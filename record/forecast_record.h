@@ -74,6 +74,12 @@ bool ParseRecordJson(std::string_view text, ForecastRecord* record,
 bool ReadRecordFile(const std::string& path, ForecastRecord* record,
                     std::string* err);
 
+// Reads the record file `path` of the morning `morning`'s folder. False,
+// with `err` one line naming the file, when it cannot be read, is no
+// record, or is another day's.
+bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
+                       ForecastRecord* record, std::string* err);
+
 // Writes the record file `path` whole, through ReplaceFile. False, with
 // `err` one line naming the file, when it could not be written.
 bool WriteRecordFile(const std::string& path, const ForecastRecord& record,

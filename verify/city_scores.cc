@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "blend/city_forecast.h"
-#include "common/console.h"
 #include "common/units.h"
 #include "products/archive.h"
 #include "record/forecast_record.h"
@@ -63,14 +62,8 @@ std::vector<std::optional<CityRecord>> ReadCityRecords(
     if (!std::filesystem::exists(path, error)) continue;
     ForecastRecord record;
     std::string err;
-    if (!ReadRecordFile(path, &record, &err)) {
-      warnings->push_back(Fill("{} It is left out.", {err}));
-      continue;
-    }
-    if (record.issued != morning) {
-      warnings->push_back(Fill(
-          "The record {} is for {}, not for its folder's day; it is left out.",
-          {path, FormatIssueDate(record.issued)}));
+    if (!ReadMorningRecord(path, morning, &record, &err)) {
+      warnings->push_back(err);
       continue;
     }
     CityRecord days;
