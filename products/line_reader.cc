@@ -16,15 +16,16 @@ std::string_view WithoutCarriageReturns(const char* begin, const char* end) {
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* file) : file_(file), buffer_(kBufferSize) {}
+LineReader::LineReader(std::FILE* file)
+    : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 bool LineReader::Refill() {
   if (ended_) return false;
-  std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+  std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
   const std::size_t got =
-      std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+      std::fread(buffer_.get() + end_, 1, kBufferSize - end_, file_);
   end_ += got;
   if (got == 0) {
     ended_ = true;
@@ -36,8 +37,8 @@ bool LineReader::Refill() {
 bool LineReader::NextRaw(Line& line) {
   line = Line{};
   for (;;) {
-    const char* begin = buffer_.data() + begin_;
-    const char* end = buffer_.data() + end_;
+    const char* begin = buffer_.get() + begin_;
+    const char* end = buffer_.get() + end_;
     const void* feed = std::memchr(begin, '\n', end - begin);
     if (feed != nullptr) {
       const char* lineEnd = static_cast<const char*>(feed);
@@ -55,7 +56,7 @@ bool LineReader::NextRaw(Line& line) {
       for (;;) {
         begin_ = end_;
         if (!Refill()) return !failed_;
-        const char* from = buffer_.data();
+        const char* from = buffer_.get();
         const void* next = std::memchr(from, '\n', end_);
         if (next != nullptr) {
           begin_ = static_cast<const char*>(next) - from + 1;
@@ -66,8 +67,8 @@ bool LineReader::NextRaw(Line& line) {
     if (!Refill()) {
       if (failed_ || begin_ == end_) return false;
       // The last line, without a line feed.
-      line.text = WithoutCarriageReturns(buffer_.data() + begin_,
-                                         buffer_.data() + end_);
+      line.text = WithoutCarriageReturns(buffer_.get() + begin_,
+                                         buffer_.get() + end_);
       begin_ = end_;
       return true;
     }

@@ -3,8 +3,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 // Reads a file line by line in large reads, holding at most one buffer of
 // it, whatever its size or its line lengths.
@@ -43,7 +43,9 @@ class LineReader {
   bool Refill();
 
   std::FILE* file_;
-  std::vector<char> buffer_;
+  // Not zeroed first: a reader made for each small file would otherwise
+  // cost more in clearing than in reading.
+  std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // first byte not yet handed out
   std::size_t end_ = 0;    // end of the bytes read
   bool ended_ = false;     // the file has no more bytes

@@ -197,8 +197,17 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
 }  // namespace
 
 bool ParseRecordJson(std::string_view text, ForecastRecord* record,
-                     std::string* err) {
-  const Json document = Json::parse(text, nullptr, false);
+                     std::string* err, RecordParts parts) {
+  const bool withSky = parts == RecordParts::kWhole;
+  // The sky rows are most of the text: a reader of the days leaves them
+  // unbuilt.
+  const Json::parser_callback_t withoutSky =
+      [](int depth, nlohmann::json::parse_event_t event, Json& parsed) {
+        return !(depth == 1 && event == nlohmann::json::parse_event_t::key &&
+                 parsed == "sky");
+      };
+  const Json document =
+      Json::parse(text, withSky ? nullptr : withoutSky, false);
   if (document.is_discarded() || !document.is_object()) {
     *err = "it is not a JSON object";
     return false;
@@ -210,13 +219,13 @@ bool ParseRecordJson(std::string_view text, ForecastRecord* record,
       !TakeBiases(document, &read.biases, err) ||
       !TakeModels(document, &read, err) ||
       !(days = Rows(document, "days", kForecastDays, err)) ||
-      !(sky = Rows(document, "sky", kSkyRows, err)))
+      (withSky && !(sky = Rows(document, "sky", kSkyRows, err))))
     return false;
   for (int day = 1; day <= kForecastDays; ++day)
     if (!TakeDay((*days)[day - 1], read.issued, day,
                  &read.forecast.days[day - 1], err))
       return false;
-  for (int k = 0; k < kSkyRows; ++k)
+  for (int k = 0; withSky && k < kSkyRows; ++k)
     if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
   *record = read;
   return true;
@@ -253,7 +262,7 @@ std::string RecordJson(const ForecastRecord& record) {
 }
 
 bool ReadRecordFile(const std::string& path, ForecastRecord* record,
-                    std::string* err) {
+                    std::string* err, RecordParts parts) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
@@ -262,7 +271,7 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
     return false;
   }
   std::string why;
-  if (!ParseRecordJson(text.str(), record, &why)) {
+  if (!ParseRecordJson(text.str(), record, &why, parts)) {
     *err = Fill("The record {} is damaged: {}.", {path, why});
     return false;
   }
@@ -270,8 +279,9 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
 }
 
 bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
-                       ForecastRecord* record, std::string* err) {
-  if (!ReadRecordFile(path, record, err)) return false;
+                       ForecastRecord* record, std::string* err,
+                       RecordParts parts) {
+  if (!ReadRecordFile(path, record, err, parts)) return false;
   if (record->issued == morning) return true;
   *err = Fill(
       "The record {} is for {}, not for its folder's day; it is left out.",

@@ -62,23 +62,30 @@ struct ForecastRecord {
 // and the 30 sky rows (hour, cloud, direction or null, speed).
 std::string RecordJson(const ForecastRecord& record);
 
+// What a reader takes of a record: all of it, or all but the sky rows
+// (left at their defaults, neither read nor checked).
+enum class RecordParts { kWhole, kWithoutSky };
+
 // Reads a record RecordJson wrote, or one of schema 1 (no "schema", the
 // issue date "12/08/2026", biases without a station). False, with `err`
 // saying what is wrong (one line, without the file's name), for anything
 // else.
 bool ParseRecordJson(std::string_view text, ForecastRecord* record,
-                     std::string* err);
+                     std::string* err,
+                     RecordParts parts = RecordParts::kWhole);
 
 // Reads the record file `path`. False, with `err` one line naming the file,
 // when it cannot be read or is no record.
 bool ReadRecordFile(const std::string& path, ForecastRecord* record,
-                    std::string* err);
+                    std::string* err,
+                    RecordParts parts = RecordParts::kWhole);
 
 // Reads the record file `path` of the morning `morning`'s folder. False,
 // with `err` one line naming the file, when it cannot be read, is no
 // record, or is another day's.
 bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
-                       ForecastRecord* record, std::string* err);
+                       ForecastRecord* record, std::string* err,
+                       RecordParts parts = RecordParts::kWhole);
 
 // Writes the record file `path` whole, through ReplaceFile. False, with
 // `err` one line naming the file, when it could not be written.

@@ -62,7 +62,8 @@ std::vector<std::optional<CityRecord>> ReadCityRecords(
     if (!std::filesystem::exists(path, error)) continue;
     ForecastRecord record;
     std::string err;
-    if (!ReadMorningRecord(path, morning, &record, &err)) {
+    if (!ReadMorningRecord(path, morning, &record, &err,
+                           RecordParts::kWithoutSky)) {
       warnings->push_back(err);
       continue;
     }
