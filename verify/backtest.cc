@@ -61,11 +61,17 @@ std::vector<MorningKnowledge> Mornings(
   const int count = static_cast<int>(dayScores.size());
   std::vector<MorningKnowledge> mornings(dayScores.size());
   PeriodScores window;
-  for (int i = 0; i < windowDays && i < count; ++i) window.Add(dayScores[i]);
+  ShortRangeErrors errors;
+  for (int i = 0; i < windowDays && i < count; ++i) {
+    window.Add(dayScores[i]);
+    errors.AddDay(days[i]);
+  }
   for (int m = windowDays; m < count; ++m) {
-    mornings[m] = KnowledgeOf(window, days, m - windowDays, m);
+    mornings[m] = KnowledgeOf(window, errors);
     window.Add(dayScores[m]);
     window.Subtract(dayScores[m - windowDays]);
+    errors.AddDay(days[m]);
+    errors.AddDay(days[m - windowDays], -1);
   }
   return mornings;
 }
@@ -99,14 +105,13 @@ BacktestSummary SummaryOf(const Backtest& backtest) {
 }
 
 MorningKnowledge KnowledgeOf(const PeriodScores& window,
-                             const std::vector<ArchiveDay>& days,
-                             std::size_t begin, std::size_t end) {
+                             const ShortRangeErrors& errors) {
   MorningKnowledge known;
   known.verifiedDays = window.verifiedDays;
   known.ratioHundredths = RatioOfDaysOneAndTwo(window);
   known.biases = JudgeBiases(window.biasSums);
   known.ratioBiasRemovedHundredths =
-      RatioWithBiasesRemoved(days, begin, end, known.biases);
+      RatioWithBiasesRemoved(errors, known.biases);
   return known;
 }
 

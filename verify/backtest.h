@@ -78,11 +78,10 @@ struct MorningKnowledge {
   long long ratioBiasRemovedHundredths = 50;
 };
 
-// What the morning after the valid days `days[begin]` to `days[end - 1]`
-// knew, `window` their sums.
+// What the morning after a run of valid days knew, `window` their sums
+// and `errors` their short-range errors.
 MorningKnowledge KnowledgeOf(const PeriodScores& window,
-                             const std::vector<ArchiveDay>& days,
-                             std::size_t begin, std::size_t end);
+                             const ShortRangeErrors& errors);
 
 // The backtest of the valid days `days[firstValid]` to the last, where
 // `dayScores[i]` is ScoreDay(days[i]) and firstValid is at least

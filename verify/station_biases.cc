@@ -126,29 +126,49 @@ StationBiases JudgeBiases(const StationBiasSums& window) {
   return biases;
 }
 
-long long RatioWithBiasesRemoved(const std::vector<ArchiveDay>& days,
-                                 std::size_t begin, std::size_t end,
+namespace {
+
+constexpr int kRatioGuidance[2] = {kScoredGfs, kScoredNbm};
+
+}  // namespace
+
+void ShortRangeErrors::AddDay(const ArchiveDay& day, int sign) {
+  for (int s = 0; s < kStationCount; ++s) {
+    const StationDay& station = day[s];
+    if (!station.observed) continue;
+    for (int i = 0; i < 2; ++i) {
+      for (int k = 1; k <= 2; ++k) {
+        for (Element e : kElements) {
+          const std::optional<int> forecast =
+              ElementOf(station.forecast[kRatioGuidance[i]].days[k], e);
+          const std::optional<int> observed = ElementOf(*station.observed, e);
+          if (!forecast || !observed) continue;
+          std::map<int, long long>& count =
+              counts[i][s][k - 1][ElementIndex(e)];
+          const auto at = count.try_emplace(*forecast - *observed, 0).first;
+          at->second += sign;
+          if (at->second == 0) count.erase(at);
+        }
+      }
+    }
+  }
+}
+
+long long RatioWithBiasesRemoved(const ShortRangeErrors& errors,
                                  const StationBiases& biases) {
   // [0] GFS, [1] NBM: sums of |100 error - removed| and their counts.
   long long absolute[2] = {0, 0};
   long long count[2] = {0, 0};
-  const int guidance[2] = {kScoredGfs, kScoredNbm};
-  for (std::size_t v = begin; v < end; ++v) {
+  for (int i = 0; i < 2; ++i) {
     for (int s = 0; s < kStationCount; ++s) {
-      const StationDay& station = days[v][s];
-      if (!station.observed) continue;
-      for (int i = 0; i < 2; ++i) {
-        for (int k = 1; k <= 2; ++k) {
-          for (Element e : kElements) {
-            const std::optional<int> forecast =
-                ElementOf(station.forecast[guidance[i]].days[k], e);
-            const std::optional<int> observed =
-                ElementOf(*station.observed, e);
-            if (!forecast || !observed) continue;
-            absolute[i] += std::llabs(
-                100LL * (*forecast - *observed) -
-                biases.RemovedOrZero(guidance[i], s, k, e));
-            ++count[i];
+      for (int k = 1; k <= 2; ++k) {
+        for (Element e : kElements) {
+          const long long removed =
+              biases.RemovedOrZero(kRatioGuidance[i], s, k, e);
+          for (const auto& [error, times] :
+               errors.counts[i][s][k - 1][ElementIndex(e)]) {
+            absolute[i] += times * std::llabs(100LL * error - removed);
+            count[i] += times;
           }
         }
       }
@@ -159,4 +179,12 @@ long long RatioWithBiasesRemoved(const std::vector<ArchiveDay>& days,
   const long long denominator = absolute[1] * count[0] + numerator;
   if (denominator == 0) return 50;
   return RoundedHundredths(numerator, denominator);
+}
+
+long long RatioWithBiasesRemoved(const std::vector<ArchiveDay>& days,
+                                 std::size_t begin, std::size_t end,
+                                 const StationBiases& biases) {
+  ShortRangeErrors errors;
+  for (std::size_t v = begin; v < end; ++v) errors.AddDay(days[v]);
+  return RatioWithBiasesRemoved(errors, biases);
 }

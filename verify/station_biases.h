@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -80,11 +81,31 @@ struct StationBiases {
 
 StationBiases JudgeBiases(const StationBiasSums& window);
 
+// The GFS's and the NBM's errors of lead days 1 and 2 at each reporting
+// station over a run of days, as how many times each whole degree of error
+// came, so a window can move a day at a time and still take any bias off
+// each error.
+struct ShortRangeErrors {
+  // [0 GFS, 1 NBM][station][lead day 1, 2 at 0, 1][element index]: error
+  // -> how many.
+  std::array<std::array<std::array<std::array<std::map<int, long long>, 2>, 2>,
+                        kStationCount>,
+             2>
+      counts;
+
+  // Adds a day's pairs (`sign` 1), or takes them back (-1).
+  void AddDay(const ArchiveDay& day, int sign = 1);
+};
+
 // The NBM's weight in hundredths from the errors with the biases removed:
 // MAE'(GFS) / (MAE'(NBM) + MAE'(GFS)), each MAE' the mean over the
 // reporting stations' pairs of lead days 1 and 2, both elements, of
 // |error - the hundredths removed from that station's cell|; 50 when both
-// are 0. Over the valid days `days[begin]` to `days[end - 1]`.
+// are 0.
+long long RatioWithBiasesRemoved(const ShortRangeErrors& errors,
+                                 const StationBiases& biases);
+
+// The same over the valid days `days[begin]` to `days[end - 1]`.
 long long RatioWithBiasesRemoved(const std::vector<ArchiveDay>& days,
                                  std::size_t begin, std::size_t end,
                                  const StationBiases& biases);

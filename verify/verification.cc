@@ -68,8 +68,10 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
     return false;
   }
   result->ratioHundredths = RatioOfDaysOneAndTwo(window);
-  const MorningKnowledge after =
-      KnowledgeOf(window, archived, before, archived.size());
+  ShortRangeErrors errors;
+  for (std::size_t i = before; i < archived.size(); ++i)
+    errors.AddDay(archived[i]);
+  const MorningKnowledge after = KnowledgeOf(window, errors);
   result->biases = after.biases;
   result->ratioBiasRemovedHundredths = after.ratioBiasRemovedHundredths;
   result->backtest = RunBacktest(archived, dayScores, before, days);
