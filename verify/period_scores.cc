@@ -47,10 +47,3 @@ long long RatioOfDaysOneAndTwo(const PeriodScores& scores) {
   nbm.Add(scores.byLeadDay[kScoredNbm][2]);
   return SuggestedRatioHundredths(gfs, nbm);
 }
-
-std::optional<long long> BiasOf(const PeriodScores& scores, int g, int leadDay,
-                                Element element) {
-  const ErrorSums& sums = scores.byLeadDay[g][leadDay].Of(element);
-  if (sums.count == 0) return std::nullopt;
-  return BiasHundredths(sums);
-}

@@ -42,9 +42,4 @@ PeriodScores ScoreDay(const ArchiveDay& day);
 // minimum pairs of lead days 1 and 2 of the GFS and the NBM together.
 long long RatioOfDaysOneAndTwo(const PeriodScores& scores);
 
-// The bias in hundredths of scored guidance `g` at `leadDay`, as printed;
-// none without a pair.
-std::optional<long long> BiasOf(const PeriodScores& scores, int g, int leadDay,
-                                Element element);
-
 #endif  // ORVANNE_VERIFY_PERIOD_SCORES_H_
