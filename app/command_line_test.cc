@@ -231,6 +231,7 @@ TEST(CommandLineTest, HelpAndVersionWordForWord) {
        orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] [--record FILE.json] BULLETIN
        orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--fallback-ratio R]
                               [--bias auto] [--plot FILE.svg] [--record FILE.json] BULLETIN
+       orvanne-forecast blend [--units U] --ratio R --bias auto [--archive DIR] [--plot FILE.svg] [--record FILE.json] BULLETIN
        orvanne-forecast table [--units U] [--rows N] BULLETIN
        orvanne-forecast severe [--units U] BULLETIN
        orvanne-forecast assemble [-o OUT] [--date DATE] [--primary P] FILE...
@@ -282,9 +283,10 @@ Options:
   --fallback-ratio R
               with --ratio auto: the ratio (0 to 1) taken instead while
               the archive holds fewer than 7 verified days
-  --bias auto with --ratio auto: each guidance's recent bias (the mean
-              error of its highs and lows by lead day, from the same
-              verification) taken off before the weighting
+  --bias auto with --ratio auto or a typed ratio: each guidance's recent
+              bias at each station (the mean error of its highs and lows
+              by lead day, from the same verification, where it is clear)
+              taken off before the weighting
   --plot FILE.svg
               blend also draws the forecast as a picture (an SVG
               meteogram) into FILE.svg, after the report

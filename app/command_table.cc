@@ -68,6 +68,7 @@ constexpr CommandEntry kCommands[] = {
      R"(       orvanne-forecast blend [--units U] --ratio R [--plot FILE.svg] [--record FILE.json] BULLETIN
        orvanne-forecast blend [--units U] --ratio auto [--archive DIR] [--fallback-ratio R]
                               [--bias auto] [--plot FILE.svg] [--record FILE.json] BULLETIN
+       orvanne-forecast blend [--units U] --ratio R --bias auto [--archive DIR] [--plot FILE.svg] [--record FILE.json] BULLETIN
 )",
      R"(  blend     the 1200 Model: the seven-day forecast for the city of Orvanne
             from a bulletin of twelve station tables

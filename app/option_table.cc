@@ -206,9 +206,10 @@ constexpr OptionEntry kOptions[] = {
 )",
      ParseFallbackRatio},
     {"--bias",
-     R"(  --bias auto with --ratio auto: each guidance's recent bias (the mean
-              error of its highs and lows by lead day, from the same
-              verification) taken off before the weighting
+     R"(  --bias auto with --ratio auto or a typed ratio: each guidance's recent
+              bias at each station (the mean error of its highs and lows
+              by lead day, from the same verification, where it is clear)
+              taken off before the weighting
 )",
      ParseBias},
     {"--plot",

@@ -1,8 +1,5 @@
 #include "app/request_parts.h"
 
-#include <string_view>
-#include <utility>
-
 #include "products/archive.h"
 
 bool TakesNoOperand(const CommandArguments& args, std::string* usage) {
@@ -22,14 +19,11 @@ bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
     request->ratioAuto = values.ratio->automatic;
     if (!request->ratioAuto) request->primaryRatio = values.ratio->value;
   }
-  const std::pair<bool, std::string_view> onlyWithAuto[] = {
-      {values.fallbackRatio.has_value(), "--fallback-ratio"},
-      {values.biasAuto, "--bias"}};
-  for (const auto& [given, option] : onlyWithAuto) {
-    if (given && !request->ratioAuto) {
-      *err = Fill("the option {} goes with --ratio auto", {option});
-      return false;
-    }
+  // --bias auto goes with a typed ratio too; the fallback only stands in
+  // for a ratio from verification.
+  if (values.fallbackRatio && !request->ratioAuto) {
+    *err = "the option --fallback-ratio goes with --ratio auto";
+    return false;
   }
   request->fallbackRatio = values.fallbackRatio;
   request->biasAuto = values.biasAuto;

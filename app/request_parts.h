@@ -31,9 +31,9 @@ bool ArchiveOf(const OptionValues& values, std::string* archive,
                std::string* usage);
 
 // The 1200 Model's ratio options into `request`: --ratio (typed or auto),
-// and --fallback-ratio and --bias, which go only with --ratio auto. False,
-// with `err` naming the problem, when one of those stands without it. The
-// archive they verify is the caller's to set.
+// --fallback-ratio, which goes only with --ratio auto (false, with `err`
+// naming the problem, when it stands without it), and --bias. The archive
+// they verify is the caller's to set.
 bool TakeRatioOptions(const OptionValues& values, RunRequest* request,
                       std::string* err);
 

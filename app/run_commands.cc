@@ -28,9 +28,10 @@ ExitStatus StartRun(RunFunction run, int rows, const CommandArguments& args,
   RunRequest request;
   if (!RunRequestOf(args, rows, run == RunStationBlend, &request, usage))
     return ExitStatus::kUsage;
-  // The archive --ratio auto verifies, found when the command runs.
+  // The archive --ratio auto and --bias auto verify, found when the
+  // command runs.
   std::string problem;
-  if (request.ratioAuto &&
+  if ((request.ratioAuto || request.biasAuto) &&
       !ArchiveOf(args.values, &request.archive, &problem)) {
     PrintLine(console.err, problem);
     return ExitStatus::kRefused;
@@ -47,7 +48,9 @@ bool RunRequestOf(const CommandArguments& args, int rows, bool needsRatio,
   request->rows = values.rows.value_or(rows);
   request->plotName = values.plot;
   request->recordName = values.record;
-  if (values.archive && !(values.ratio && values.ratio->automatic)) {
+  // --bias auto verifies the archive too, with a typed ratio as well.
+  if (values.archive && !values.biasAuto &&
+      !(values.ratio && values.ratio->automatic)) {
     *err = "the option --archive goes with --ratio auto";
     return false;
   }

@@ -22,16 +22,25 @@ ExitStatus VerifyCommand(const CommandArguments& args, Console& console,
   if (!VerifyRequestOf(args, &request, usage)) return ExitStatus::kUsage;
   Verification verification;
   std::string problem;
-  if (!ArchiveFolderExists(request.archive, &problem)) {
-    PrintLine(console.err, problem);
-    return ExitStatus::kRefused;
+  bool verified = false;
+  if (ArchiveFolderExists(request.archive, &problem)) {
+    verified = VerifyGuidance(request.archive, request.until, request.days,
+                              &verification, &problem);
+    if (!verified && verification.verifiedDays == 0)
+      problem = Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
+                     {request.archive});
   }
-  if (!VerifyGuidance(request.archive, request.until, request.days,
-                      &verification, &problem)) {
-    PrintLine(console.err, verification.verifiedDays == 0
-                               ? Fill("No day could be verified from the archive {}; orvanne-forecast fetch fills it, one day a run.",
-                                      {request.archive})
-                               : problem);
+  for (const std::string& warning : verification.warnings)
+    PrintLine(console.err, warning);
+  if (!verified) {
+    PrintLine(console.err, problem);
+    // A script reading --json still gets one document, saying why.
+    if (request.json) {
+      verification.first = AddDays(request.until, 1 - request.days);
+      verification.last = request.until;
+      verification.days = request.days;
+      console.out << VerificationErrorJson(verification, problem);
+    }
     return ExitStatus::kRefused;
   }
   if (request.json)

@@ -13,14 +13,29 @@ double WeightedSum(const std::int32_t* first) {
   return sum;
 }
 
-// The same with `bias` subtracted from each value first. Subtracting a
-// whole-number bias from a whole number in a double is exact, so a bias of
-// 2 gives the very sum of values written 2 lower.
-double WeightedSumLess(const std::int32_t* first, double bias) {
-  double sum = (static_cast<double>(first[0]) - bias) * kStationWeights[0];
+// The same with each station's bias subtracted from its value first.
+// Subtracting a whole-number bias from a whole number in a double is
+// exact, so a bias of 2 gives the very sum of values written 2 lower.
+double WeightedSumLess(const std::int32_t* first,
+                       const std::array<double, kStationCount>& bias) {
+  double sum = (static_cast<double>(first[0]) - bias[0]) * kStationWeights[0];
   for (int k = 1; k < kStationCount; ++k)
-    sum = sum + (static_cast<double>(first[k]) - bias) * kStationWeights[k];
+    sum = sum + (static_cast<double>(first[k]) - bias[k]) * kStationWeights[k];
   return sum;
+}
+
+// Each station's bias of one value, 0 where none; false when no station
+// has one.
+template <typename Pick>
+bool StationBiasesOf(const TemperatureBiases& biases, Pick pick,
+                     std::array<double, kStationCount>* each) {
+  bool any = false;
+  for (int s = 0; s < kStationCount; ++s) {
+    const std::optional<double>& bias = pick(biases.stations[s]);
+    any = any || bias.has_value();
+    (*each)[s] = bias.value_or(0);
+  }
+  return any;
 }
 
 // The bulletin gives degrees Fahrenheit; the step applies to the city value,
@@ -55,11 +70,17 @@ double WeighField(const StationRecords<Record>& ext,
 }
 
 // High or low `i` of days 1 and 2 (an "N/X" value) over both models,
-// each model's bias taken off when one is given.
+// each model's bias at each station taken off when one is given.
 double ShortTemperature(const BlendInputs& in, int i) {
-  const std::optional<double>& primary = in.biases.primary[i];
-  const std::optional<double>& secondary = in.biases.secondary[i];
-  if (!primary && !secondary)
+  std::array<double, kStationCount> primary;
+  std::array<double, kStationCount> secondary;
+  const bool anyPrimary = StationBiasesOf(
+      in.biases, [i](const auto& b) -> const auto& { return b.primary[i]; },
+      &primary);
+  const bool anySecondary = StationBiasesOf(
+      in.biases, [i](const auto& b) -> const auto& { return b.secondary[i]; },
+      &secondary);
+  if (!anyPrimary && !anySecondary)
     return BlendField(in, in.primaryTemp, in.secondaryTemp,
                       &ShortTempRecord::nx, i);
   StationSet p;
@@ -68,20 +89,25 @@ double ShortTemperature(const BlendInputs& in, int i) {
     p[k] = in.primaryTemp[k].nx[i];
     s[k] = in.secondaryTemp[k].nx[i];
   }
-  return in.primaryRatio * WeightedSumLess(p.data(), primary.value_or(0)) +
-         in.secondaryRatio * WeightedSumLess(s.data(), secondary.value_or(0));
+  return in.primaryRatio * WeightedSumLess(p.data(), primary) +
+         in.secondaryRatio * WeightedSumLess(s.data(), secondary);
 }
 
-// A high or a low of days 3 to 7, its bias taken off when one is given.
+// A high or a low of days 3 to 7, each station's bias taken off when one
+// is given.
 double ExtendedTemperature(
     const BlendInputs& in,
     std::array<std::int32_t, 5> ExtendedTempRecord::*field, int j,
-    const std::optional<double>& bias) {
-  if (!bias) return WeighField(in.extendedTemp, field, j);
+    std::array<std::optional<double>, 5> StationTemperatureBiases::*biases) {
+  std::array<double, kStationCount> each;
+  if (!StationBiasesOf(
+          in.biases,
+          [&](const auto& b) -> const auto& { return (b.*biases)[j]; }, &each))
+    return WeighField(in.extendedTemp, field, j);
   StationSet values;
   for (int s = 0; s < kStationCount; ++s)
     values[s] = (in.extendedTemp[s].*field)[j];
-  return WeightedSumLess(values.data(), *bias);
+  return WeightedSumLess(values.data(), each);
 }
 
 // Days 1 and 2 take the first and the second of each pair of short-range
@@ -112,11 +138,11 @@ DayRow ExtendedDay(const BlendInputs& in, int day, UnitSystem units) {
   const int j = day - 3;
   row.lowTemp =
       TemperatureStep(ExtendedTemperature(in, &ExtendedTempRecord::xnFirst, j,
-                                          in.biases.extendedMinimum[j]),
+                                          &StationTemperatureBiases::extendedMinimum),
                       units);
   row.highTemp =
       TemperatureStep(ExtendedTemperature(in, &ExtendedTempRecord::xnSecond, j,
-                                          in.biases.extendedMaximum[j]),
+                                          &StationTemperatureBiases::extendedMaximum),
                       units);
   row.lowDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptFirst), units);
   row.highDpt = TemperatureStep(weigh(&ExtendedTempRecord::dptSecond), units);

@@ -92,9 +92,10 @@ struct CityForecast {
 // Days 1 and 2 and hours 6 to 60 blend the two short-range models; days 3 to
 // 7 and hours 72 to 192 weigh the extended model alone. Temperatures are in
 // degrees Fahrenheit, or Celsius for Metric; wind speeds in miles per hour,
-// or kilometres per hour for Metric (knots for kAsTyped). A bias given for
-// a high or a low is subtracted from each station's value before the
-// weighting; without one the value is weighted as it stands.
+// or kilometres per hour for Metric (knots for kAsTyped). A station's bias
+// given for a high or a low is subtracted from that station's value before
+// the weighting (0 at a station without one); without any the value is
+// weighted as it stands.
 CityForecast ComputeCityForecast(const BlendInputs& inputs, UnitSystem units);
 
 #endif  // ORVANNE_BLEND_CITY_FORECAST_H_

@@ -36,21 +36,28 @@ TEST(TemperatureBiasesTest, ABiasIsTheBulletinWrittenThatMuchLower) {
   given.primaryRatio = 0.62;
   given.secondaryRatio = 0.38;
   BlendInputs lowered = given;
-  given.biases.primary = {1.0, -2.0, 3.0, std::nullopt};
-  given.biases.secondary = {std::nullopt, 2.0, -1.0, 4.0};
-  given.biases.extendedMinimum = {-3.0, -4.0, std::nullopt, 5.0, -7.0};
-  given.biases.extendedMaximum = {3.0, std::nullopt, 5.0, -6.0, 7.0};
+  // Each station its own biases; KBKX's day-2 primary high and KHON's
+  // whole secondary none.
+  for (int s = 0; s < kStationCount; ++s) {
+    StationTemperatureBiases& b = given.biases.stations[s];
+    b.primary = {1.0 + s, -2.0, 3.0 - s, s == 0 ? std::nullopt
+                                                : std::optional<double>(s)};
+    if (s != 1) b.secondary = {std::nullopt, 2.0 * s, -1.0, 4.0};
+    b.extendedMinimum = {-3.0, -4.0 + s, std::nullopt, 5.0, -7.0};
+    b.extendedMaximum = {3.0 - s, std::nullopt, 5.0, -6.0, 7.0 + s};
+  }
   const auto off = [](std::int32_t& value, const std::optional<double>& b) {
     value -= static_cast<std::int32_t>(b.value_or(0));
   };
   for (int s = 0; s < kStationCount; ++s) {
+    const StationTemperatureBiases& b = given.biases.stations[s];
     for (int i = 0; i < 4; ++i) {
-      off(lowered.primaryTemp[s].nx[i], given.biases.primary[i]);
-      off(lowered.secondaryTemp[s].nx[i], given.biases.secondary[i]);
+      off(lowered.primaryTemp[s].nx[i], b.primary[i]);
+      off(lowered.secondaryTemp[s].nx[i], b.secondary[i]);
     }
     for (int j = 0; j < 5; ++j) {
-      off(lowered.extendedTemp[s].xnFirst[j], given.biases.extendedMinimum[j]);
-      off(lowered.extendedTemp[s].xnSecond[j], given.biases.extendedMaximum[j]);
+      off(lowered.extendedTemp[s].xnFirst[j], b.extendedMinimum[j]);
+      off(lowered.extendedTemp[s].xnSecond[j], b.extendedMaximum[j]);
     }
   }
   for (UnitSystem units : {UnitSystem::kStandard, UnitSystem::kMetric}) {
@@ -65,6 +72,14 @@ TEST(TemperatureBiasesTest, ABiasIsTheBulletinWrittenThatMuchLower) {
     BlendInputs unbiased = given;
     unbiased.biases = {};
     EXPECT_NE(Report(unbiased, units), Report(lowered, units));
+    // One station's bias alone moves the city value by its weight.
+    BlendInputs one = unbiased;
+    one.biases.stations[3].extendedMaximum[0] = 2.0;
+    EXPECT_NEAR(ComputeCityForecast(unbiased, units).days[2].highTemp -
+                    ComputeCityForecast(one, units).days[2].highTemp,
+                (units == UnitSystem::kMetric ? 2.0 / 1.8 : 2.0) *
+                    kStationWeights[3],
+                1e-9);
   }
 }
 

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/console.h"
 #include "products/archive.h"
 
 std::string RecordPath(const std::string& archive, const IssueDate& day) {
@@ -37,15 +36,10 @@ std::vector<ForecastRecord> ReadArchiveRecords(
     ForecastRecord record;
     std::string err;
     const std::string path = RecordPath(archive, day);
-    if (!ReadRecordFile(path, &record, &err)) {
-      warnings->push_back(err);
-    } else if (record.issued != day) {
-      warnings->push_back(Fill(
-          "The record {} is for {}, not for its folder's day; it is left out.",
-          {path, FormatIssueDate(record.issued)}));
-    } else {
+    if (ReadMorningRecord(path, day, &record, &err))
       records.push_back(record);
-    }
+    else
+      warnings->push_back(err);
   }
   return records;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 // The archive's records, each read once.
 

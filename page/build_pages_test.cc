@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "page/archive_records.h"
-#include "page/test_records.h"
 #include "products/archive.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 
 namespace {

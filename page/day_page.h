@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "page/archive_records.h"
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "verify/verification.h"
 
 // A morning's page, ARCHIVE/YYYY-MM-DD/index.html: the picture beside it

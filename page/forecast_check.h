@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "verify/scores.h"
 #include "verify/verification.h"
 

@@ -6,7 +6,7 @@
 
 #include "page/archive_records.h"
 #include "page/build_pages.h"
-#include "page/test_records.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 #include "verify/test_archive.h"
 

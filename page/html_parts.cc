@@ -78,6 +78,8 @@ std::string SignedFixed(double value) {
 std::string SourceText(RatioSource source) {
   if (source == RatioSource::kVerification)
     return "suggested by the verification of the archive (--ratio auto)";
+  if (source == RatioSource::kVerificationBiasRemoved)
+    return "suggested by the verification of the archive with the biases removed (--ratio auto --bias auto)";
   if (source == RatioSource::kFallback)
     return "the fallback, as too few days were verified";
   return "typed by the forecaster";

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 // The pieces both pages are made of. Every text is escaped; every number is
 // written the same way on every machine.

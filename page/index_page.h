@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "page/archive_records.h"
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "page/trend.h"
 #include "verify/verification.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 // The trend: for each day the latest morning forecasts, the high and low
 // each of the last mornings forecast for it, so a forecaster sees a day's

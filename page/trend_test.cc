@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "page/test_records.h"
+#include "record/test_records.h"
 
 namespace {
 

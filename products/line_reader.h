@@ -43,7 +43,8 @@ class LineReader {
   bool Refill();
 
   std::FILE* file_;
-  // Left as allocated: only the bytes read into it are ever looked at.
+  // Not zeroed first: a reader made for each small file would otherwise
+  // cost more in clearing than in reading.
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // first byte not yet handed out
   std::size_t end_ = 0;    // end of the bytes read

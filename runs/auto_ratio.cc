@@ -11,27 +11,43 @@
 
 namespace {
 
-// The biases as the record lists them: each guidance, lead day and
-// element that has one.
+// The biases as the record lists them: each guidance, lead day, element
+// and station that has one.
 std::vector<RemovedBias> RemovedBiases(const TemperatureBiases& biases) {
   std::vector<RemovedBias> removed;
   auto add = [&](const char* guidance, int day, const char* element,
-                 const std::optional<double>& bias) {
-    if (bias) removed.push_back({guidance, day, element, *bias});
+                 auto pick) {
+    for (int s = 0; s < kStationCount; ++s) {
+      const std::optional<double>& bias = pick(biases.stations[s]);
+      if (bias)
+        removed.push_back({guidance, day, element, *bias,
+                           std::string(kBulletinStations[s])});
+    }
   };
   for (int day = 1; day <= 2; ++day) {
-    add("NBM", day, "max", biases.primary[2 * day - 1]);
-    add("NBM", day, "min", biases.primary[2 * day - 2]);
+    const int i = 2 * (day - 1);
+    add("NBM", day, "max", [i](const auto& b) { return b.primary[i + 1]; });
+    add("NBM", day, "min", [i](const auto& b) { return b.primary[i]; });
   }
   for (int day = 1; day <= 2; ++day) {
-    add("GFS", day, "max", biases.secondary[2 * day - 1]);
-    add("GFS", day, "min", biases.secondary[2 * day - 2]);
+    const int i = 2 * (day - 1);
+    add("GFS", day, "max", [i](const auto& b) { return b.secondary[i + 1]; });
+    add("GFS", day, "min", [i](const auto& b) { return b.secondary[i]; });
   }
   for (int day = 3; day <= 7; ++day) {
-    add("GFSX", day, "max", biases.extendedMaximum[day - 3]);
-    add("GFSX", day, "min", biases.extendedMinimum[day - 3]);
+    add("GFSX", day, "max",
+        [day](const auto& b) { return b.extendedMaximum[day - 3]; });
+    add("GFSX", day, "min",
+        [day](const auto& b) { return b.extendedMinimum[day - 3]; });
   }
   return removed;
+}
+
+// The biases the verification removes, and the line saying so.
+void TakeBiases(const Verification& verification, VerifiedChoice* choice) {
+  choice->biases = BiasesForBlend(verification.biases);
+  choice->removed = RemovedBiases(choice->biases);
+  choice->lines.push_back(BiasRemovedLine(verification.biases));
 }
 
 // The fallback ratio taken; its text as the line naming it writes it.
@@ -67,12 +83,16 @@ bool ChooseVerifiedRatio(const RunRequest& request,
   if (!std::all_of(primary.begin(), primary.end(), [](const std::string& m) {
         return m == FactsOf(Guidance::kNbm).word;
       })) {
-    *err = "The ratio from verification is known for the NBM guidance only.";
+    *err = request.ratioAuto
+               ? "The ratio from verification is known for the NBM guidance only."
+               : "The biases from verification are known for the NBM guidance only.";
     return false;
   }
+  choice->source = request.ratioAuto ? RatioSource::kVerification
+                                     : RatioSource::kTyped;
   std::string missing;
   if (!known && !ArchiveFolderExists(request.archive, &missing)) {
-    if (!request.fallbackRatio) {
+    if (!request.ratioAuto || !request.fallbackRatio) {
       *err = missing;
       return false;
     }
@@ -85,29 +105,42 @@ bool ChooseVerifiedRatio(const RunRequest& request,
   const WindowVerification window =
       known ? *known : VerifyWindowBefore(request.archive, *headers.issueDate);
   const Verification& verification = window.verification;
+  choice->warnings = verification.warnings;
   if (!window.verified) {
-    if (verification.verifiedDays >= kLeastVerifiedDays ||
-        !request.fallbackRatio) {
+    const std::string days = std::to_string(verification.verifiedDays);
+    const std::string least = std::to_string(kLeastVerifiedDays);
+    const bool tooFew = verification.verifiedDays < kLeastVerifiedDays;
+    if (tooFew && !request.ratioAuto) {
+      // A typed ratio stands; only the biases wait for enough days.
+      choice->lines.push_back(
+          Fill("Too few verified days ({} of {}); no bias is removed.",
+               {days, least}));
+      return true;
+    }
+    if (!tooFew || !request.fallbackRatio) {
       *err = window.problem;
       return false;
     }
     const std::string ratio = TakeFallback(*request.fallbackRatio, choice);
     choice->lines.push_back(
         Fill("Too few verified days ({} of {}); the fallback ratio {} is used.",
-             {std::to_string(verification.verifiedDays),
-              std::to_string(kLeastVerifiedDays), ratio}));
+             {days, least, ratio}));
     return true;
   }
-  choice->lines.push_back(
-      Fill("The ratio from the verification of the last {} days: {}",
-           {std::to_string(verification.days),
-            FormatHundredths(verification.ratioHundredths)}));
-  choice->ratio = verification.Ratio();
-  choice->source = RatioSource::kVerification;
-  if (request.biasAuto) {
-    choice->biases = BiasesForBlend(verification);
-    choice->removed = RemovedBiases(choice->biases);
-    choice->lines.push_back(BiasRemovedLine(verification));
+  if (request.ratioAuto && request.biasAuto) {
+    choice->lines.push_back(Fill(
+        "The ratio from the verification of the last {} days, with the biases removed: {}",
+        {std::to_string(verification.days),
+         FormatHundredths(verification.ratioBiasRemovedHundredths)}));
+    choice->ratio = verification.RatioBiasRemoved();
+    choice->source = RatioSource::kVerificationBiasRemoved;
+  } else if (request.ratioAuto) {
+    choice->lines.push_back(
+        Fill("The ratio from the verification of the last {} days: {}",
+             {std::to_string(verification.days),
+              FormatHundredths(verification.ratioHundredths)}));
+    choice->ratio = verification.Ratio();
   }
+  if (request.biasAuto) TakeBiases(verification, choice);
   return true;
 }

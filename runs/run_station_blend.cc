@@ -9,7 +9,7 @@
 #include "common/console.h"
 #include "common/replace_file.h"
 #include "plot/meteogram.h"
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 #include "runs/auto_ratio.h"
 
 namespace {
@@ -123,11 +123,15 @@ bool RunStationBlendWith(Console& console, const RunRequest& request,
   }
   VerifiedChoice choice;
   choice.source = RatioSource::kTyped;
-  if (request.ratioAuto) {
+  if (request.ratioAuto || request.biasAuto) {
     if (!ChooseVerifiedRatio(request, headers, known, &choice, &err)) {
       PrintLine(console.err, err);
       return false;
     }
+    // The morning that verified already names those records itself.
+    if (!known)
+      for (const std::string& warning : choice.warnings)
+        PrintLine(console.err, warning);
     for (const std::string& line : choice.lines) PrintLine(console.out, line);
   }
   PrintLine(console.out, kValidFileMessage);

@@ -26,9 +26,9 @@ void ReadObservations(const std::string& archive,
     dayIndex[AddDays(first, static_cast<int>(i))] = i;
   for (const IssueDate& folder : folders) {
     if (folder < first) continue;
-    for (std::size_t s = 0; s < kClimateStations.size(); ++s) {
-      const std::string id =
-          ProductId(kClimateReportProduct, kClimateStations[s]);
+    for (std::string_view station : kClimateStations) {
+      const int s = BulletinStationIndex(station);
+      const std::string id = ProductId(kClimateReportProduct, station);
       ReadClimateFile(ArchivedProduct(archive, folder, id),
                       [&](const ClimateSummary& summary) {
                         const auto day = dayIndex.find(summary.day);
@@ -47,8 +47,8 @@ void ReadIssueDay(const std::string& archive, const IssueDate& issued,
   for (std::size_t g = 0; g < kScoredGuidance.size(); ++g) {
     const ScoredGuidance& scored = kScoredGuidance[g];
     if (offset + 1 >= count || offset + scored.lastLeadDay < 0) continue;
-    for (std::size_t s = 0; s < kClimateStations.size(); ++s) {
-      const std::string_view station = kClimateStations[s];
+    for (std::size_t s = 0; s < kBulletinStations.size(); ++s) {
+      const std::string_view station = kBulletinStations[s];
       const std::string id =
           ProductId(FactsOf(scored.guidance).serviceProduct, station);
       const LeadForecasts read =
@@ -64,6 +64,12 @@ void ReadIssueDay(const std::string& archive, const IssueDate& issued,
 }
 
 }  // namespace
+
+int BulletinStationIndex(std::string_view station) {
+  for (std::size_t s = 0; s < kBulletinStations.size(); ++s)
+    if (kBulletinStations[s] == station) return static_cast<int>(s);
+  return -1;
+}
 
 std::vector<ArchiveDay> ReadArchiveDays(const std::string& archive,
                                         const IssueDate& first, int count) {

@@ -4,11 +4,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "products/archive.h"
 #include "products/guidance.h"
 #include "products/issue_date.h"
+#include "products/stations.h"
 #include "verify/climate_report.h"
 #include "verify/forecast_values.h"
 
@@ -36,17 +38,22 @@ inline constexpr std::array<ScoredGuidance, 3> kScoredGuidance{{
 // One day at one station. `forecast[g].days[k]`: the forecast of scored
 // guidance g issued k days before the day (index 0 stays empty).
 struct StationDay {
-  std::optional<ClimateSummary> observed;
+  std::optional<ClimateSummary> observed;  // never at KBKX
   std::array<LeadForecasts, kScoredGuidance.size()> forecast;
 };
 
-using ArchiveDay = std::array<StationDay, kClimateStations.size()>;
+// The four bulletin stations in kBulletinStations' order, so the blend's
+// station weights apply as they stand; only the climate stations observe.
+using ArchiveDay = std::array<StationDay, kStationCount>;
 
-// The `count` days from `first` on. Observed: the station's complete
+// The index of `station` ("KFSD") in kBulletinStations.
+int BulletinStationIndex(std::string_view station);
+
+// The `count` days from `first` on. Observed: the climate station's complete
 // climate report for the day found in any of the archive's day folders from
 // `first` on (of two, the later folder's, and in one file the later
-// product). Forecasts: the station block of each scored guidance at its
-// table cycle in the day folder of its issue date.
+// product). Forecasts, at all four stations: the station block of each
+// scored guidance at its table cycle in the day folder of its issue date.
 std::vector<ArchiveDay> ReadArchiveDays(const std::string& archive,
                                         const IssueDate& first, int count);
 

@@ -4,25 +4,17 @@ namespace {
 
 constexpr long long kHundredths = 100;
 
-int ElementIndex(Element element) {
-  return element == Element::kMaximum ? 0 : 1;
-}
-
 void AddError(Backtest* backtest, BacktestForecast forecast, int leadDay,
               Element element, long long error) {
   backtest->scores[static_cast<int>(forecast)][leadDay].Of(element).AddError(
       error);
 }
 
-long long BiasOrNone(const MorningKnowledge& known, int g, int leadDay,
-                     Element element) {
-  return known.biasHundredths[g][leadDay][ElementIndex(element)].value_or(0);
-}
-
-// Lead days 1 and 2, in ten-thousandths: r x (100 NBM - bias) +
-// (100 - r) x (100 GFS - bias) - 10000 observed.
-void AddShortRange(const StationDay& day, int k, const MorningKnowledge& known,
-                   Backtest* backtest) {
+// Lead days 1 and 2 at station `s`, in ten-thousandths: r x 100 NBM +
+// (100 - r) x 100 GFS - 10000 observed, and with r' and the biases
+// removed.
+void AddShortRange(const StationDay& day, int s, int k,
+                   const MorningKnowledge& known, Backtest* backtest) {
   for (Element e : kElements) {
     const std::optional<int> o = ElementOf(*day.observed, e);
     const std::optional<int> g = ElementOf(day.forecast[kScoredGfs].days[k], e);
@@ -30,8 +22,9 @@ void AddShortRange(const StationDay& day, int k, const MorningKnowledge& known,
     if (!o || !g || !n) continue;
     const long long r = known.ratioHundredths;
     const long long observed = kBacktestScale * *o;
-    const long long bg = BiasOrNone(known, kScoredGfs, k, e);
-    const long long bn = BiasOrNone(known, kScoredNbm, k, e);
+    const long long rb = known.ratioBiasRemovedHundredths;
+    const long long bg = known.biases.RemovedOrZero(kScoredGfs, s, k, e);
+    const long long bn = known.biases.RemovedOrZero(kScoredNbm, s, k, e);
     AddError(backtest, BacktestForecast::kGfs, k, e,
              kBacktestScale * *g - observed);
     AddError(backtest, BacktestForecast::kNbm, k, e,
@@ -40,20 +33,20 @@ void AddShortRange(const StationDay& day, int k, const MorningKnowledge& known,
         backtest, BacktestForecast::kBlend, k, e,
         r * kHundredths * *n + (kHundredths - r) * kHundredths * *g - observed);
     AddError(backtest, BacktestForecast::kBlendBiasRemoved, k, e,
-             r * (kHundredths * *n - bn) +
-                 (kHundredths - r) * (kHundredths * *g - bg) - observed);
+             rb * (kHundredths * *n - bn) +
+                 (kHundredths - rb) * (kHundredths * *g - bg) - observed);
   }
 }
 
-void AddExtended(const StationDay& day, int k, const MorningKnowledge& known,
-                 Backtest* backtest) {
+void AddExtended(const StationDay& day, int s, int k,
+                 const MorningKnowledge& known, Backtest* backtest) {
   for (Element e : kElements) {
     const std::optional<int> o = ElementOf(*day.observed, e);
     const std::optional<int> x =
         ElementOf(day.forecast[kScoredGfsx].days[k], e);
     if (!o || !x) continue;
     const long long observed = kBacktestScale * *o;
-    const long long bx = BiasOrNone(known, kScoredGfsx, k, e);
+    const long long bx = known.biases.RemovedOrZero(kScoredGfsx, s, k, e);
     AddError(backtest, BacktestForecast::kGfsx, k, e,
              kBacktestScale * *x - observed);
     AddError(backtest, BacktestForecast::kGfsxBiasRemoved, k, e,
@@ -63,30 +56,62 @@ void AddExtended(const StationDay& day, int k, const MorningKnowledge& known,
 
 // What each morning from `windowDays` on knew, by index of its day.
 std::vector<MorningKnowledge> Mornings(
+    const std::vector<ArchiveDay>& days,
     const std::vector<PeriodScores>& dayScores, int windowDays) {
   const int count = static_cast<int>(dayScores.size());
   std::vector<MorningKnowledge> mornings(dayScores.size());
   PeriodScores window;
-  for (int i = 0; i < windowDays && i < count; ++i) window.Add(dayScores[i]);
+  ShortRangeErrors errors;
+  for (int i = 0; i < windowDays && i < count; ++i) {
+    window.Add(dayScores[i]);
+    errors.AddDay(days[i]);
+  }
   for (int m = windowDays; m < count; ++m) {
-    mornings[m] = KnowledgeOf(window);
+    mornings[m] = KnowledgeOf(window, errors);
     window.Add(dayScores[m]);
     window.Subtract(dayScores[m - windowDays]);
+    errors.AddDay(days[m]);
+    errors.AddDay(days[m - windowDays], -1);
   }
   return mornings;
 }
 
 }  // namespace
 
-MorningKnowledge KnowledgeOf(const PeriodScores& window) {
+ErrorSums BacktestTotal(const Backtest& backtest, BacktestForecast forecast,
+                        int first, int last) {
+  ErrorSums total;
+  for (int k = first; k <= last; ++k)
+    total.Add(backtest.scores[static_cast<int>(forecast)][k].All());
+  return total;
+}
+
+BacktestSummary SummaryOf(const Backtest& backtest) {
+  auto mae = [&](BacktestForecast f, int first,
+                 int last) -> std::optional<long long> {
+    const ErrorSums total = BacktestTotal(backtest, f, first, last);
+    if (total.count == 0) return std::nullopt;
+    return MaeHundredths(total, kBacktestScale);
+  };
+  BacktestSummary summary;
+  summary.blend = mae(BacktestForecast::kBlend, 1, 2);
+  summary.gfs = mae(BacktestForecast::kGfs, 1, 2);
+  summary.nbm = mae(BacktestForecast::kNbm, 1, 2);
+  summary.blendBiasRemoved = mae(BacktestForecast::kBlendBiasRemoved, 1, 2);
+  summary.gfsx = mae(BacktestForecast::kGfsx, 3, kMostLeadDay);
+  summary.gfsxBiasRemoved =
+      mae(BacktestForecast::kGfsxBiasRemoved, 3, kMostLeadDay);
+  return summary;
+}
+
+MorningKnowledge KnowledgeOf(const PeriodScores& window,
+                             const ShortRangeErrors& errors) {
   MorningKnowledge known;
   known.verifiedDays = window.verifiedDays;
   known.ratioHundredths = RatioOfDaysOneAndTwo(window);
-  for (std::size_t g = 0; g < kScoredGuidance.size(); ++g)
-    for (int k = 1; k <= kMostLeadDay; ++k)
-      for (Element e : kElements)
-        known.biasHundredths[g][k][ElementIndex(e)] =
-            BiasOf(window, static_cast<int>(g), k, e);
+  known.biases = JudgeBiases(window.biasSums);
+  known.ratioBiasRemovedHundredths =
+      RatioWithBiasesRemoved(errors, known.biases);
   return known;
 }
 
@@ -95,17 +120,18 @@ Backtest RunBacktest(const std::vector<ArchiveDay>& days,
                      int windowDays) {
   Backtest backtest;
   const std::vector<MorningKnowledge> mornings =
-      Mornings(dayScores, windowDays);
+      Mornings(days, dayScores, windowDays);
   for (std::size_t v = firstValid; v < days.size(); ++v) {
     for (int k = 1; k <= kMostLeadDay; ++k) {
       const MorningKnowledge& known = mornings[v - k];
       if (known.verifiedDays < kLeastVerifiedDays) continue;
-      for (const StationDay& station : days[v]) {
+      for (int s = 0; s < kStationCount; ++s) {
+        const StationDay& station = days[v][s];
         if (!station.observed) continue;
         if (k <= 2)
-          AddShortRange(station, k, known, &backtest);
+          AddShortRange(station, s, k, known, &backtest);
         else
-          AddExtended(station, k, known, &backtest);
+          AddExtended(station, s, k, known, &backtest);
       }
     }
   }

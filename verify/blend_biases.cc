@@ -6,48 +6,71 @@
 
 namespace {
 
-std::optional<double> PrintedBias(const Verification& verification, int g,
-                                  int leadDay, Element element) {
-  const ErrorSums& sums = verification.Scores(g, leadDay).Of(element);
-  if (sums.count == 0) return std::nullopt;
-  return static_cast<double>(BiasHundredths(sums)) / 100;
+std::optional<double> Removed(const StationBiases& biases, int g, int station,
+                              int leadDay, Element element) {
+  const std::optional<long long>& removed =
+      biases.cells[g][station][leadDay][ElementIndex(element)]
+          .removedHundredths;
+  if (!removed) return std::nullopt;
+  return static_cast<double>(*removed) / 100;
 }
 
 // The four "N/X" values' biases: day 1's minimum and maximum, then day 2's.
-std::array<std::optional<double>, 4> ShortRange(const Verification& v, int g) {
-  return {PrintedBias(v, g, 1, Element::kMinimum),
-          PrintedBias(v, g, 1, Element::kMaximum),
-          PrintedBias(v, g, 2, Element::kMinimum),
-          PrintedBias(v, g, 2, Element::kMaximum)};
+std::array<std::optional<double>, 4> ShortRange(const StationBiases& b, int g,
+                                                int s) {
+  return {Removed(b, g, s, 1, Element::kMinimum),
+          Removed(b, g, s, 1, Element::kMaximum),
+          Removed(b, g, s, 2, Element::kMinimum),
+          Removed(b, g, s, 2, Element::kMaximum)};
+}
+
+std::string Signed(const std::optional<long long>& hundredths) {
+  if (!hundredths) return "-";
+  std::string text = *hundredths >= 0 ? "+" : "";
+  text += FormatHundredths(*hundredths);
+  return text;
 }
 
 }  // namespace
 
-TemperatureBiases BiasesForBlend(const Verification& verification) {
-  TemperatureBiases biases;
-  biases.primary = ShortRange(verification, kScoredNbm);
-  biases.secondary = ShortRange(verification, kScoredGfs);
-  for (int day = 3; day <= kMostLeadDay; ++day) {
-    biases.extendedMinimum[day - 3] =
-        PrintedBias(verification, kScoredGfsx, day, Element::kMinimum);
-    biases.extendedMaximum[day - 3] =
-        PrintedBias(verification, kScoredGfsx, day, Element::kMaximum);
+TemperatureBiases BiasesForBlend(const StationBiases& biases) {
+  TemperatureBiases blend;
+  for (int s = 0; s < kStationCount; ++s) {
+    StationTemperatureBiases& station = blend.stations[s];
+    station.primary = ShortRange(biases, kScoredNbm, s);
+    station.secondary = ShortRange(biases, kScoredGfs, s);
+    for (int day = 3; day <= kMostLeadDay; ++day) {
+      station.extendedMinimum[day - 3] =
+          Removed(biases, kScoredGfsx, s, day, Element::kMinimum);
+      station.extendedMaximum[day - 3] =
+          Removed(biases, kScoredGfsx, s, day, Element::kMaximum);
+    }
   }
-  return biases;
+  return blend;
 }
 
-std::string BiasRemovedLine(const Verification& verification) {
+std::string BiasRemovedLine(const StationBiases& biases) {
   std::string items;
   const auto add = [&](int g, int day) {
-    const GuidanceScores& scores = verification.Scores(g, day);
+    std::string stations;
+    for (int s = 0; s < kStationCount; ++s) {
+      const auto& cells = biases.cells[g][s][day];
+      if (!cells[0].removedHundredths && !cells[1].removedHundredths) continue;
+      stations += Fill(" {} {}/{}", {std::string(kBulletinStations[s]),
+                                     Signed(cells[0].removedHundredths),
+                                     Signed(cells[1].removedHundredths)});
+    }
+    if (stations.empty()) return;
     if (!items.empty()) items += ", ";
-    items += Fill("{} day {} {}/{}",
+    items += Fill("{} day {}{}",
                   {std::string(FactsOf(kScoredGuidance[g].guidance).word),
-                   std::to_string(day), FormatBias(scores.maximum),
-                   FormatBias(scores.minimum)});
+                   std::to_string(day), stations});
   };
   for (int g : {kScoredNbm, kScoredGfs})
     for (int day = 1; day <= 2; ++day) add(g, day);
   for (int day = 3; day <= kMostLeadDay; ++day) add(kScoredGfsx, day);
-  return Fill("Bias removed from the highs and lows: {}", {items});
+  return Fill(
+      "Bias removed from the highs and lows: {}; {} of {} cells held back as too few or within the noise.",
+      {items.empty() ? "none" : items, std::to_string(biases.heldBackCells),
+       std::to_string(biases.heldBackCells + biases.removedCells)});
 }

@@ -4,19 +4,22 @@
 #include <string>
 
 #include "blend/temperature_biases.h"
-#include "verify/verification.h"
+#include "verify/station_biases.h"
 
-// `--bias auto`: the biases the 1200 Model removes, from a verification.
+// `--bias auto`: the biases the 1200 Model removes, from a verification's
+// judged station biases (see JudgeBiases).
 
-// Each guidance's bias as printed, to hundredths: the NBM's (primary) and
-// the GFS's (secondary) of day 1's minimum and maximum and day 2's, the
+// The hundredths removed at each station: the NBM's (primary) and the
+// GFS's (secondary) of day 1's minimum and maximum and day 2's, the
 // GFSX's (extended) minimum and maximum of days 3 to 7; none where the
-// verification has no pair.
-TemperatureBiases BiasesForBlend(const Verification& verification);
+// cell was held back.
+TemperatureBiases BiasesForBlend(const StationBiases& biases);
 
-// The line saying what was removed: "Bias removed from the highs and lows:
-// NBM day 1 +1.00/-1.00, ...", each guidance and day with the bias of its
-// maximum, then of its minimum ("-" for none).
-std::string BiasRemovedLine(const Verification& verification);
+// The line saying what was removed and how many cells were held back:
+// "Bias removed from the highs and lows: NBM day 1 KHON +1.00/-, ...; 70
+// of 72 cells held back as too few or within the noise.", each guidance,
+// day and station with a bias removed, its maximum's then its minimum's
+// ("-" for none); "none" when nothing was removed.
+std::string BiasRemovedLine(const StationBiases& biases);
 
 #endif  // ORVANNE_VERIFY_BLEND_BIASES_H_

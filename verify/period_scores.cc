@@ -5,6 +5,7 @@ void PeriodScores::Add(const PeriodScores& other) {
     for (int k = 1; k <= kMostLeadDay; ++k)
       byLeadDay[g][k].Add(other.byLeadDay[g][k]);
   verifiedDays += other.verifiedDays;
+  biasSums.Add(other.biasSums);
 }
 
 void PeriodScores::Subtract(const PeriodScores& other) {
@@ -12,6 +13,7 @@ void PeriodScores::Subtract(const PeriodScores& other) {
     for (int k = 1; k <= kMostLeadDay; ++k)
       byLeadDay[g][k].Subtract(other.byLeadDay[g][k]);
   verifiedDays -= other.verifiedDays;
+  biasSums.Subtract(other.biasSums);
 }
 
 PeriodScores ScoreDay(const ArchiveDay& day) {
@@ -34,6 +36,7 @@ PeriodScores ScoreDay(const ArchiveDay& day) {
   const bool gfs = scores.byLeadDay[kScoredGfs][1].All().count > 0;
   const bool nbm = scores.byLeadDay[kScoredNbm][1].All().count > 0;
   scores.verifiedDays = gfs && nbm ? 1 : 0;
+  scores.biasSums = BiasSumsOfDay(day);
   return scores;
 }
 
@@ -43,11 +46,4 @@ long long RatioOfDaysOneAndTwo(const PeriodScores& scores) {
   GuidanceScores nbm = scores.byLeadDay[kScoredNbm][1];
   nbm.Add(scores.byLeadDay[kScoredNbm][2]);
   return SuggestedRatioHundredths(gfs, nbm);
-}
-
-std::optional<long long> BiasOf(const PeriodScores& scores, int g, int leadDay,
-                                Element element) {
-  const ErrorSums& sums = scores.byLeadDay[g][leadDay].Of(element);
-  if (sums.count == 0) return std::nullopt;
-  return BiasHundredths(sums);
 }

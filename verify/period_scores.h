@@ -6,6 +6,7 @@
 
 #include "verify/archive_days.h"
 #include "verify/scores.h"
+#include "verify/station_biases.h"
 
 // The scores of a run of days: of one day, of the days verified, or of a
 // window that moves on a day at a time (a day added, a day taken back).
@@ -21,6 +22,8 @@ struct PeriodScores {
   std::array<LeadDayScores, kScoredGuidance.size()> byLeadDay;
   // Days on which both the GFS and the NBM had a pair at lead day 1.
   int verifiedDays = 0;
+  // By station, for the biases that may be removed.
+  StationBiasSums biasSums;
 
   void Add(const PeriodScores& other);
   void Subtract(const PeriodScores& other);
@@ -38,10 +41,5 @@ PeriodScores ScoreDay(const ArchiveDay& day);
 // The suggested weight of the NBM in hundredths, from all the maximum and
 // minimum pairs of lead days 1 and 2 of the GFS and the NBM together.
 long long RatioOfDaysOneAndTwo(const PeriodScores& scores);
-
-// The bias in hundredths of scored guidance `g` at `leadDay`, as printed;
-// none without a pair.
-std::optional<long long> BiasOf(const PeriodScores& scores, int g, int leadDay,
-                                Element element);
 
 #endif  // ORVANNE_VERIFY_PERIOD_SCORES_H_

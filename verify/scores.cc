@@ -1,5 +1,6 @@
 #include "verify/scores.h"
 
+#include <cmath>
 #include <cstdlib>
 
 void ErrorSums::Add(int forecast, int observed) {
@@ -7,24 +8,28 @@ void ErrorSums::Add(int forecast, int observed) {
   ++count;
   sum += error;
   absoluteSum += std::abs(error);
+  squareSum += static_cast<long long>(error) * error;
 }
 
 void ErrorSums::AddError(long long error) {
   ++count;
   sum += error;
   absoluteSum += std::llabs(error);
+  squareSum += error * error;
 }
 
 void ErrorSums::Add(const ErrorSums& other) {
   count += other.count;
   sum += other.sum;
   absoluteSum += other.absoluteSum;
+  squareSum += other.squareSum;
 }
 
 void ErrorSums::Subtract(const ErrorSums& other) {
   count -= other.count;
   sum -= other.sum;
   absoluteSum -= other.absoluteSum;
+  squareSum -= other.squareSum;
 }
 
 void GuidanceScores::Add(const GuidanceScores& other) {
@@ -70,6 +75,25 @@ long long BiasHundredths(const ErrorSums& sums, long long scale) {
 
 long long MaeHundredths(const ErrorSums& sums, long long scale) {
   return RoundedHundredths(sums.absoluteSum, sums.count * scale);
+}
+
+long long RmseHundredths(const ErrorSums& sums, long long scale) {
+  return RoundedRootHundredths(sums.squareSum, sums.count * scale * scale);
+}
+
+long long RoundedRootHundredths(long long numerator, long long denominator) {
+  // h rounds 100 sqrt(n / d) when m = floor(sqrt(40000 n / d)) is 2h - 1
+  // or 2h: the largest m with m^2 d <= 40000 n, found from a close guess.
+  __extension__ using Wide = __int128;
+  const Wide target = static_cast<Wide>(40000) * numerator;
+  auto fits = [&](long long m) {
+    return static_cast<Wide>(m) * m * denominator <= target;
+  };
+  long long m = static_cast<long long>(
+      std::sqrt(40000.0L * numerator / denominator));
+  while (m > 0 && !fits(m)) --m;
+  while (fits(m + 1)) ++m;
+  return (m + 1) / 2;
 }
 
 std::string FormatBias(const ErrorSums& sums) {

@@ -10,6 +10,7 @@ struct ErrorSums {
   long long count = 0;        // forecast values compared
   long long sum = 0;          // of forecast - observed, °F
   long long absoluteSum = 0;  // of |forecast - observed|
+  long long squareSum = 0;    // of (forecast - observed)^2
 
   void Add(int forecast, int observed);
   void AddError(long long error);  // forecast - observed
@@ -21,6 +22,11 @@ struct ErrorSums {
 // The two temperatures scored, in the order the tables show them.
 enum class Element { kMaximum, kMinimum };
 inline constexpr Element kElements[] = {Element::kMaximum, Element::kMinimum};
+
+// The index of an element in per-element arrays: max 0, min 1.
+inline constexpr int ElementIndex(Element element) {
+  return element == Element::kMaximum ? 0 : 1;
+}
 
 struct GuidanceScores {
   ErrorSums maximum;
@@ -45,6 +51,13 @@ long long RoundedHundredths(long long numerator, long long denominator);
 // of errors in 1/`scale` degrees; `sums.count` above 0.
 long long BiasHundredths(const ErrorSums& sums, long long scale = 1);
 long long MaeHundredths(const ErrorSums& sums, long long scale = 1);
+// The root mean square error in hundredths, rounded once from the exact
+// root; `sums.count` above 0.
+long long RmseHundredths(const ErrorSums& sums, long long scale = 1);
+
+// 100 x the square root of numerator / denominator, halves away from
+// zero, exactly: both at least 0, `denominator` above 0.
+long long RoundedRootHundredths(long long numerator, long long denominator);
 
 // The mean error ("+2.00", "-0.03", "+0.00") and the mean absolute error
 // ("2.00") with two decimals; "-" when nothing was compared.

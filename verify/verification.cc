@@ -19,6 +19,28 @@ std::string TooFewDays(const Verification& result) {
                std::to_string(kLeastVerifiedDays)});
 }
 
+// The city observations of the days first to last, and the records of
+// the mornings from a last lead day before the first day to the day
+// before the last.
+void ScoreTheCity(const std::string& archive,
+                  const std::vector<ArchiveDay>& archived, int before,
+                  Verification* result) {
+  for (std::size_t v = before; v < archived.size(); ++v) {
+    CityObservedDay observed{AddDays(result->first, static_cast<int>(v) - before),
+                             CityObserved(archived[v], Element::kMaximum),
+                             CityObserved(archived[v], Element::kMinimum)};
+    if (observed.maximum || observed.minimum)
+      result->cityObserved.push_back(observed);
+  }
+  const int firstMorning = before - kMostLeadDay;
+  std::vector<std::optional<CityRecord>> records(archived.size());
+  const std::vector<std::optional<CityRecord>> read = ReadCityRecords(
+      archive, AddDays(result->first, -kMostLeadDay),
+      static_cast<int>(archived.size()) - firstMorning - 1, &result->warnings);
+  for (std::size_t i = 0; i < read.size(); ++i) records[firstMorning + i] = read[i];
+  result->city = ScoreCity(archived, records, before);
+}
+
 }  // namespace
 
 bool VerifyGuidance(const std::string& archive, const IssueDate& until,
@@ -35,16 +57,10 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
   std::vector<PeriodScores> dayScores;
   dayScores.reserve(archived.size());
   for (const ArchiveDay& day : archived) dayScores.push_back(ScoreDay(day));
+  ScoreTheCity(archive, archived, before, result);
   PeriodScores window;
   for (std::size_t i = before; i < dayScores.size(); ++i)
     window.Add(dayScores[i]);
-  for (std::size_t i = before; i < archived.size(); ++i) {
-    CityObservedDay observed{AddDays(result->first, static_cast<int>(i - before)),
-                             CityObserved(archived[i], Element::kMaximum),
-                             CityObserved(archived[i], Element::kMinimum)};
-    if (observed.maximum || observed.minimum)
-      result->cityObserved.push_back(observed);
-  }
   result->scores = window.byLeadDay;
   result->verifiedDays = window.verifiedDays;
   if (result->verifiedDays < kLeastVerifiedDays) {
@@ -52,6 +68,12 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
     return false;
   }
   result->ratioHundredths = RatioOfDaysOneAndTwo(window);
+  ShortRangeErrors errors;
+  for (std::size_t i = before; i < archived.size(); ++i)
+    errors.AddDay(archived[i]);
+  const MorningKnowledge after = KnowledgeOf(window, errors);
+  result->biases = after.biases;
+  result->ratioBiasRemovedHundredths = after.ratioBiasRemovedHundredths;
   result->backtest = RunBacktest(archived, dayScores, before, days);
   return true;
 }

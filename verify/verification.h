@@ -7,8 +7,10 @@
 
 #include "products/issue_date.h"
 #include "verify/backtest.h"
+#include "verify/city_scores.h"
 #include "verify/period_scores.h"
 #include "verify/scores.h"
+#include "verify/station_biases.h"
 
 // How good the guidance was at the stations with daily climate reports
 // (KFSD, KHON, KMHE), from the archive of fetched products, by lead day;
@@ -17,7 +19,7 @@
 
 inline constexpr int kDefaultVerifiedDays = 30;
 
-// The city's observed high and low of one day (CityObserved).
+// The city observation of one day (see CityObserved).
 struct CityObservedDay {
   IssueDate day;
   std::optional<double> maximum;  // °F
@@ -34,15 +36,27 @@ struct Verification {
   std::array<LeadDayScores, kScoredGuidance.size()> scores;
   long long ratioHundredths = 50;
   Backtest backtest;  // the valid days first to last
-  // Each day from `first` to `last` with at least one element observed, in
-  // date order; filled also when too few days are verified.
+  // Each day from `first` to `last` with at least one element observed,
+  // in date order; filled also when too few days are verified.
   std::vector<CityObservedDay> cityObserved;
+  // The city's own forecasts (the archive's records) on the days first to
+  // last, and each guidance alone beside them.
+  CityScores city;
+  // What the morning after `last` would remove at each station, and the
+  // ratio from the errors with those biases removed.
+  StationBiases biases;
+  long long ratioBiasRemovedHundredths = 50;
+  // One line for each record that could not be read or is another day's.
+  std::vector<std::string> warnings;
 
   const GuidanceScores& Scores(int g, int leadDay) const {
     return scores[g][leadDay];
   }
   // The suggested weight of the primary guidance, as printed: 0.67.
   double Ratio() const { return static_cast<double>(ratioHundredths) / 100; }
+  double RatioBiasRemoved() const {
+    return static_cast<double>(ratioBiasRemovedHundredths) / 100;
+  }
 };
 
 // Verifies the `days` days ending at `until` (at least 1). For each day V,
@@ -53,8 +67,11 @@ struct Verification {
 // Each guidance, lead day and element scores its own pairs; a day counts as
 // verified when both GFS and NBM have at least one pair at lead day 1. The
 // ratio comes from lead days 1 and 2. Then the backtest of the days (see
-// RunBacktest), each morning knowing the `days` days before it. False, with
-// `err` the reason, when fewer than kLeastVerifiedDays days are verified.
+// RunBacktest), each morning knowing the `days` days before it; the
+// biases and the ratio with them removed of the morning after `until`;
+// the city observations and the scores of the records of the mornings
+// whose days 1 to 7 fall on the days (see ScoreCity). False, with `err`
+// the reason, when fewer than kLeastVerifiedDays days are verified.
 bool VerifyGuidance(const std::string& archive, const IssueDate& until,
                     int days, Verification* result, std::string* err);
 

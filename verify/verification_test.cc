@@ -8,7 +8,10 @@
 #include <random>
 #include <sstream>
 
+#include "common/units.h"
 #include "products/archive.h"
+#include "record/forecast_record.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 #include "verify/blend_biases.h"
 #include "verify/test_archive.h"
@@ -25,7 +28,9 @@ namespace {
 // Blend errors 0.62 NBM + 0.38 GFS: day 1 max -0.62 + 0.76 = 0.14 (2.04 on
 // the varying value: 29 x 0.14 + 2.04 = 6.10, / 30 = 0.203), min 0.62 -
 // 0.38 = 0.24; day 2 max -1.24 + 1.14 = -0.10, min 0.62 - 0.76 = -0.14.
-// Bias removed: 0 but 0.38 x (7 - 2) = 1.90 once.
+// Bias removed: each station's constant error, so the errors less the
+// biases are 0 and their ratio 0.50; 0 but 0.50 x (7 - 2) = 2.50 once:
+// day 1 max 2.50 / 30 = 0.08, both 2.50 / 60 = 0.04, days 1 and 2 0.02.
 Verification LeadDayVerification(const TempDir& dir) {
   WriteLeadDayArchive(dir.Path("archive"));
   Verification verification;
@@ -43,6 +48,7 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
   EXPECT_EQ(
       out.str(),
       "Verification of the 1200 UTC guidance at KFSD, KHON and KMHE, 12/01/2026 to 12/10/2026 (10 days)\n"
+      "At lead day 1:\n"
       "guidance  forecasts  max bias  max MAE  min bias  min MAE    MAE\n"
       "GFS              60     +2.17     2.17     -1.00     1.00   1.58\n"
       "NBM              60     -1.00     1.00     +1.00     1.00   1.00\n"
@@ -60,6 +66,9 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
       "GFSX        5         30     +5.00     5.00         30     -5.00     5.00\n"
       "GFSX        6         30     +6.00     6.00         30     -6.00     6.00\n"
       "GFSX        7         30     +7.00     7.00         30     -7.00     7.00\n"
+      "\n"
+      "The city's own forecast: its records against the city observation, skill against the NBM at days 1 and 2 and the GFSX at days 3 to 7:\n"
+      "No record of the city's forecast falls on these days.\n"
       "suggested ratio: 0.62\n"
       "\n"
       "Backtest: each day forecast again with the ratio and biases its morning knew\n"
@@ -70,7 +79,7 @@ TEST(VerificationTest, TheTablesByLeadDayAndTheBacktest) {
       "NBM                    2     60     2.00     1.00   1.50\n"
       "blend                  1     60     0.20     0.24   0.22\n"
       "blend                  2     60     0.10     0.14   0.12\n"
-      "blend, bias removed    1     60     0.06     0.00   0.03\n"
+      "blend, bias removed    1     60     0.08     0.00   0.04\n"
       "blend, bias removed    2     60     0.00     0.00   0.00\n"
       "GFSX                   3     60     3.00     3.00   3.00\n"
       "GFSX                   4     60     4.00     4.00   4.00\n"
@@ -90,8 +99,14 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
   TempDir dir;
   const nlohmann::json document =
       nlohmann::json::parse(VerificationJson(LeadDayVerification(dir)));
-  EXPECT_EQ(document["first"], "12/01/2026");
-  EXPECT_EQ(document["last"], "12/10/2026");
+  EXPECT_EQ(document["schema"], 2);
+  EXPECT_EQ(document["units"], "F");
+  EXPECT_EQ(document["first"], "2026-12-01");
+  EXPECT_EQ(document["last"], "2026-12-10");
+  EXPECT_EQ(document["until"], "2026-12-10");
+  // The morning after December 10: KFSD's GFS day-1 maxima less 2.50 leave
+  // 9 x 0.50 + 4.50, every NBM error less its bias 0: 1.00.
+  EXPECT_EQ(document["ratio_bias_removed"], 1.0);
   EXPECT_EQ(document["days"], 10);
   EXPECT_EQ(document["verified_days"], 10);
   EXPECT_EQ(document["ratio"], 0.62);
@@ -100,45 +115,48 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
     std::size_t index;
     nlohmann::json expected;
   } cases[] = {
-      {"scores",
+      {"/scores",
        0,
        {{"guidance", "GFS"},
         {"lead_day", 1},
         {"element", "max"},
         {"count", 30},
         {"bias", 2.17},
-        {"mae", 2.17}}},
-      {"scores",
+        {"mae", 2.17},
+        {"rmse", 2.35}}},  // sqrt((29 x 4 + 49) / 30)
+      {"/scores",
        7,
        {{"guidance", "NBM"},
         {"lead_day", 2},
         {"element", "min"},
         {"count", 30},
         {"bias", 1.0},
-        {"mae", 1.0}}},
-      {"scores",
+        {"mae", 1.0},
+        {"rmse", 1.0}}},
+      {"/scores",
        21,
        {{"guidance", "GFSX"},
         {"lead_day", 7},
         {"element", "min"},
         {"count", 30},
         {"bias", -7.0},
-        {"mae", 7.0}}},
-      {"backtest",
+        {"mae", 7.0},
+        {"rmse", 7.0}}},
+      {"/backtest/entries",
        8,
        {{"forecast", "blend"},
         {"lead_day", 1},
         {"element", "max"},
         {"count", 30},
         {"mae", 0.2}}},
-      {"backtest",
+      {"/backtest/entries",
        13,
        {{"forecast", "blend, bias removed"},
         {"lead_day", 1},
         {"element", "min"},
         {"count", 30},
         {"mae", 0.0}}},
-      {"backtest",
+      {"/backtest/entries",
        27,
        {{"forecast", "GFSX, bias removed"},
         {"lead_day", 3},
@@ -147,21 +165,53 @@ TEST(VerificationTest, TheDocumentHoldsTheSameFiguresAsNumbers) {
         {"mae", 0.0}}},
   };
   EXPECT_EQ(document["scores"].size(), 22u);
-  EXPECT_EQ(document["backtest"].size(), 36u);
+  EXPECT_EQ(document["backtest"]["entries"].size(), 36u);
   for (const auto& c : cases)
-    EXPECT_EQ(document[c.list][c.index], c.expected) << c.list << c.index;
+    EXPECT_EQ(document[nlohmann::json::json_pointer(c.list)][c.index],
+              c.expected)
+        << c.list << c.index;
+  // The summary's figures as the table's sentences print them.
+  EXPECT_EQ(document["backtest"]["summary"],
+            nlohmann::json::parse(R"({
+      "days_1_and_2": {"blend": 0.17, "GFS": 2.04, "NBM": 1.25,
+                       "blend, bias removed": 0.02},
+      "days_3_to_7": {"GFSX": 5.0, "GFSX, bias removed": 0.0}})"));
+  EXPECT_EQ(document["stations"][0],
+            nlohmann::json({{"station", "KFSD"}, {"weight", 0.25151496}}));
+  // 2 guidance x 4 stations x 2 elements x 2 days + 4 x 2 x 5 GFSX days.
+  EXPECT_EQ(document["biases"].size(), 72u);
 }
 
-TEST(VerificationTest, TheBiasesAsPrintedForTheBlend) {
+// Every cell holds 10 values, each the same but KFSD's GFS day-1 maximum
+// (2 nine times, 7 once: mean 2.50, sample sd sqrt(22.5 / 9) = 1.58, SE
+// 0.50, 2.50 >= 1.00, removed) and KBKX's, the mean of the three
+// stations' errors of each day (2 nine times, 11/3 once: mean 2.17, SE
+// sqrt(2.5 / 9) / sqrt(10) = 0.17, removed).
+TEST(VerificationTest, TheBiasesAsRemovedAtEachStation) {
   TempDir dir;
-  const TemperatureBiases biases = BiasesForBlend(LeadDayVerification(dir));
+  const Verification verification = LeadDayVerification(dir);
+  const TemperatureBiases biases = BiasesForBlend(verification.biases);
   using B = std::array<std::optional<double>, 4>;
-  EXPECT_EQ(biases.primary, (B{1.0, -1.0, 1.0, -2.0}));
-  EXPECT_EQ(biases.secondary, (B{-1.0, 2.17, -2.0, 3.0}));
-  for (int day = 3; day <= 7; ++day) {
-    EXPECT_EQ(biases.extendedMinimum[day - 3], -day);
-    EXPECT_EQ(biases.extendedMaximum[day - 3], day);
+  // kBulletinStations: KBKX, KHON, KMHE, KFSD.
+  const double gfsDayOneMax[] = {2.17, 2.0, 2.0, 2.5};
+  for (int s = 0; s < kStationCount; ++s) {
+    const StationTemperatureBiases& b = biases.stations[s];
+    EXPECT_EQ(b.primary, (B{1.0, -1.0, 1.0, -2.0})) << s;
+    EXPECT_EQ(b.secondary, (B{-1.0, gfsDayOneMax[s], -2.0, 3.0})) << s;
+    for (int day = 3; day <= 7; ++day) {
+      EXPECT_EQ(b.extendedMinimum[day - 3], -day);
+      EXPECT_EQ(b.extendedMaximum[day - 3], day);
+    }
   }
+  const BiasCell& kfsd = verification.biases.cells[kScoredGfs][3][1][0];
+  EXPECT_EQ(kfsd.count, 10);
+  EXPECT_EQ(kfsd.biasHundredths, 250);
+  EXPECT_EQ(kfsd.standardErrorHundredths, 50);
+  const BiasCell& kbkx = verification.biases.cells[kScoredGfs][0][1][0];
+  EXPECT_EQ(kbkx.biasHundredths, 217);
+  EXPECT_EQ(kbkx.standardErrorHundredths, 17);
+  EXPECT_EQ(verification.biases.removedCells, 72);
+  EXPECT_EQ(verification.biases.heldBackCells, 0);
 }
 
 std::string Damaged(const std::string& path,
@@ -212,6 +262,75 @@ TEST(VerificationTest, ADamagedArchiveCountsNoDamagedValue) {
     EXPECT_EQ(v.Scores(c[0], c[1]).minimum.count, c[3]) << c[0] << c[1];
   }
   EXPECT_EQ(v.verifiedDays, 10);
+}
+
+// Records of the mornings December 1 to 9 on the lead-day archive
+// (observed 40 and 20): day d's high 39 + d, low 29 + d (TestRecord
+// shifted 9): errors d - 1 and d + 9. December 3's record is cut short,
+// December 4's folder holds December 2's, December 6's is in Metric
+// (°C, read back in °F). Lead day 1: the mornings 1, 2, 5, 6, 7, 8, 9,
+// high bias 0, low +10; lead day 2: the six to December 8, +1 and +11;
+// lead day 7: December 1 and 2, +6 and +16. No KBKX product: no guidance
+// alone, no skill.
+TEST(VerificationTest, TheCitysRecordsVerifiedAndTheDamagedOnesNamed) {
+  TempDir dir;
+  const std::string archive = dir.Path("archive");
+  WriteLeadDayArchive(archive);
+  std::string err;
+  for (int d = 1; d <= 9; ++d) {
+    const IssueDate morning{2026, 12, d};
+    ForecastRecord record = TestRecord(d == 4 ? IssueDate{2026, 12, 2} : morning, 9);
+    if (d == 6) {
+      record.units = UnitSystem::kMetric;
+      for (DayRow& row : record.forecast.days) {
+        row.highTemp = FahrenheitToCelsius(row.highTemp);
+        row.lowTemp = FahrenheitToCelsius(row.lowTemp);
+      }
+    }
+    const std::string path = DayFile(archive, morning, DayFileKind::kRecord);
+    ASSERT_TRUE(WriteRecordFile(path, record, &err)) << err;
+    if (d == 3) WriteFile(path, RecordJson(record).substr(0, 300));
+  }
+  Verification v;
+  ASSERT_TRUE(VerifyGuidance(archive, {2026, 12, 10}, 10, &v, &err)) << err;
+  ASSERT_EQ(v.warnings.size(), 2u);
+  EXPECT_NE(v.warnings[0].find(DayFile(archive, {2026, 12, 3},
+                                         DayFileKind::kRecord) +
+                               " is damaged"),
+            std::string::npos)
+      << v.warnings[0];
+  EXPECT_NE(v.warnings[1].find("is for 12/02/2026"), std::string::npos)
+      << v.warnings[1];
+  const struct {
+    int leadDay;
+    long long count, high, low;
+  } cases[] = {{1, 7, 0, 1000}, {2, 6, 100, 1100}, {5, 3, 400, 1400},
+               {7, 2, 600, 1600}};
+  for (const auto& c : cases) {
+    const RealErrorSums& high = v.city.City(c.leadDay, Element::kMaximum);
+    const RealErrorSums& low = v.city.City(c.leadDay, Element::kMinimum);
+    ASSERT_EQ(high.count, c.count) << c.leadDay;
+    EXPECT_EQ(BiasHundredths(high), c.high) << c.leadDay;
+    EXPECT_EQ(BiasHundredths(low), c.low) << c.leadDay;
+    EXPECT_EQ(RmseHundredths(low), c.low) << c.leadDay;
+  }
+  ASSERT_EQ(v.cityObserved.size(), 10u);
+  EXPECT_EQ(v.cityObserved[9].day, (IssueDate{2026, 12, 10}));
+  EXPECT_NEAR(*v.cityObserved[9].maximum, 40, 1e-9);
+  std::ostringstream out;
+  PrintVerification(out, v);
+  EXPECT_NE(
+      out.str().find(
+          "day  high count  high bias  high MAE  high skill  low count  low bias  low MAE  low skill\n"
+          "  1           7      +0.00      0.00           -          7    +10.00    10.00          -\n"
+          "  2           6      +1.00      1.00           -          6    +11.00    11.00          -\n"),
+      std::string::npos)
+      << out.str();
+  const nlohmann::json document = nlohmann::json::parse(VerificationJson(v));
+  EXPECT_EQ(document["city"][13],
+            nlohmann::json::parse(R"({"lead_day": 7, "element": "min",
+      "count": 2, "bias": 16.0, "mae": 16.0, "rmse": 16.0,
+      "alone": [{"guidance": "GFSX", "mae": null, "skill": null}]})"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 #include <fstream>
 #include <iterator>
@@ -7,7 +7,8 @@
 
 #include "common/console.h"
 #include "common/replace_file.h"
-#include "page/json_fields.h"
+#include "products/archive.h"
+#include "record/json_fields.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 3> kUnitWords{"standard", "metric",
                                                      "as read"};
-constexpr std::array<std::string_view, 3> kSourceWords{"typed", "verification",
-                                                       "fallback"};
+constexpr std::array<std::string_view, 4> kSourceWords{
+    "typed", "verification", "fallback", "verification, bias removed"};
 
 Json DayJson(const DayRow& row, const IssueDate& issued) {
   const IssueDate date = AddDays(issued, row.day);
@@ -127,6 +128,9 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
         !TakeText(row, "element", &bias.element, err) ||
         !TakeNumber(row, "bias", &bias.bias, err))
       return false;
+    if (row.contains("station") &&
+        !TakeText(row, "station", &bias.station, err))
+      return false;
     biases->push_back(bias);
   }
   return true;
@@ -156,11 +160,21 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
   std::string cycle;
   int units = 0;
   int source = 0;
-  if (!TakeText(document, "issue_date", &date, err) ||
+  int schema = 1;
+  if ((document.contains("schema") &&
+       !TakeWhole(document, "schema", &schema, err)) ||
+      !TakeText(document, "issue_date", &date, err) ||
       !TakeText(document, "cycle", &cycle, err) ||
       !TakeWord(document, "units", kUnitWords, &units, err))
     return false;
-  if (!ParseIssueDate(date, &record->issued) || cycle != "1200") {
+  if (schema < 1 || schema > kRecordSchema) {
+    *err = Fill("its schema {} is not one this version reads",
+                {std::to_string(schema)});
+    return false;
+  }
+  const bool dated = schema == 1 ? ParseIssueDate(date, &record->issued)
+                                 : ParseDayFolderName(date, &record->issued);
+  if (!dated || cycle != "1200") {
     *err = "its issue date or cycle is not one the 1200 Model has";
     return false;
   }
@@ -181,8 +195,17 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
 }  // namespace
 
 bool ParseRecordJson(std::string_view text, ForecastRecord* record,
-                     std::string* err) {
-  const Json document = Json::parse(text, nullptr, false);
+                     std::string* err, RecordParts parts) {
+  const bool withSky = parts == RecordParts::kWhole;
+  // The sky rows are most of the text: a reader of the days leaves them
+  // unbuilt.
+  const Json::parser_callback_t withoutSky =
+      [](int depth, nlohmann::json::parse_event_t event, Json& parsed) {
+        return !(depth == 1 && event == nlohmann::json::parse_event_t::key &&
+                 parsed == "sky");
+      };
+  const Json document =
+      Json::parse(text, withSky ? nullptr : withoutSky, false);
   if (document.is_discarded() || !document.is_object()) {
     *err = "it is not a JSON object";
     return false;
@@ -194,13 +217,13 @@ bool ParseRecordJson(std::string_view text, ForecastRecord* record,
       !TakeBiases(document, &read.biases, err) ||
       !TakeModels(document, &read, err) ||
       !(days = Rows(document, "days", kForecastDays, err)) ||
-      !(sky = Rows(document, "sky", kSkyRows, err)))
+      (withSky && !(sky = Rows(document, "sky", kSkyRows, err))))
     return false;
   for (int day = 1; day <= kForecastDays; ++day)
     if (!TakeDay((*days)[day - 1], read.issued, day,
                  &read.forecast.days[day - 1], err))
       return false;
-  for (int k = 0; k < kSkyRows; ++k)
+  for (int k = 0; withSky && k < kSkyRows; ++k)
     if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
   *record = read;
   return true;
@@ -212,7 +235,8 @@ std::string RecordJson(const ForecastRecord& record) {
     biases.push_back({{"guidance", bias.guidance},
                       {"lead_day", bias.leadDay},
                       {"element", bias.element},
-                      {"bias", bias.bias}});
+                      {"bias", bias.bias},
+                      {"station", bias.station}});
   }
   Json days = Json::array();
   for (const DayRow& row : record.forecast.days)
@@ -220,7 +244,8 @@ std::string RecordJson(const ForecastRecord& record) {
   Json sky = Json::array();
   for (const SkyRow& row : record.forecast.sky) sky.push_back(SkyJson(row));
   const Json document{
-      {"issue_date", FormatIssueDate(record.issued)},
+      {"schema", kRecordSchema},
+      {"issue_date", FormatIsoDate(record.issued)},
       {"cycle", "1200"},
       {"units", kUnitWords[static_cast<int>(record.units)]},
       {"ratio",
@@ -235,7 +260,7 @@ std::string RecordJson(const ForecastRecord& record) {
 }
 
 bool ReadRecordFile(const std::string& path, ForecastRecord* record,
-                    std::string* err) {
+                    std::string* err, RecordParts parts) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
@@ -244,11 +269,22 @@ bool ReadRecordFile(const std::string& path, ForecastRecord* record,
     return false;
   }
   std::string why;
-  if (!ParseRecordJson(text.str(), record, &why)) {
+  if (!ParseRecordJson(text.str(), record, &why, parts)) {
     *err = Fill("The record {} is damaged: {}.", {path, why});
     return false;
   }
   return true;
+}
+
+bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
+                       ForecastRecord* record, std::string* err,
+                       RecordParts parts) {
+  if (!ReadRecordFile(path, record, err, parts)) return false;
+  if (record->issued == morning) return true;
+  *err = Fill(
+      "The record {} is for {}, not for its folder's day; it is left out.",
+      {path, FormatIssueDate(record->issued)});
+  return false;
 }
 
 bool WriteRecordFile(const std::string& path, const ForecastRecord& record,

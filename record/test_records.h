@@ -1,7 +1,7 @@
-#ifndef ORVANNE_PAGE_TEST_RECORDS_H_
-#define ORVANNE_PAGE_TEST_RECORDS_H_
+#ifndef ORVANNE_RECORD_TEST_RECORDS_H_
+#define ORVANNE_RECORD_TEST_RECORDS_H_
 
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 // Records for the tests, with values worked out by hand: issued on
 // `issued`, day d's low 20 + d + shift, high 30 + d + shift, dew points
@@ -10,4 +10,4 @@
 // rows. Ratio 0.6 typed, Standard units, models NBM and GFS and GFSX.
 ForecastRecord TestRecord(const IssueDate& issued, double shift = 0);
 
-#endif  // ORVANNE_PAGE_TEST_RECORDS_H_
+#endif  // ORVANNE_RECORD_TEST_RECORDS_H_

@@ -1,10 +1,10 @@
-#include "page/forecast_record.h"
+#include "record/forecast_record.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "page/test_records.h"
+#include "record/test_records.h"
 #include "tests/temp_dir.h"
 
 namespace {
@@ -39,7 +39,8 @@ TEST(ForecastRecordTest, WrittenAndReadBackExactly) {
   record.forecast.days[5].highDpt = -0.0;
   record.units = UnitSystem::kMetric;
   record.ratioSource = RatioSource::kVerification;
-  record.biases = {{"GFS", 1, "max", 2.0}, {"GFSX", 7, "min", -0.35}};
+  record.biases = {{"GFS", 1, "max", 2.0, "KFSD"},
+                   {"GFSX", 7, "min", -0.35, "KBKX"}};
   TempDir dir;
   const std::string path = dir.Path("orvanne_1200.json");
   std::string err;
@@ -56,6 +57,7 @@ TEST(ForecastRecordTest, WrittenAndReadBackExactly) {
   EXPECT_EQ(read.biases[1].leadDay, 7);
   EXPECT_EQ(read.biases[1].element, "min");
   EXPECT_EQ(read.biases[1].bias, -0.35);
+  EXPECT_EQ(read.biases[1].station, "KBKX");
   EXPECT_EQ(read.models, record.models);
   ExpectSameDays(read.forecast, record.forecast);
   EXPECT_EQ(RecordJson(read), RecordJson(record));
@@ -100,6 +102,45 @@ TEST(ForecastRecordTest, ADamagedRecordIsNamedOnOneLine) {
   ForecastRecord read;
   EXPECT_FALSE(ReadRecordFile(dir.Path("none.json"), &read, &err));
   EXPECT_EQ(err, "The record " + dir.Path("none.json") + " could not be read.");
+}
+
+// A record written by 1.3.0: no "schema", the date as the headers write
+// it, a bias without its station (at every station). A later schema is
+// refused; a damaged sky row stops only the reader of the whole record.
+TEST(ForecastRecordTest, OlderRecordsReadAndTheDaysWithoutTheSky) {
+  const std::string now = RecordJson(TestRecord({2026, 12, 8}));
+  auto replaced = [](std::string text, const std::string& from,
+                     const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+  };
+  EXPECT_NE(now.find("\"schema\": 2,\n \"issue_date\": \"2026-12-08\""),
+            std::string::npos)
+      << now;
+  const std::string older = replaced(
+      replaced(replaced(now, "\"schema\": 2,\n", ""), "\"2026-12-08\"",
+               "\"12/08/2026\""),
+      "\"biases_removed\": []",
+      "\"biases_removed\": [{\"guidance\": \"GFS\", \"lead_day\": 1, "
+      "\"element\": \"max\", \"bias\": 2.0}]");
+  ForecastRecord read;
+  std::string err;
+  ASSERT_TRUE(ParseRecordJson(older, &read, &err)) << err;
+  EXPECT_EQ(read.issued, (IssueDate{2026, 12, 8}));
+  ASSERT_EQ(read.biases.size(), 1u);
+  EXPECT_EQ(read.biases[0].station, "");
+  // An ISO date is schema 2's, a month/day/year one schema 1's.
+  EXPECT_FALSE(ParseRecordJson(replaced(now, "\"2026-12-08\"", "\"12/08/2026\""),
+                               &read, &err));
+  EXPECT_FALSE(ParseRecordJson(replaced(now, "\"schema\": 2", "\"schema\": 3"),
+                               &read, &err));
+  EXPECT_EQ(err, "its schema 3 is not one this version reads");
+  const std::string badSky = replaced(now, "\"speed\": 29.5", "\"sped\": 29.5");
+  EXPECT_FALSE(ParseRecordJson(badSky, &read, &err));
+  ASSERT_TRUE(
+      ParseRecordJson(badSky, &read, &err, RecordParts::kWithoutSky))
+      << err;
+  EXPECT_EQ(read.forecast.days[6].highTemp, 37);
+  EXPECT_EQ(read.forecast.sky[0].hour, 0);
 }
 
 }  // namespace

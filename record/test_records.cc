@@ -1,4 +1,4 @@
-#include "page/test_records.h"
+#include "record/test_records.h"
 
 ForecastRecord TestRecord(const IssueDate& issued, double shift) {
   ForecastRecord record;

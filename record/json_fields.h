@@ -1,5 +1,5 @@
-#ifndef ORVANNE_PAGE_JSON_FIELDS_H_
-#define ORVANNE_PAGE_JSON_FIELDS_H_
+#ifndef ORVANNE_RECORD_JSON_FIELDS_H_
+#define ORVANNE_RECORD_JSON_FIELDS_H_
 
 #include <string>
 
@@ -45,4 +45,4 @@ bool TakeText(const Json& object, const char* key, std::string* value,
   return true;
 }
 
-#endif  // ORVANNE_PAGE_JSON_FIELDS_H_
+#endif  // ORVANNE_RECORD_JSON_FIELDS_H_
