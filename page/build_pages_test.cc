@@ -137,4 +137,34 @@ TEST(BuildPagesTest, TheVerificationAndItsBacktest) {
       "a mean absolute error of 2.00 \u00b0F on days 1 and 2, against 2.50 for the GFS alone and 3.00 for the NBM alone."));
 }
 
+// The city's own forecast beside the guidance alone on the same days:
+// day 1's highs erred by +2 and -1 (bias +0.50, MAE 1.50) where the NBM
+// alone erred by +3 and -3 (MAE 3.00), so the skill is 1 - 1.50 / 3.00.
+TEST(BuildPagesTest, TheCitysOwnScoresBesideTheGuidanceAlone) {
+  Verification verification;
+  verification.first = {2026, 11, 1};
+  verification.last = {2026, 11, 30};
+  verification.days = 30;
+  verification.verifiedDays = 28;
+  CityScores::Beside& beside =
+      verification.city.alone[kScoredNbm][1][ElementIndex(Element::kMaximum)];
+  for (double error : {2.0, -1.0}) {
+    verification.city.city[1][ElementIndex(Element::kMaximum)].Add(error);
+    beside.city.Add(error);
+  }
+  for (double error : {3.0, -3.0}) beside.alone.Add(error);
+  PageArchive archive;
+  std::vector<std::string> warnings;
+  std::string err;
+  ASSERT_TRUE(BuildPages(archive.dir.path, &verification, &warnings, &err));
+  const std::string index = ReadFile(archive.dir.Path("index.html"));
+  EXPECT_TRUE(Holds(
+      index,
+      "<tr><th scope=\"row\">Day 1 against the NBM</th><td>2</td><td>+0.50</td><td>1.50</td><td></td><td></td><td></td><td>3.00</td><td>+0.50</td><td></td><td></td></tr>"))
+      << index;
+  EXPECT_TRUE(Holds(index, "11/01/2026 to 11/30/2026 against the city observation"));
+  EXPECT_FALSE(Holds(index, "Day 2 against"));  // no pair, no row
+  EXPECT_TRUE(Holds(index, "City forecast"));   // the MAE chart's line
+}
+
 }  // namespace

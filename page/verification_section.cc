@@ -10,6 +10,7 @@
 #include "page/charts.h"
 #include "page/html_parts.h"
 #include "products/guidance.h"
+#include "verify/city_scores.h"
 
 namespace {
 
@@ -55,32 +56,100 @@ std::string ScoresTable(const Verification& verification) {
   return Scrolling(table + "</tbody>\n</table>\n");
 }
 
-// One backtest forecast's errors over lead days 1 and 2, both elements.
-ErrorSums DaysOneAndTwo(const Backtest& backtest, BacktestForecast forecast) {
-  ErrorSums total;
-  for (int k = 1; k <= 2; ++k)
-    total.Add(backtest.scores[static_cast<int>(forecast)][k].All());
-  return total;
-}
-
+// The backtest's figures as verify prints them, from the same exact sums.
 std::string BacktestLine(const Backtest& backtest) {
-  const ErrorSums blend = DaysOneAndTwo(backtest, BacktestForecast::kBlend);
-  const ErrorSums gfs = DaysOneAndTwo(backtest, BacktestForecast::kGfs);
-  const ErrorSums nbm = DaysOneAndTwo(backtest, BacktestForecast::kNbm);
-  if (blend.count == 0 || gfs.count == 0 || nbm.count == 0)
+  const BacktestSummary summary = SummaryOf(backtest);
+  if (!summary.blend || !summary.gfs || !summary.nbm)
     return "<p>The backtest has no morning with enough verified days yet.</p>\n";
   std::string line = Fill(
       "Following the ratio would have given a mean absolute error of {} \u00b0F on days 1 and 2, against {} for the GFS alone and {} for the NBM alone.",
-      {FormatMae(blend, kBacktestScale), FormatMae(gfs, kBacktestScale),
-       FormatMae(nbm, kBacktestScale)});
-  const ErrorSums removed =
-      DaysOneAndTwo(backtest, BacktestForecast::kBlendBiasRemoved);
-  if (removed.count > 0) {
+      {FormatHundredths(*summary.blend), FormatHundredths(*summary.gfs),
+       FormatHundredths(*summary.nbm)});
+  if (summary.blendBiasRemoved) {
     line += " ";
     line += Fill("Removing the bias as well would have given {}.",
-                 {FormatMae(removed, kBacktestScale)});
+                 {FormatHundredths(*summary.blendBiasRemoved)});
   }
   return "<p>" + EscapeXml(line) + "</p>\n";
+}
+
+// Both elements of the city's errors at a lead day.
+RealErrorSums BothElements(const RealErrorSums& high, const RealErrorSums& low) {
+  RealErrorSums both = high;
+  both.count += low.count;
+  both.sum += low.sum;
+  both.absoluteSum += low.absoluteSum;
+  both.squareSum += low.squareSum;
+  return both;
+}
+
+// The guidance a lead day's skill is measured against: the NBM at days 1
+// and 2, the GFSX after.
+int SkillGuidance(int leadDay) {
+  return leadDay <= 2 ? kScoredNbm : kScoredGfsx;
+}
+
+// Hundredths with their sign: "+1.25", "-0.40", "+0.00".
+std::string SignedHundredths(long long hundredths) {
+  // Appended, not prefixed: see FormatBias.
+  std::string text = hundredths >= 0 ? "+" : "";
+  text += FormatHundredths(hundredths);
+  return text;
+}
+
+std::string RealCells(const RealErrorSums& sums) {
+  if (sums.count == 0) return "<td></td><td></td><td></td>";
+  return "<td>" + std::to_string(sums.count) + "</td><td>" +
+         SignedHundredths(BiasHundredths(sums)) + "</td><td>" +
+         FormatHundredths(MaeHundredths(sums)) + "</td>";
+}
+
+std::string SkillCells(const CityScores::Beside& beside) {
+  if (beside.alone.count == 0) return "<td></td><td></td>";
+  const std::optional<long long> skill =
+      SkillHundredths(beside.city, beside.alone);
+  return "<td>" + FormatHundredths(MaeHundredths(beside.alone)) + "</td><td>" +
+         (skill ? SignedHundredths(*skill) : std::string()) + "</td>";
+}
+
+// The city's own forecasts against the city observation by lead day, each
+// element's count, bias and MAE, and beside them the MAE of the guidance
+// alone on the same days with the skill against it; rows without a pair
+// are left out.
+std::string CityScoresTable(const Verification& verification) {
+  std::string rows;
+  for (int k = 1; k <= kMostLeadDay; ++k) {
+    const RealErrorSums& high = verification.city.City(k, Element::kMaximum);
+    const RealErrorSums& low = verification.city.City(k, Element::kMinimum);
+    if (high.count == 0 && low.count == 0) continue;
+    const int g = SkillGuidance(k);
+    rows += "<tr><th scope=\"row\">" +
+            EscapeXml(Fill("Day {} against the {}",
+                           {std::to_string(k),
+                            std::string(FactsOf(kScoredGuidance[g].guidance).word)})) +
+            "</th>" + RealCells(high) + RealCells(low) +
+            SkillCells(verification.city.Alone(g, k, Element::kMaximum)) +
+            SkillCells(verification.city.Alone(g, k, Element::kMinimum)) +
+            "</tr>\n";
+  }
+  const std::string window = Fill(
+      "The city's own forecasts of {} to {} against the city observation, \u00b0F",
+      {FormatIssueDate(verification.first), FormatIssueDate(verification.last)});
+  if (rows.empty())
+    return "<p>" +
+           EscapeXml(Fill("No forecast of the city's records falls on {} to {} with an observation yet.",
+                          {FormatIssueDate(verification.first),
+                           FormatIssueDate(verification.last)})) +
+           "</p>\n";
+  const std::string each =
+      "<th scope=\"col\">Count</th><th scope=\"col\">Bias</th><th scope=\"col\">MAE</th>";
+  const std::string alone =
+      "<th scope=\"col\">MAE alone</th><th scope=\"col\">Skill</th>";
+  return Scrolling(
+      "<table>\n<caption>" + EscapeXml(window) +
+      "</caption>\n<thead><tr><td></td><th scope=\"colgroup\" colspan=\"3\">Highs</th><th scope=\"colgroup\" colspan=\"3\">Lows</th><th scope=\"colgroup\" colspan=\"2\">Highs, guidance alone</th><th scope=\"colgroup\" colspan=\"2\">Lows, guidance alone</th></tr>\n<tr><th scope=\"col\">Lead day</th>" +
+      each + each + alone + alone + "</tr></thead>\n<tbody>\n" + rows +
+      "</tbody>\n</table>\n");
 }
 
 std::string BacktestTable(const Backtest& backtest) {
@@ -97,12 +166,19 @@ std::string BacktestTable(const Backtest& backtest) {
       rows + "</tbody>\n</table>\n");
 }
 
-// The city's own forecast's MAE by lead day, from the verification's
-// scores of the issued forecasts; none while the verification does not
-// carry them, and the chart then shows the guidance alone.
+// The city's own forecast's MAE by lead day, both elements, from the
+// verification's scores of the issued forecasts.
 std::array<std::optional<double>, kForecastDays + 1> CityMaeByLeadDay(
-    const Verification&) {
-  return {};
+    const Verification& verification) {
+  std::array<std::optional<double>, kForecastDays + 1> mae;
+  for (int k = 1; k <= kForecastDays; ++k) {
+    const RealErrorSums both =
+        BothElements(verification.city.City(k, Element::kMaximum),
+                     verification.city.City(k, Element::kMinimum));
+    if (both.count > 0)
+      mae[k] = static_cast<double>(MaeHundredths(both)) / 100;
+  }
+  return mae;
 }
 
 // The guidance's MAE by lead day, both elements, and the city's when known.
@@ -144,6 +220,8 @@ std::string VerificationSection(const Verification* verification) {
            FormatHundredths(verification->ratioHundredths)})) +
       "</p>\n";
   section += ScoresTable(*verification);
+  section += "<h3>The city's own forecast</h3>\n";
+  section += CityScoresTable(*verification);
   section += MaeByLeadDayChart(*verification);
   section += BacktestLine(verification->backtest);
   section += BacktestTable(verification->backtest);
