@@ -173,9 +173,11 @@ std::string RatioParagraph(const ForecastRecord& record) {
             SourceText(record.ratioSource), UnitsName(record.units)});
   std::string biases;
   for (const RemovedBias& bias : record.biases) {
-    biases += Fill(biases.empty() ? "{} day {} {} {}" : ", {} day {} {} {}",
-                   {bias.guidance, std::to_string(bias.leadDay), bias.element,
-                    SignedFixed(bias.bias)});
+    // A 1.3.0 record's bias was the region's, of no one station.
+    const std::string where = bias.station.empty() ? "" : " " + bias.station;
+    biases += Fill(biases.empty() ? "{}{} day {} {} {}" : ", {}{} day {} {} {}",
+                   {bias.guidance, where, std::to_string(bias.leadDay),
+                    bias.element, SignedFixed(bias.bias)});
   }
   text += " ";
   text += biases.empty()
