@@ -29,12 +29,6 @@ struct PeriodScores {
   void Subtract(const PeriodScores& other);
 };
 
-// The value of one element of a forecast or an observation.
-template <typename Values>
-std::optional<int> ElementOf(const Values& values, Element element) {
-  return element == Element::kMaximum ? values.maximum : values.minimum;
-}
-
 // Every pair of forecast and observed value one day holds.
 PeriodScores ScoreDay(const ArchiveDay& day);
 

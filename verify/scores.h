@@ -1,6 +1,7 @@
 #ifndef ORVANNE_VERIFY_SCORES_H_
 #define ORVANNE_VERIFY_SCORES_H_
 
+#include <optional>
 #include <string>
 
 // The errors of one guidance's forecasts against what was observed, kept as
@@ -22,6 +23,12 @@ struct ErrorSums {
 // The two temperatures scored, in the order the tables show them.
 enum class Element { kMaximum, kMinimum };
 inline constexpr Element kElements[] = {Element::kMaximum, Element::kMinimum};
+
+// The value of one element of a forecast or an observation.
+template <typename Values>
+std::optional<int> ElementOf(const Values& values, Element element) {
+  return element == Element::kMaximum ? values.maximum : values.minimum;
+}
 
 // The index of an element in per-element arrays: max 0, min 1.
 inline constexpr int ElementIndex(Element element) {

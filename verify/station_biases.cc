@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "verify/period_scores.h"
+#include "verify/scores.h"
 
 void BiasSums::AddValue(long long sixths) {
   ++count;
