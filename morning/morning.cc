@@ -118,13 +118,16 @@ bool AssembleTheDay(const MorningRequest& request, Console& console) {
   return RunAssemble(assemble, console) == ExitStatus::kWritten;
 }
 
-// The line naming the ratio the run used.
+// The lines naming the ratio the run used and the biases it removed.
 std::vector<std::string> RatioLines(const RunRequest& run,
                                     const BlendRunFacts& facts) {
   if (run.ratioAuto) return facts.choiceLines;
   std::ostringstream ratio;
   ratio << facts.primaryRatio;
-  return {Fill("The ratio given: {}", {ratio.str()})};
+  std::vector<std::string> lines{Fill("The ratio given: {}", {ratio.str()})};
+  // With --bias auto, the biases' line (or why none was removed).
+  lines.insert(lines.end(), facts.choiceLines.begin(), facts.choiceLines.end());
+  return lines;
 }
 
 }  // namespace

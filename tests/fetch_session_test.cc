@@ -218,6 +218,23 @@ TEST(FetchSessionTest, AStormOfBusyAnswersAndADayWithNothingIssued) {
   }
 }
 
+// A typed ratio with --bias auto on a first morning: the ratio stands and
+// the line says why no bias is removed yet, on the morning's own output.
+TEST(FetchSessionTest, TodaySaysTheBiasesItRemoved) {
+  ProductServer server(std::vector<std::string>{});
+  TempDir dir;
+  std::vector<std::string> args = FetchArguments("today", server, dir);
+  args.insert(args.end(), {"--ratio", "0.6", "--bias", "auto"});
+  const FinishedCommand run = RunWithArguments(dir, args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "The ratio given: 0.6\n"
+            "Too few verified days (0 of 7); no bias is removed.\n"
+            "The report is " + Archived(dir, "orvanne_1200.out") +
+                ", the picture " + Archived(dir, "orvanne_1200.svg") +
+                ", the page " + dir.path + "/archive/index.html.\n");
+}
+
 // The day's products already in the archive, none final (written during
 // the day), and the service failing: the forecast is made from them, one
 // line names the failure and what was not refreshed; a wrong address still
