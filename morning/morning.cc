@@ -2,14 +2,14 @@
 
 #include <filesystem>
 #include <sstream>
-#include <system_error>
 #include <streambuf>
+#include <system_error>
 
 #include "assemble/assemble.h"
+#include "fetch/product_query.h"
 #include "morning/rebuild_pages.h"
 #include "products/archive.h"
 #include "products/archived_block.h"
-#include "fetch/product_query.h"
 #include "runs/run_station_blend.h"
 
 namespace {
@@ -35,7 +35,6 @@ MorningOutcome StatusOfStop(const FetchResult& fetched) {
 // may come later.
 bool NeededProductsFetched(const FetchResult& fetched, Console& console,
                            MorningOutcome* outcome) {
-
   bool any = false;
   bool later = true;
   for (const MissingProduct& product : fetched.missing) {
