@@ -158,33 +158,54 @@ bool TakeWordIsLabel(std::streambuf* buf, int& c, std::string_view label,
 
 bool IsBlankChar(char c) { return kBlank[static_cast<unsigned char>(c)]; }
 
-// SkipToLabel over a file's window of buffered characters: the words that
-// lie whole in the window are compared there; a word that runs on past it
-// is taken a character at a time, as the plain search takes it.
+// Where `label` first stands as a whole word in `window` before `end`, a
+// blank after it; the window's first character begins a word. npos when
+// it does not.
+std::size_t WholeWordAt(std::string_view window, std::size_t end,
+                        std::string_view label) {
+  for (std::size_t at = window.find(label); at != std::string_view::npos &&
+                                            at + label.size() < end;
+       at = window.find(label, at + 1)) {
+    if ((at == 0 || IsBlankChar(window[at - 1])) &&
+        IsBlankChar(window[at + label.size()]))
+      return at;
+  }
+  return std::string_view::npos;
+}
+
+// SkipToLabel over a file's window of buffered characters: the labels are
+// looked for as text and kept where they stand as whole words; the word
+// that runs on past the window is taken a character at a time, as the
+// plain search takes it.
 bool ScanToLabel(std::istream& in, ScanFileBuffer* scan, std::string_view label,
                  std::string_view otherLabel) {
   for (;;) {
-    std::string_view window = scan->Window();
+    const std::string_view window = scan->Window();
     if (window.empty()) {
       if (scan->sgetc() == kEnd) break;
       continue;
     }
-    std::size_t i = 0;
-    for (;;) {
-      while (i < window.size() && IsBlankChar(window[i])) ++i;
-      std::size_t end = i;
-      while (end < window.size() && !IsBlankChar(window[end])) ++end;
-      if (end == window.size()) break;
-      const std::string_view word = window.substr(i, end - i);
-      if (word == label || word == otherLabel) {
-        // The blank after the label stays unread.
-        scan->Take(end);
-        return true;
+    // The last word may go on in the next window: only what stands before
+    // it is decided here.
+    std::size_t lastWord = window.size();
+    while (lastWord > 0 && !IsBlankChar(window[lastWord - 1])) --lastWord;
+    std::size_t at = WholeWordAt(window, window.size(), label);
+    std::size_t length = label.size();
+    if (otherLabel != label) {
+      const std::size_t other = WholeWordAt(
+          window, at == std::string_view::npos ? window.size() : at, otherLabel);
+      if (other != std::string_view::npos && other < at) {
+        at = other;
+        length = otherLabel.size();
       }
-      i = end;
     }
-    scan->Take(i);
-    if (i < window.size()) {
+    if (at != std::string_view::npos) {
+      // The blank after the label stays unread.
+      scan->Take(at + length);
+      return true;
+    }
+    scan->Take(lastWord);
+    if (lastWord < window.size()) {
       int c = scan->sgetc();
       if (TakeWordIsLabel(scan, c, label, otherLabel)) {
         if (c == kEnd) in.setstate(std::ios::eofbit);

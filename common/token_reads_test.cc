@@ -304,6 +304,10 @@ TEST(SkipToLabelTest, AScannedFileFindsWhatTheTextFinds) {
       {std::string(8189, ' ') + "N/X 3", "X/N", "N/X"},
       {filler + " TMPTMP " + filler + " TMP 9", "TMP", "TMP"},
       {"a\tb\r\nTMP", "TMP", "TMP"},          // the last word
+      {"TMPX XTMP TMP 4", "TMP", "TMP"},      // only a whole word counts
+      {"X/N 1 N/X 2", "N/X", "X/N"},          // the first of either
+      {filler + "XX/N N/X 6", "N/X", "X/N"},
+      {std::string(8188, ' ') + "TMP\n8", "TMP", "TMP"},  // ends at the edge
       {filler + " none here", "TMP", "TMP"},
       {std::string(20000, 'y'), "TMP", "TMP"},
   };
