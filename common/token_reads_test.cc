@@ -307,7 +307,7 @@ TEST(SkipToLabelTest, AScannedFileFindsWhatTheTextFinds) {
       {"TMPX XTMP TMP 4", "TMP", "TMP"},      // only a whole word counts
       {"X/N 1 N/X 2", "N/X", "X/N"},          // the first of either
       {filler + "XX/N N/X 6", "N/X", "X/N"},
-      {std::string(8188, ' ') + "TMP\n8", "TMP", "TMP"},  // ends at the edge
+      {std::string(8189, ' ') + "TMP\n8", "TMP", "TMP"},  // ends at the edge
       {filler + " none here", "TMP", "TMP"},
       {std::string(20000, 'y'), "TMP", "TMP"},
   };
