@@ -73,7 +73,8 @@ bool IsPipeOrDevice(const std::string& path) {
 
 bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 ReplaceFailure* failure, std::string* reason) {
+                 ReplaceFailure* failure, std::string* reason,
+                 Durability durability) {
   TemporaryFile temporary;
   const auto failed = [&](ReplaceFailure kind, const std::string& words) {
     if (reason) *reason = words;
@@ -96,16 +97,17 @@ bool ReplaceFile(const std::string& path,
   file.close();
   if (!filled || file.fail())
     return failed(ReplaceFailure::kNotWritten, LastSystemError());
-  if (!FinishTemporary(&temporary, target.string()) ||
-      !MoveTemporary(&temporary, target.string()))
+  const bool flush = durability == Durability::kFlushed;
+  if (!FinishTemporary(&temporary, target.string(), flush) ||
+      !MoveTemporary(&temporary, target.string(), flush))
     return failed(ReplaceFailure::kNotWritten, LastSystemError());
   return true;
 }
 
 bool ReplaceFileWith(const std::string& path, const std::string& text,
-                     std::string* reason) {
+                     std::string* reason, Durability durability) {
   ReplaceFailure failure;
   return ReplaceFile(
       path, [&](std::ostream& out) { return static_cast<bool>(out << text); },
-      &failure, reason);
+      &failure, reason, durability);
 }

@@ -7,6 +7,12 @@
 
 // The one way the program replaces a file: a report, a bulletin.
 
+// How far a replaced file is made to last: flushed to disk with its folder
+// (a report, a bulletin, a record), or only written whole, for a file the
+// program makes again from others whenever asked (the archive's pages,
+// rebuilt from the records), which a crash may leave older or empty.
+enum class Durability { kFlushed, kRebuildable };
+
 // Why a file could not be replaced; each caller words its own line.
 enum class ReplaceFailure {
   kNotCreated,  // nothing could be made there: the folder refuses a new
@@ -19,7 +25,8 @@ enum class ReplaceFailure {
 // exclusively in the same folder, as a text stream (so "\n" becomes the
 // platform's line end); the temporary is given the mode of the file it
 // replaces (a new file gets the mode the umask leaves), flushed to disk and
-// renamed to `path`, and the folder flushed after. Until the rename, a file
+// renamed to `path`, and the folder flushed after (kRebuildable: renamed
+// without either flush). Until the rename, a file
 // already at `path` stays as it was; a failure leaves no temporary behind,
 // nor does SIGINT, SIGTERM or SIGHUP while it exists (POSIX: the temporary
 // is removed, then the signal ends the program as it would have). A link
@@ -34,12 +41,14 @@ enum class ReplaceFailure {
 // system", "No space left on device", "Permission denied").
 bool ReplaceFile(const std::string& path,
                  const std::function<bool(std::ostream&)>& write,
-                 ReplaceFailure* failure, std::string* reason = nullptr);
+                 ReplaceFailure* failure, std::string* reason = nullptr,
+                 Durability durability = Durability::kFlushed);
 
 // `text` written whole to `path` through ReplaceFile; false with the
 // system's words in `reason` when it could not be.
 bool ReplaceFileWith(const std::string& path, const std::string& text,
-                     std::string* reason);
+                     std::string* reason,
+                     Durability durability = Durability::kFlushed);
 
 // True when `a` and `b` both exist and lead to one file (by links, or by a
 // file system that ignores case): a write to one would replace the other.

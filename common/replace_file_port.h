@@ -21,13 +21,15 @@ enum class CreateOutcome { kCreated, kNameTaken, kFailed };
 CreateOutcome CreateTemporary(const std::string& path, TemporaryFile* file);
 
 // Gives the temporary the mode of the regular file `replaced` (or, when
-// there is none, the mode a new file gets), flushes it to disk and closes
-// it. False when the flush fails.
-bool FinishTemporary(TemporaryFile* file, const std::string& replaced);
+// there is none, the mode a new file gets), flushes it to disk when
+// `flush` and closes it. False when the flush fails.
+bool FinishTemporary(TemporaryFile* file, const std::string& replaced,
+                     bool flush);
 
-// Renames the finished temporary to `target` and flushes the folder. False,
-// the temporary still there, when the rename fails.
-bool MoveTemporary(TemporaryFile* file, const std::string& target);
+// Renames the finished temporary to `target` and, when `flush`, flushes
+// the folder. False, the temporary still there, when the rename fails.
+bool MoveTemporary(TemporaryFile* file, const std::string& target,
+                   bool flush);
 
 // Closes the temporary when still open and removes it.
 void DiscardTemporary(TemporaryFile* file);

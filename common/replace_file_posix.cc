@@ -94,25 +94,29 @@ CreateOutcome CreateTemporary(const std::string& path, TemporaryFile* file) {
   return CreateOutcome::kCreated;
 }
 
-bool FinishTemporary(TemporaryFile* file, const std::string& replaced) {
+bool FinishTemporary(TemporaryFile* file, const std::string& replaced,
+                     bool flush) {
   const int fd = static_cast<int>(file->handle);
   struct stat old {};
   const mode_t mode = stat(replaced.c_str(), &old) == 0 && S_ISREG(old.st_mode)
                           ? old.st_mode & 07777
                           : NewFileMode();
   // A file system that cannot flush has nothing to flush (EINVAL).
-  const bool flushed = fchmod(fd, mode) == 0 &&
-                       (fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP);
+  const bool flushed =
+      fchmod(fd, mode) == 0 &&
+      (!flush || fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP);
   CloseTemporary(file);
   return flushed;
 }
 
-bool MoveTemporary(TemporaryFile* file, const std::string& target) {
+bool MoveTemporary(TemporaryFile* file, const std::string& target,
+                   bool flush) {
   {
     SignalsHeld held;
     if (rename(file->path.c_str(), target.c_str()) != 0) return false;
     Unregister();
   }
+  if (!flush) return true;
   // The rename is on disk once the folder is; the new file is in place
   // either way, so a folder that cannot be flushed is no failure.
   const std::filesystem::path folder =

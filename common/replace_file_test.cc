@@ -17,9 +17,10 @@ bool WriteNew(std::ostream& out) { return static_cast<bool>(out << "new\n"); }
 
 // The failure of replacing `path` by `write`, or nothing when it worked.
 std::string FailureOf(const std::string& path,
-                      const std::function<bool(std::ostream&)>& write) {
+                      const std::function<bool(std::ostream&)>& write,
+                      Durability durability = Durability::kFlushed) {
   ReplaceFailure failure;
-  if (ReplaceFile(path, write, &failure)) return "";
+  if (ReplaceFile(path, write, &failure, nullptr, durability)) return "";
   return failure == ReplaceFailure::kNotCreated ? "not created" : "not written";
 }
 
@@ -86,26 +87,34 @@ TEST(ReplaceFileTest, KeepsTheModeAndTakesTheLongestName) {
   const std::string longest(255, 'n');
   WriteFile(dir.Path("private.txt"), "old\n");
   chmod(dir.Path("private.txt").c_str(), 0600);
+  WriteFile(dir.Path("page.html"), "old\n");
+  chmod(dir.Path("page.html").c_str(), 0640);
+  // A page, which is made again whenever asked, is written whole alike,
+  // only not flushed to disk.
   const struct {
     std::string name;
     mode_t umask;
     mode_t mode;
+    Durability durability = Durability::kFlushed;
   } cases[] = {
       {"private.txt", 022, 0600},
       {"shared.txt", 022, 0644},
       {"own.txt", 077, 0600},
       {longest, 002, 0664},
+      {"page.html", 022, 0640, Durability::kRebuildable},
+      {"new.html", 027, 0640, Durability::kRebuildable},
   };
   for (const auto& c : cases) {
     const mode_t previous = umask(c.umask);
-    EXPECT_EQ(FailureOf(dir.Path(c.name), WriteNew), "") << c.name;
+    EXPECT_EQ(FailureOf(dir.Path(c.name), WriteNew, c.durability), "")
+        << c.name;
     umask(previous);
     struct stat written {};
     ASSERT_EQ(stat(dir.Path(c.name).c_str(), &written), 0) << c.name;
     EXPECT_EQ(written.st_mode & 07777, c.mode) << c.name;
     EXPECT_EQ(ReadFile(dir.Path(c.name)), "new\n") << c.name;
   }
-  EXPECT_EQ(FilesIn(dir.path).size(), 4u);
+  EXPECT_EQ(FilesIn(dir.path).size(), 6u);
 }
 
 // A program ended by a signal while it writes leaves the older file and no

@@ -38,15 +38,17 @@ CreateOutcome CreateTemporary(const std::string& path, TemporaryFile* file) {
 
 // A new file's attributes are the folder's defaults; a read-only file is
 // not replaced at all (the rename refuses it).
-bool FinishTemporary(TemporaryFile* file, const std::string&) {
-  const bool flushed = FlushFileBuffers(HandleOf(*file)) != 0;
+bool FinishTemporary(TemporaryFile* file, const std::string&, bool flush) {
+  const bool flushed = !flush || FlushFileBuffers(HandleOf(*file)) != 0;
   CloseTemporary(file);
   return flushed;
 }
 
-bool MoveTemporary(TemporaryFile* file, const std::string& target) {
+bool MoveTemporary(TemporaryFile* file, const std::string& target,
+                   bool flush) {
+  const DWORD through = flush ? MOVEFILE_WRITE_THROUGH : 0;
   return MoveFileExA(file->path.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+                     MOVEFILE_REPLACE_EXISTING | through) != 0;
 }
 
 void DiscardTemporary(TemporaryFile* file) {

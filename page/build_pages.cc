@@ -24,7 +24,11 @@ bool Holds(const std::string& path, const std::string& text) {
 bool WritePage(const std::string& path, const std::string& text,
                std::string* err) {
   std::string reason;
-  if (Holds(path, text) || ReplaceFileWith(path, text, &reason)) return true;
+  // A page is made again from the records by any later `page`: written
+  // whole, but not waited on to reach the disk.
+  if (Holds(path, text) ||
+      ReplaceFileWith(path, text, &reason, Durability::kRebuildable))
+    return true;
   *err = Fill("The page {} could not be written ({}).", {path, reason});
   return false;
 }
