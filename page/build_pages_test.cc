@@ -8,12 +8,9 @@
 #include "products/archive.h"
 #include "record/test_records.h"
 #include "tests/temp_dir.h"
+#include "tests/text_search.h"
 
 namespace {
-
-bool Holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // Three mornings, 12/06 to 12/08/2026, shifted by 0, -1 and -21.5 degrees
 // (the latest's halves round away from zero), the last two with their

@@ -8,13 +8,10 @@
 #include "page/build_pages.h"
 #include "record/test_records.h"
 #include "tests/temp_dir.h"
+#include "tests/text_search.h"
 #include "verify/test_archive.h"
 
 namespace {
-
-bool Holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // Mornings 11/25 to 12/08/2026 (TestRecord: day d's high 30 + d + shift,
 // low 20 + d + shift), 12/03 in Metric units and 12/06 shifted by -40.5.

@@ -89,18 +89,10 @@ int SkillGuidance(int leadDay) {
   return leadDay <= 2 ? kScoredNbm : kScoredGfsx;
 }
 
-// Hundredths with their sign: "+1.25", "-0.40", "+0.00".
-std::string SignedHundredths(long long hundredths) {
-  // Appended, not prefixed: see FormatBias.
-  std::string text = hundredths >= 0 ? "+" : "";
-  text += FormatHundredths(hundredths);
-  return text;
-}
-
 std::string RealCells(const RealErrorSums& sums) {
   if (sums.count == 0) return "<td></td><td></td><td></td>";
   return "<td>" + std::to_string(sums.count) + "</td><td>" +
-         SignedHundredths(BiasHundredths(sums)) + "</td><td>" +
+         FormatSignedHundredths(BiasHundredths(sums)) + "</td><td>" +
          FormatHundredths(MaeHundredths(sums)) + "</td>";
 }
 
@@ -109,7 +101,7 @@ std::string SkillCells(const CityScores::Beside& beside) {
   const std::optional<long long> skill =
       SkillHundredths(beside.city, beside.alone);
   return "<td>" + FormatHundredths(MaeHundredths(beside.alone)) + "</td><td>" +
-         (skill ? SignedHundredths(*skill) : std::string()) + "</td>";
+         (skill ? FormatSignedHundredths(*skill) : std::string()) + "</td>";
 }
 
 // The city's own forecasts against the city observation by lead day, each

@@ -7,12 +7,9 @@
 
 #include "tests/console_texts.h"
 #include "tests/temp_dir.h"
+#include "tests/text_search.h"
 
 namespace {
-
-bool Holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 class PlotSessionTest : public ::testing::Test {
  protected:

@@ -26,9 +26,7 @@ std::array<std::optional<double>, 4> ShortRange(const StationBiases& b, int g,
 
 std::string Signed(const std::optional<long long>& hundredths) {
   if (!hundredths) return "-";
-  std::string text = *hundredths >= 0 ? "+" : "";
-  text += FormatHundredths(*hundredths);
-  return text;
+  return FormatSignedHundredths(*hundredths);
 }
 
 }  // namespace

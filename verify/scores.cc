@@ -98,7 +98,10 @@ long long RoundedRootHundredths(long long numerator, long long denominator) {
 
 std::string FormatBias(const ErrorSums& sums) {
   if (sums.count == 0) return "-";
-  const long long hundredths = BiasHundredths(sums);
+  return FormatSignedHundredths(BiasHundredths(sums));
+}
+
+std::string FormatSignedHundredths(long long hundredths) {
   // Appended, not prefixed: a sign added in front of a temporary string
   // trips a false overlap warning of some compilers.
   std::string text = hundredths >= 0 ? "+" : "";

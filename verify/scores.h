@@ -81,4 +81,7 @@ long long SuggestedRatioHundredths(const GuidanceScores& gfs,
 // Hundredths as a decimal number with two decimals: 67 gives "0.67".
 std::string FormatHundredths(long long hundredths);
 
+// The same with its sign: "+1.25", "-0.40", "+0.00".
+std::string FormatSignedHundredths(long long hundredths);
+
 #endif  // ORVANNE_VERIFY_SCORES_H_

@@ -52,9 +52,7 @@ constexpr std::array<std::size_t, 9> kCityWidths{3, 12, 11, 10, 12, 11, 10, 9, 1
 
 std::string Signed(const std::optional<long long>& hundredths) {
   if (!hundredths) return "-";
-  std::string text = *hundredths >= 0 ? "+" : "";
-  text += FormatHundredths(*hundredths);
-  return text;
+  return FormatSignedHundredths(*hundredths);
 }
 
 // Count, bias, MAE and skill of one element of the city's forecast.
