@@ -1,14 +1,13 @@
 #include "record/forecast_record.h"
 
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "common/console.h"
+#include "common/read_file.h"
 #include "common/replace_file.h"
 #include "products/archive.h"
 #include "record/json_fields.h"
+#include "record/json_tape.h"
 
 namespace {
 
@@ -41,25 +40,29 @@ Json SkyJson(const SkyRow& row) {
           {"speed", row.speed}};
 }
 
-// The field `key` as an array of `size` objects (any size when 0).
-const Json* Rows(const Json& object, const char* key, std::size_t size,
-                 std::string* err) {
-  const auto field = object.find(key);
+// The reading below takes either kind of document: the library's, or a
+// tape of the text's values (JsonValue).
+
+// Whether `field`, found as `key` in `object`, is an array of `size`
+// objects (any size when 0).
+template <typename Json, typename Field>
+bool AreRows(const Json& object, const Field& field, const char* key,
+             std::size_t size, std::string* err) {
   if (field == object.end() || !field->is_array() ||
       (size && field->size() != size)) {
     *err = Fill("'{}' is not a list of the right length", {key});
-    return nullptr;
+    return false;
   }
-  for (const Json& row : *field) {
+  for (const auto& row : *field) {
     if (row.is_object()) continue;
     *err = Fill("'{}' holds something other than objects", {key});
-    return nullptr;
+    return false;
   }
-  return &*field;
+  return true;
 }
 
 // The index of `word` in `words`.
-template <std::size_t N>
+template <typename Json, std::size_t N>
 bool TakeWord(const Json& object, const char* key,
               const std::array<std::string_view, N>& words, int* index,
               std::string* err) {
@@ -74,6 +77,7 @@ bool TakeWord(const Json& object, const char* key,
   return false;
 }
 
+template <typename Json>
 bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
              std::string* err) {
   std::string date;
@@ -97,11 +101,12 @@ bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
     *err = Fill("day {} has no chances", {std::to_string(day)});
     return false;
   }
-  if (two) row->lowProbPrec = (*chances)[0].get<double>();
-  row->highProbPrec = chances->back().get<double>();
+  if (two) row->lowProbPrec = (*chances)[0].template get<double>();
+  row->highProbPrec = chances->back().template get<double>();
   return true;
 }
 
+template <typename Json>
 bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
   if (!TakeWhole(object, "hour", &row->hour, err) ||
       !TakeNumber(object, "cloud", &row->cloud, err) ||
@@ -113,15 +118,16 @@ bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
     *err = "'direction' is neither a number nor null";
     return false;
   }
-  if (direction->is_number()) row->direction = direction->get<double>();
+  if (direction->is_number()) row->direction = direction->template get<double>();
   return true;
 }
 
+template <typename Json>
 bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
                 std::string* err) {
-  const Json* rows = Rows(document, "biases_removed", 0, err);
-  if (!rows) return false;
-  for (const Json& row : *rows) {
+  const auto rows = document.find("biases_removed");
+  if (!AreRows(document, rows, "biases_removed", 0, err)) return false;
+  for (const auto& row : *rows) {
     RemovedBias bias;
     if (!TakeText(row, "guidance", &bias.guidance, err) ||
         !TakeWhole(row, "lead_day", &bias.leadDay, err) ||
@@ -136,6 +142,7 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
   return true;
 }
 
+template <typename Json>
 bool TakeModels(const Json& document, ForecastRecord* record,
                 std::string* err) {
   const auto models = document.find("models");
@@ -149,12 +156,13 @@ bool TakeModels(const Json& document, ForecastRecord* record,
       *err = "'models' is not a list of twelve words";
       return false;
     }
-    record->models[section] = (*models)[section].get<std::string>();
+    record->models[section] = (*models)[section].template get<std::string>();
   }
   return true;
 }
 
 // The issue date, cycle, units and ratios.
+template <typename Json>
 bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
   std::string date;
   std::string cycle;
@@ -192,11 +200,46 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
   return true;
 }
 
+// Reads the record `document`, its sky rows only when `withSky`.
+template <typename Json>
+bool TakeRecord(const Json& document, bool withSky, ForecastRecord* record,
+                std::string* err) {
+  if (!document.is_object()) {
+    *err = "it is not a JSON object";
+    return false;
+  }
+  ForecastRecord read;
+  if (!TakeHead(document, &read, err) ||
+      !TakeBiases(document, &read.biases, err) ||
+      !TakeModels(document, &read, err))
+    return false;
+  const auto days = document.find("days");
+  if (!AreRows(document, days, "days", kForecastDays, err)) return false;
+  for (int day = 1; day <= kForecastDays; ++day)
+    if (!TakeDay((*days)[day - 1], read.issued, day,
+                 &read.forecast.days[day - 1], err))
+      return false;
+  if (withSky) {
+    const auto sky = document.find("sky");
+    if (!AreRows(document, sky, "sky", kSkyRows, err)) return false;
+    for (int k = 0; k < kSkyRows; ++k)
+      if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
+  }
+  *record = read;
+  return true;
+}
+
 }  // namespace
 
 bool ParseRecordJson(std::string_view text, ForecastRecord* record,
                      std::string* err, RecordParts parts) {
   const bool withSky = parts == RecordParts::kWhole;
+  // A record this program wrote is read from a tape of its values, a year
+  // of them in a fraction of the time; any other text is read by the
+  // library, which also says what is wrong with it.
+  JsonTape tape;
+  if (tape.Read(text) && TakeRecord(tape.Root(), withSky, record, err))
+    return true;
   // The sky rows are most of the text: a reader of the days leaves them
   // unbuilt.
   const Json::parser_callback_t withoutSky =
@@ -206,27 +249,11 @@ bool ParseRecordJson(std::string_view text, ForecastRecord* record,
       };
   const Json document =
       Json::parse(text, withSky ? nullptr : withoutSky, false);
-  if (document.is_discarded() || !document.is_object()) {
+  if (document.is_discarded()) {
     *err = "it is not a JSON object";
     return false;
   }
-  ForecastRecord read;
-  const Json* days = nullptr;
-  const Json* sky = nullptr;
-  if (!TakeHead(document, &read, err) ||
-      !TakeBiases(document, &read.biases, err) ||
-      !TakeModels(document, &read, err) ||
-      !(days = Rows(document, "days", kForecastDays, err)) ||
-      (withSky && !(sky = Rows(document, "sky", kSkyRows, err))))
-    return false;
-  for (int day = 1; day <= kForecastDays; ++day)
-    if (!TakeDay((*days)[day - 1], read.issued, day,
-                 &read.forecast.days[day - 1], err))
-      return false;
-  for (int k = 0; withSky && k < kSkyRows; ++k)
-    if (!TakeSky((*sky)[k], &read.forecast.sky[k], err)) return false;
-  *record = read;
-  return true;
+  return TakeRecord(document, withSky, record, err);
 }
 
 std::string RecordJson(const ForecastRecord& record) {
@@ -261,15 +288,13 @@ std::string RecordJson(const ForecastRecord& record) {
 
 bool ReadRecordFile(const std::string& path, ForecastRecord* record,
                     std::string* err, RecordParts parts) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (!in || in.bad()) {
+  std::string text;
+  if (!ReadWholeFile(path, &text)) {
     *err = Fill("The record {} could not be read.", {path});
     return false;
   }
   std::string why;
-  if (!ParseRecordJson(text.str(), record, &why, parts)) {
+  if (!ParseRecordJson(text, record, &why, parts)) {
     *err = Fill("The record {} is damaged: {}.", {path, why});
     return false;
   }

@@ -141,6 +141,12 @@ TEST(ForecastRecordTest, OlderRecordsReadAndTheDaysWithoutTheSky) {
       << err;
   EXPECT_EQ(read.forecast.days[6].highTemp, 37);
   EXPECT_EQ(read.forecast.sky[0].hour, 0);
+  // A record written with an escape, which the fast reading leaves to the
+  // library, reads the same.
+  const std::string escaped =
+      replaced(now, "\"standard\"", "\"stan\\u0064ard\"");
+  ASSERT_TRUE(ParseRecordJson(escaped, &read, &err)) << err;
+  EXPECT_EQ(RecordJson(read), now);
 }
 
 }  // namespace
