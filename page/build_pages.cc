@@ -1,9 +1,7 @@
 #include "page/build_pages.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "common/console.h"
+#include "common/read_file.h"
 #include "common/replace_file.h"
 #include "page/archive_records.h"
 #include "page/day_page.h"
@@ -14,11 +12,8 @@ namespace {
 
 // True when `path` holds `text` already.
 bool Holds(const std::string& path, const std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream held;
-  held << in.rdbuf();
-  return held.str() == text;
+  std::string held;
+  return ReadWholeFile(path, &held) && held == text;
 }
 
 bool WritePage(const std::string& path, const std::string& text,
