@@ -25,8 +25,7 @@ bool IsCycle(std::string_view word) {
 }  // namespace
 
 bool RecognizeHeader(std::string_view line, BlockHeader* header) {
-  // The model word comes second; testing it first passes over row lines
-  // cheaply.
+  if (!EndsLikeHeader(line)) return false;
   std::string_view rest = line;
   const std::string_view station = CutWord(&rest);
   const std::string_view model = CutWord(&rest);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
 #include "products/guidance.h"
 #include "products/issue_date.h"
 
@@ -29,5 +30,14 @@ struct BlockHeader {
 // cycle four digits. Any blanks between and after the words. Fills `header`
 // only when it is one.
 bool RecognizeHeader(std::string_view line, BlockHeader* header);
+
+// Whether `line` ends in "UTC" and blanks, as every header does: a cheap
+// first test that passes over row lines.
+inline bool EndsLikeHeader(std::string_view line) {
+  std::size_t end = line.size();
+  while (end > 0 && IsBlank(line[end - 1])) --end;
+  return end >= 3 && line[end - 1] == 'C' && line[end - 2] == 'T' &&
+         line[end - 3] == 'U';
+}
 
 #endif  // ORVANNE_PRODUCTS_BLOCK_HEADER_H_

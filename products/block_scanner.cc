@@ -19,7 +19,9 @@ bool Holds(std::string_view text, char byte) {
 
 // What `line` is to the blocks. For a header, fills `header` and
 // `separatorAt`, the position of a record separator to drop (or npos).
-LineKind ClassifyLine(const Line& line, BlockHeader* header,
+// Outside a kept block a transmission line may pass for a row: it ends
+// nothing that is held.
+LineKind ClassifyLine(const Line& line, bool inKeptBlock, BlockHeader* header,
                       std::size_t* separatorAt) {
   if (line.overlong) return LineKind::kBoundary;
   const std::string_view text = line.text;
@@ -32,11 +34,11 @@ LineKind ClassifyLine(const Line& line, BlockHeader* header,
     *separatorAt = first;
     return LineKind::kHeader;
   }
-  if (RecognizeHeader(text.substr(first), header)) {
+  if (EndsLikeHeader(text) && RecognizeHeader(text.substr(first), header)) {
     *separatorAt = std::string_view::npos;
     return LineKind::kHeader;
   }
-  if (Holds(text, kStartOfHeading) || Holds(text, kEndOfText))
+  if (inKeptBlock && (Holds(text, kStartOfHeading) || Holds(text, kEndOfText)))
     return LineKind::kBoundary;
   return LineKind::kRow;
 }
@@ -63,6 +65,8 @@ void StartBlock(ScannedBlock* block, const BlockHeader& header,
   block->tooLong = false;
   block->text.clear();
   if (!block->kept) return;
+  // A station block is a few kilobytes: room for one at once.
+  block->text.reserve(std::size_t{4} << 10);
   if (separatorAt == std::string_view::npos) {
     KeepLine(block, line);
   } else {
@@ -91,7 +95,7 @@ std::size_t ScanBlocks(LineReader& reader,
   Line line;
   while (reader.Next(line)) {
     std::size_t separatorAt = std::string_view::npos;
-    switch (ClassifyLine(line, &header, &separatorAt)) {
+    switch (ClassifyLine(line, inBlock && block.kept, &header, &separatorAt)) {
       case LineKind::kHeader:
         endBlock();
         inBlock = true;

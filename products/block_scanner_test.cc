@@ -86,4 +86,25 @@ TEST(BlockScannerTest, OnlyWhatIsWantedIsKeptAndABlockIsBounded) {
   EXPECT_EQ(blocks[1].header.station, "KFSD");
 }
 
+// Outside a kept block a transmission line ends nothing that is held: the
+// blocks found, their order and the kept lines are the same.
+TEST(BlockScannerTest, TransmissionLinesOutsideAKeptBlock) {
+  TempDir dir;
+  WriteFile(dir.Path("f.txt"), kOther + "\n R3\n\x03\n\x01\n R4\n" + kHeader +
+                                   "\n R1\n\x03\n R2\n");
+  std::FILE* file = std::fopen(dir.Path("f.txt").c_str(), "rb");
+  LineReader reader(file);
+  std::vector<ScannedBlock> blocks;
+  const std::size_t count = ScanBlocks(
+      reader, [](const BlockHeader& h) { return h.station == "KBKX"; },
+      [&](const ScannedBlock& block) { blocks.push_back(block); });
+  std::fclose(file);
+  EXPECT_EQ(count, 2u);
+  ASSERT_EQ(blocks.size(), 2u);
+  EXPECT_EQ(blocks[0].header.station, "KFSD");
+  EXPECT_FALSE(blocks[0].kept);
+  EXPECT_TRUE(blocks[1].kept);
+  EXPECT_EQ(blocks[1].text, kHeader + "\n R1\n");
+}
+
 }  // namespace

@@ -24,7 +24,8 @@ struct Line {
 
 class LineReader {
  public:
-  // Reads `file`, which the caller opened in binary mode and closes.
+  // Reads `file`, which the caller opened in binary mode, has not read from,
+  // and closes.
   explicit LineReader(std::FILE* file);
 
   // The next line; false at the end of the file or on a read error. A last
