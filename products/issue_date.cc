@@ -94,7 +94,22 @@ int Weekday(const IssueDate& date) {
 }
 
 std::string FormatIsoDate(const IssueDate& date) {
-  char text[16];
+  // Written digit by digit: every archived file's path holds one.
+  const auto inRange = [](int value, int most) {
+    return value >= 0 && value <= most;
+  };
+  if (inRange(date.year, 9999) && inRange(date.month, 99) &&
+      inRange(date.day, 99)) {
+    const auto digit = [](int value, int place) {
+      return static_cast<char>('0' + value / place % 10);
+    };
+    return {digit(date.year, 1000), digit(date.year, 100), digit(date.year, 10),
+            digit(date.year, 1),    '-',
+            digit(date.month, 10),  digit(date.month, 1),
+            '-',                    digit(date.day, 10),
+            digit(date.day, 1)};
+  }
+  char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month,
                 date.day);
   return text;

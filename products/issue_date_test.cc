@@ -60,4 +60,7 @@ TEST(IssueDateTest, CountsDaysAcrossMonthsYearsAndLeapDays) {
     EXPECT_EQ(FormatIsoDate(moved), c.iso) << c.date;
     EXPECT_EQ(Weekday(moved), c.weekday) << c.date;
   }
+  // Four digits of year, two of month and day, however few they need.
+  EXPECT_EQ(FormatIsoDate({999, 1, 2}), "0999-01-02");
+  EXPECT_EQ(FormatIsoDate({12026, 1, 2}), "12026-01-02");
 }

@@ -54,12 +54,14 @@ void AddExtended(const StationDay& day, int s, int k,
   }
 }
 
-// What each morning from `windowDays` on knew, by index of its day.
+// What each morning from `windowDays` on knew, by index of its day less
+// `windowDays`.
 std::vector<MorningKnowledge> Mornings(
     const std::vector<ArchiveDay>& days,
     const std::vector<PeriodScores>& dayScores, int windowDays) {
   const int count = static_cast<int>(dayScores.size());
-  std::vector<MorningKnowledge> mornings(dayScores.size());
+  std::vector<MorningKnowledge> mornings;
+  if (count > windowDays) mornings.reserve(count - windowDays);
   PeriodScores window;
   ShortRangeErrors errors;
   for (int i = 0; i < windowDays && i < count; ++i) {
@@ -67,7 +69,7 @@ std::vector<MorningKnowledge> Mornings(
     errors.AddDay(days[i]);
   }
   for (int m = windowDays; m < count; ++m) {
-    mornings[m] = KnowledgeOf(window, errors);
+    mornings.push_back(KnowledgeOf(window, errors));
     window.Add(dayScores[m]);
     window.Subtract(dayScores[m - windowDays]);
     errors.AddDay(days[m]);
@@ -123,7 +125,9 @@ Backtest RunBacktest(const std::vector<ArchiveDay>& days,
       Mornings(days, dayScores, windowDays);
   for (std::size_t v = firstValid; v < days.size(); ++v) {
     for (int k = 1; k <= kMostLeadDay; ++k) {
-      const MorningKnowledge& known = mornings[v - k];
+      // A morning before the window's length knew too few days.
+      if (static_cast<int>(v) - k < windowDays) continue;
+      const MorningKnowledge& known = mornings[v - k - windowDays];
       if (known.verifiedDays < kLeastVerifiedDays) continue;
       for (int s = 0; s < kStationCount; ++s) {
         const StationDay& station = days[v][s];

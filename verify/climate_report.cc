@@ -15,19 +15,26 @@ constexpr std::array<std::string_view, 12> kMonths{
 
 constexpr std::string_view kSummaryWords = "CLIMATE SUMMARY FOR";
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
+// `text` in capitals, into `upper`.
+void Upper(std::string_view text, std::string* upper) {
+  upper->assign(text);
+  for (char& c : *upper)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
-  std::vector<std::string_view> words;
+// The words of `text`, into `words`.
+void SplitWords(std::string_view text, std::vector<std::string_view>* words) {
+  words->clear();
   for (std::string_view word = CutWord(&text); !word.empty();
        word = CutWord(&text))
-    words.push_back(word);
-  return words;
+    words->push_back(word);
+}
+
+// A line holding only a start of heading (0x01) or end of text (0x03).
+bool IsTransmissionLine(std::string_view line) {
+  const std::string_view word = CutWord(&line);
+  return word.size() == 1 && (word[0] == '\x01' || word[0] == '\x03') &&
+         CutWord(&line).empty();
 }
 
 // 1 to 12 for a month written out, in three letters or as "SEPT", with or
@@ -95,14 +102,20 @@ bool EndsTable(std::string_view first) {
 
 }  // namespace
 
+bool ClimateReportReader::TableDone() const {
+  return table_ == Table::kOther ||
+         (table_ == Table::kYesterday && maximumSeen_ && minimumSeen_);
+}
+
 void ClimateReportReader::Take(std::string_view line) {
-  const std::string upper = Upper(line);
+  if (summaryRead_ && TableDone()) return;
+  Upper(line, &upper_);
+  const std::string_view upper = upper_;
   if (!summaryRead_) {
     const std::size_t at = upper.find(kSummaryWords);
     if (at != std::string::npos) {
       summaryStarted_ = true;
-      TakeSummaryWords(
-          std::string_view(upper).substr(at + kSummaryWords.size()));
+      TakeSummaryWords(upper.substr(at + kSummaryWords.size()));
       return;
     }
     // The date may stand on the line after the summary's words.
@@ -116,15 +129,17 @@ void ClimateReportReader::Take(std::string_view line) {
 void ClimateReportReader::TakeSummaryWords(std::string_view words) {
   summaryWords_ += ' ';
   summaryWords_ += words;
-  const std::vector<std::string_view> all = Words(summaryWords_);
-  if (all.size() < 3) return;
+  SplitWords(summaryWords_, &words_);
+  if (words_.size() < 3) return;
   summaryStarted_ = false;
-  summaryRead_ = ReadSummaryDate(all, &day_);
+  summaryRead_ = ReadSummaryDate(words_, &day_);
   summaryWords_.clear();
 }
 
 void ClimateReportReader::TakeTableLine(std::string_view line) {
-  const std::vector<std::string_view> words = Words(line);
+  if (TableDone()) return;
+  SplitWords(line, &words_);
+  const std::vector<std::string_view>& words = words_;
   if (words.empty()) return;
   const std::string_view first = words[0];
   switch (table_) {
@@ -183,8 +198,7 @@ void ReadClimateFile(const std::string& path,
   Line line;
   while (lines.Next(line)) {
     if (line.overlong) continue;
-    const std::vector<std::string_view> words = Words(line.text);
-    if (words.size() == 1 && (words[0] == "\x01" || words[0] == "\x03"))
+    if (IsTransmissionLine(line.text))
       finish();
     else
       reader.Take(line.text);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "products/issue_date.h"
 
@@ -43,6 +44,8 @@ class ClimateReportReader {
 
   void TakeSummaryWords(std::string_view words);
   void TakeTableLine(std::string_view line);
+  // Whether no later line can change the table's values.
+  bool TableDone() const;
 
   std::string summaryWords_;  // the words after "CLIMATE SUMMARY FOR"
   bool summaryStarted_ = false;
@@ -52,6 +55,9 @@ class ClimateReportReader {
   bool maximumSeen_ = false;
   bool minimumSeen_ = false;
   ClimateSummary values_;
+  // Room for the line being read, kept from line to line.
+  std::string upper_;
+  std::vector<std::string_view> words_;
 };
 
 // The complete day's report one text holds, its lines ended by "\n" (a

@@ -48,6 +48,7 @@ void ReadNbsRow(std::string_view row, LeadForecasts* forecasts) {
 // between days.
 std::vector<PlacedWord> PlacedWords(std::string_view line) {
   std::vector<PlacedWord> words;
+  words.reserve(32);  // a row's words, label and days' columns
   std::size_t i = 0;
   while (i < line.size()) {
     if (IsBlank(line[i]) || line[i] == '|') {
