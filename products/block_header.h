@@ -31,13 +31,15 @@ struct BlockHeader {
 // only when it is one.
 bool RecognizeHeader(std::string_view line, BlockHeader* header);
 
-// Whether `line` ends in "UTC" and blanks, as every header does: a cheap
-// first test that passes over row lines.
+// A header's last word.
+inline constexpr std::string_view kHeaderEnding = "UTC";
+
+// Whether `line` ends in kHeaderEnding and blanks, as every header does: a
+// cheap first test that passes over row lines.
 inline bool EndsLikeHeader(std::string_view line) {
   std::size_t end = line.size();
   while (end > 0 && IsBlank(line[end - 1])) --end;
-  return end >= 3 && line[end - 1] == 'C' && line[end - 2] == 'T' &&
-         line[end - 3] == 'U';
+  return line.substr(0, end).ends_with(kHeaderEnding);
 }
 
 #endif  // ORVANNE_PRODUCTS_BLOCK_HEADER_H_

@@ -93,7 +93,10 @@ std::size_t ScanBlocks(LineReader& reader,
   };
 
   Line line;
-  while (reader.Next(line)) {
+  // Outside a kept block only a header counts: the lines up to the next
+  // are passed over.
+  while ((inBlock && block.kept) || reader.SkipToLineEndingIn(kHeaderEnding)) {
+    if (!reader.Next(line)) break;
     std::size_t separatorAt = std::string_view::npos;
     switch (ClassifyLine(line, inBlock && block.kept, &header, &separatorAt)) {
       case LineKind::kHeader:

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/text.h"
+
 namespace {
 
 // Large reads keep the cost per byte low; the buffer is the reader's whole
@@ -13,6 +15,13 @@ static_assert(kBufferSize > 2 * kMaxLineLength);
 std::string_view WithoutCarriageReturns(const char* begin, const char* end) {
   while (end != begin && end[-1] == '\r') --end;
   return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+// The last line feed in [begin, end), or null.
+const char* LastFeed(const char* begin, const char* end) {
+  while (end != begin)
+    if (*--end == '\n') return end;
+  return nullptr;
 }
 
 }  // namespace
@@ -79,6 +88,46 @@ bool LineReader::NextRaw(Line& line) {
       begin_ = end_;
       return true;
     }
+  }
+}
+
+bool LineReader::SkipToLineEndingIn(std::string_view ending) {
+  for (;;) {
+    const char* base = buffer_.get();
+    // Only whole lines are searched: up to the last line feed read, or to
+    // the end once the file has none left.
+    std::size_t limit = begin_;
+    if (ended_) {
+      limit = end_;
+    } else if (const char* feed = LastFeed(base + begin_, base + end_)) {
+      limit = feed - base + 1;
+    }
+    std::size_t from = begin_;
+    while (from < limit) {
+      const void* found = std::memchr(base + from, ending[0], limit - from);
+      if (!found) break;
+      const std::size_t at = static_cast<const char*>(found) - base;
+      from = at + 1;
+      if (limit - at < ending.size() ||
+          std::string_view(base + at, ending.size()) != ending)
+        continue;
+      std::size_t after = at + ending.size();
+      while (after < limit && base[after] != '\n' && IsBlank(base[after]))
+        ++after;
+      if (after < limit && base[after] != '\n') continue;
+      const char* feed = LastFeed(base + begin_, base + at);
+      const std::size_t lineStart = feed ? feed - base + 1 : begin_;
+      if (lineStart != begin_) atStart_ = false;
+      begin_ = lineStart;
+      return true;
+    }
+    if (limit > begin_) {
+      atStart_ = false;
+      begin_ = limit;
+    }
+    if (end_ - begin_ > kMaxLineLength) return true;  // an overlong line
+    // At the end, what is left is searched once more as the last line.
+    if (!Refill() && (failed_ || begin_ == end_)) return false;
   }
 }
 

@@ -34,6 +34,12 @@ class LineReader {
   // next call.
   bool Next(Line& line);
 
+  // Passes over the lines before the next one whose text ends in `ending`
+  // and blanks, which Next then hands out; it may stop before an overlong
+  // line too. False when no such line is left. A reader looking for one
+  // kind of line passes over the rest at the speed of a search.
+  bool SkipToLineEndingIn(std::string_view ending);
+
   // Whether reading stopped on an error rather than at the end.
   bool failed() const { return failed_; }
 

@@ -11,15 +11,17 @@
 namespace {
 
 // The lines of `contents` as the reader hands them out; "<overlong>" for
-// an overlong one.
-std::vector<std::string> ReadLines(const std::string& contents) {
+// an overlong one. With `ending`, only those it skips to.
+std::vector<std::string> ReadLines(const std::string& contents,
+                                   std::string_view ending = {}) {
   TempDir dir;
   WriteFile(dir.Path("f.txt"), contents);
   std::FILE* file = std::fopen(dir.Path("f.txt").c_str(), "rb");
   LineReader reader(file);
   std::vector<std::string> lines;
   Line line;
-  while (reader.Next(line))
+  while ((ending.empty() || reader.SkipToLineEndingIn(ending)) &&
+         reader.Next(line))
     lines.push_back(line.overlong ? "<overlong>" : std::string(line.text));
   EXPECT_FALSE(reader.failed());
   std::fclose(file);
@@ -64,6 +66,27 @@ TEST(LineReaderTest, ManyLinesAcrossBufferRefills) {
     contents += lines.back() + (i % 3 == 0 ? "\r\r\n" : "\n");
   }
   EXPECT_EQ(ReadLines(contents), lines);
+}
+
+TEST(LineReaderTest, SkipsToTheLinesEndingInAWord) {
+  const std::string rows(40000, 'r');  // past the first buffer
+  const std::string longest(kMaxLineLength, 'x');
+  const std::pair<std::string, Texts> cases[] = {
+      {"a\nb UTC\nc\n", {"b UTC"}},
+      {"UTC", {"UTC"}},
+      {"x UTC \t\r\n", {"x UTC \t"}},
+      {"UTCx\nUT\nC\nUTC y\n", {}},
+      {"a UTC b UTC\nUTC\n", {"a UTC b UTC", "UTC"}},
+      {"\xEF\xBB\xBFK UTC\n", {"K UTC"}},
+      {"z\n\xEF\xBB\xBFK UTC\n", {"\xEF\xBB\xBFK UTC"}},
+      // Lines longer than a buffer may be handed out, as overlong.
+      {rows + "\n" + rows + "\nK UTC\nr\n", {"<overlong>", "<overlong>", "K UTC"}},
+      {rows + "UTC\n", {"<overlong>"}},
+      {longest + "\nK UTC", {"K UTC"}},
+      {std::string(32760, 'r') + "\nK  UTC\n", {"K  UTC"}},  // across a refill
+  };
+  for (const auto& [contents, lines] : cases)
+    EXPECT_EQ(ReadLines(contents, "UTC"), lines) << contents.substr(0, 40);
 }
 
 TEST(LineReaderTest, AFolderFailsToRead) {
