@@ -88,9 +88,9 @@ std::optional<int> ObservedValue(std::string_view word) {
   return negative ? -value : value;
 }
 
-bool IsTemperatureHeading(const std::vector<std::string_view>& words) {
-  return words[0] == "TEMPERATURE" &&
-         (words.size() == 1 || words[1].starts_with('('));
+// `first` and `second` the line's first two words, empty when it has fewer.
+bool IsTemperatureHeading(std::string_view first, std::string_view second) {
+  return first == "TEMPERATURE" && (second.empty() || second.starts_with('('));
 }
 
 // A line that ends the temperature table: the next table, or a period line
@@ -138,13 +138,13 @@ void ClimateReportReader::TakeSummaryWords(std::string_view words) {
 
 void ClimateReportReader::TakeTableLine(std::string_view line) {
   if (TableDone()) return;
-  SplitWords(line, &words_);
-  const std::vector<std::string_view>& words = words_;
-  if (words.empty()) return;
-  const std::string_view first = words[0];
+  // Only a line's first two words count.
+  const std::string_view first = CutWord(&line);
+  const std::string_view second = CutWord(&line);
+  if (first.empty()) return;
   switch (table_) {
     case Table::kNotYet:
-      if (IsTemperatureHeading(words)) table_ = Table::kHeading;
+      if (IsTemperatureHeading(first, second)) table_ = Table::kHeading;
       return;
     case Table::kHeading:
       if (first == "YESTERDAY") table_ = Table::kYesterday;
@@ -156,10 +156,10 @@ void ClimateReportReader::TakeTableLine(std::string_view line) {
         maximumSeen_ = minimumSeen_ = true;
       } else if (first == "MAXIMUM" && !maximumSeen_) {
         maximumSeen_ = true;
-        if (words.size() > 1) values_.maximum = ObservedValue(words[1]);
+        if (!second.empty()) values_.maximum = ObservedValue(second);
       } else if (first == "MINIMUM" && !minimumSeen_) {
         minimumSeen_ = true;
-        if (words.size() > 1) values_.minimum = ObservedValue(words[1]);
+        if (!second.empty()) values_.minimum = ObservedValue(second);
       }
       return;
     case Table::kOther:
