@@ -54,30 +54,6 @@ void AddExtended(const StationDay& day, int s, int k,
   }
 }
 
-// What each morning from `windowDays` on knew, by index of its day less
-// `windowDays`.
-std::vector<MorningKnowledge> Mornings(
-    const std::vector<ArchiveDay>& days,
-    const std::vector<PeriodScores>& dayScores, int windowDays) {
-  const int count = static_cast<int>(dayScores.size());
-  std::vector<MorningKnowledge> mornings;
-  if (count > windowDays) mornings.reserve(count - windowDays);
-  PeriodScores window;
-  ShortRangeErrors errors;
-  for (int i = 0; i < windowDays && i < count; ++i) {
-    window.Add(dayScores[i]);
-    errors.AddDay(days[i]);
-  }
-  for (int m = windowDays; m < count; ++m) {
-    mornings.push_back(KnowledgeOf(window, errors));
-    window.Add(dayScores[m]);
-    window.Subtract(dayScores[m - windowDays]);
-    errors.AddDay(days[m]);
-    errors.AddDay(days[m - windowDays], -1);
-  }
-  return mornings;
-}
-
 }  // namespace
 
 ErrorSums BacktestTotal(const Backtest& backtest, BacktestForecast forecast,
@@ -117,25 +93,42 @@ MorningKnowledge KnowledgeOf(const PeriodScores& window,
   return known;
 }
 
-Backtest RunBacktest(const std::vector<ArchiveDay>& days,
-                     const std::vector<PeriodScores>& dayScores, int firstValid,
+Backtest RunBacktest(const std::vector<ArchiveDay>& days, int firstValid,
                      int windowDays) {
   Backtest backtest;
-  const std::vector<MorningKnowledge> mornings =
-      Mornings(days, dayScores, windowDays);
-  for (std::size_t v = firstValid; v < days.size(); ++v) {
+  const int count = static_cast<int>(days.size());
+  // What the last mornings knew, by morning index modulo the ring's size:
+  // only the lead days' mornings before the day scored are kept, and each
+  // day's scores are made again as it leaves the window rather than held.
+  constexpr int kRing = kMostLeadDay + 1;
+  std::vector<MorningKnowledge> known(kRing);
+  PeriodScores window;
+  ShortRangeErrors errors;
+  for (int i = 0; i < windowDays && i < count; ++i) {
+    window.Add(ScoreDay(days[i]));
+    errors.AddDay(days[i]);
+  }
+  int next = windowDays;  // the next morning to learn
+  for (int v = firstValid; v < count; ++v) {
+    for (; next < v; ++next) {
+      known[next % kRing] = KnowledgeOf(window, errors);
+      window.Add(ScoreDay(days[next]));
+      window.Subtract(ScoreDay(days[next - windowDays]));
+      errors.AddDay(days[next]);
+      errors.AddDay(days[next - windowDays], -1);
+    }
     for (int k = 1; k <= kMostLeadDay; ++k) {
       // A morning before the window's length knew too few days.
-      if (static_cast<int>(v) - k < windowDays) continue;
-      const MorningKnowledge& known = mornings[v - k - windowDays];
-      if (known.verifiedDays < kLeastVerifiedDays) continue;
+      if (v - k < windowDays) continue;
+      const MorningKnowledge& morning = known[(v - k) % kRing];
+      if (morning.verifiedDays < kLeastVerifiedDays) continue;
       for (int s = 0; s < kStationCount; ++s) {
         const StationDay& station = days[v][s];
         if (!station.observed) continue;
         if (k <= 2)
-          AddShortRange(station, s, k, known, &backtest);
+          AddShortRange(station, s, k, morning, &backtest);
         else
-          AddExtended(station, s, k, known, &backtest);
+          AddExtended(station, s, k, morning, &backtest);
       }
     }
   }

@@ -84,8 +84,7 @@ MorningKnowledge KnowledgeOf(const PeriodScores& window,
                              const ShortRangeErrors& errors);
 
 // The backtest of the valid days `days[firstValid]` to the last, where
-// `dayScores[i]` is ScoreDay(days[i]) and firstValid is at least
-// kMostLeadDay + windowDays. The morning of day V - k (k the lead day)
+// firstValid is at least kMostLeadDay + windowDays. The morning of day V - k (k the lead day)
 // knew the `windowDays` days before it; a pair counts only when that
 // morning had at least kLeastVerifiedDays verified days. At each station:
 // GFS, NBM, the blend r x NBM + (1 - r) x GFS, and r' x (NBM - b) +
@@ -94,8 +93,7 @@ MorningKnowledge KnowledgeOf(const PeriodScores& window,
 // the pairs where both gave a value; the GFSX alone and less its removed
 // bias at lead days 3 to 7. One pass, the window's sums moved a day at a
 // time.
-Backtest RunBacktest(const std::vector<ArchiveDay>& days,
-                     const std::vector<PeriodScores>& dayScores, int firstValid,
+Backtest RunBacktest(const std::vector<ArchiveDay>& days, int firstValid,
                      int windowDays);
 
 #endif  // ORVANNE_VERIFY_BACKTEST_H_

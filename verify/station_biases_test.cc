@@ -79,9 +79,7 @@ TEST(StationBiasesTest, TheBacktestRemovesOnlyWhatEachMorningKnew) {
     kfsd.forecast[kScoredNbm].days[1] = {20, 40};
     kfsd.forecast[kScoredGfsx].days[3].maximum = i < 14 ? 43 : 40;
   }
-  std::vector<PeriodScores> dayScores;
-  for (const ArchiveDay& day : days) dayScores.push_back(ScoreDay(day));
-  const Backtest backtest = RunBacktest(days, dayScores, 14, 7);
+  const Backtest backtest = RunBacktest(days, 14, 7);
   const ErrorSums& removed =
       backtest.scores[static_cast<int>(BacktestForecast::kGfsxBiasRemoved)][3]
           .maximum;

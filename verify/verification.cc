@@ -54,13 +54,10 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
   const int before = kMostLeadDay + days;
   const std::vector<ArchiveDay> archived =
       ReadArchiveDays(archive, AddDays(result->first, -before), before + days);
-  std::vector<PeriodScores> dayScores;
-  dayScores.reserve(archived.size());
-  for (const ArchiveDay& day : archived) dayScores.push_back(ScoreDay(day));
   ScoreTheCity(archive, archived, before, result);
   PeriodScores window;
-  for (std::size_t i = before; i < dayScores.size(); ++i)
-    window.Add(dayScores[i]);
+  for (std::size_t i = before; i < archived.size(); ++i)
+    window.Add(ScoreDay(archived[i]));
   result->scores = window.byLeadDay;
   result->verifiedDays = window.verifiedDays;
   if (result->verifiedDays < kLeastVerifiedDays) {
@@ -74,6 +71,6 @@ bool VerifyGuidance(const std::string& archive, const IssueDate& until,
   const MorningKnowledge after = KnowledgeOf(window, errors);
   result->biases = after.biases;
   result->ratioBiasRemovedHundredths = after.ratioBiasRemovedHundredths;
-  result->backtest = RunBacktest(archived, dayScores, before, days);
+  result->backtest = RunBacktest(archived, before, days);
   return true;
 }
