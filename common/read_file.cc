@@ -6,8 +6,8 @@ bool ReadWholeFile(const std::string& path, std::string* text) {
   text->clear();
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
-  // Read straight into the text: the stream's own buffer would be a second
-  // copy.
+  // Large reads, unbuffered: the stream's own buffer would be one copy
+  // more.
   std::setvbuf(file, nullptr, _IONBF, 0);
   char chunk[16 << 10];
   for (;;) {

@@ -73,8 +73,7 @@ std::size_t HeaderLines(const std::string& path) {
   Line line;
   BlockHeader header;
   while (lines.Next(line)) {
-    std::string_view text = line.text;
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    std::string_view text = WithoutLeadingBlanks(line.text);
     if (!text.empty() && text.front() == '\x1e') text.remove_prefix(1);
     if (!line.overlong && RecognizeHeader(text, &header)) ++count;
   }

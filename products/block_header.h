@@ -37,9 +37,7 @@ inline constexpr std::string_view kHeaderEnding = "UTC";
 // Whether `line` ends in kHeaderEnding and blanks, as every header does: a
 // cheap first test that passes over row lines.
 inline bool EndsLikeHeader(std::string_view line) {
-  std::size_t end = line.size();
-  while (end > 0 && IsBlank(line[end - 1])) --end;
-  return line.substr(0, end).ends_with(kHeaderEnding);
+  return TrimBlanks(line).ends_with(kHeaderEnding);
 }
 
 #endif  // ORVANNE_PRODUCTS_BLOCK_HEADER_H_

@@ -34,7 +34,7 @@ LineKind ClassifyLine(const Line& line, bool inKeptBlock, BlockHeader* header,
     *separatorAt = first;
     return LineKind::kHeader;
   }
-  if (EndsLikeHeader(text) && RecognizeHeader(text.substr(first), header)) {
+  if (RecognizeHeader(text.substr(first), header)) {
     *separatorAt = std::string_view::npos;
     return LineKind::kHeader;
   }
@@ -93,19 +93,21 @@ std::size_t ScanBlocks(LineReader& reader,
   };
 
   Line line;
-  // Outside a kept block only a header counts: the lines up to the next
-  // are passed over.
-  while ((inBlock && block.kept) || reader.SkipToLineEndingIn(kHeaderEnding)) {
+  for (;;) {
+    const bool holding = inBlock && block.kept;
+    // Outside a kept block only a header counts: the lines up to the next
+    // are passed over.
+    if (!holding && !reader.SkipToLineEndingIn(kHeaderEnding)) break;
     if (!reader.Next(line)) break;
     std::size_t separatorAt = std::string_view::npos;
-    switch (ClassifyLine(line, inBlock && block.kept, &header, &separatorAt)) {
+    switch (ClassifyLine(line, holding, &header, &separatorAt)) {
       case LineKind::kHeader:
         endBlock();
         inBlock = true;
         StartBlock(&block, header, line.text, separatorAt, keep);
         break;
       case LineKind::kRow:
-        if (inBlock && block.kept) KeepLine(&block, line.text);
+        if (holding) KeepLine(&block, line.text);
         break;
       case LineKind::kBoundary:
         endBlock();

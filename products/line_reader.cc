@@ -27,7 +27,8 @@ const char* LastFeed(const char* begin, const char* end) {
 }  // namespace
 
 LineReader::LineReader(std::FILE* file)
-    : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
+    : file_(file),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
   // The reader's buffer is the only one: the stream's own would be a second
   // copy, and sizing it costs a call on every file.
   std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -83,8 +84,8 @@ bool LineReader::NextRaw(Line& line) {
     if (!Refill()) {
       if (failed_ || begin_ == end_) return false;
       // The last line, without a line feed.
-      line.text = WithoutCarriageReturns(buffer_.get() + begin_,
-                                         buffer_.get() + end_);
+      line.text =
+          WithoutCarriageReturns(buffer_.get() + begin_, buffer_.get() + end_);
       begin_ = end_;
       return true;
     }
@@ -102,23 +103,26 @@ bool LineReader::SkipToLineEndingIn(std::string_view ending) {
     } else if (const char* feed = LastFeed(base + begin_, base + end_)) {
       limit = feed - base + 1;
     }
+    // Each line holding the ending's first character is a candidate; the
+    // search goes on after its end.
     std::size_t from = begin_;
     while (from < limit) {
       const void* found = std::memchr(base + from, ending[0], limit - from);
       if (!found) break;
-      const std::size_t at = static_cast<const char*>(found) - base;
-      from = at + 1;
-      if (limit - at < ending.size() ||
-          std::string_view(base + at, ending.size()) != ending)
+      const char* at = static_cast<const char*>(found);
+      const char* feed = LastFeed(base + begin_, at);
+      const char* lineStart = feed ? feed + 1 : base + begin_;
+      const void* next = std::memchr(at, '\n', base + limit - at);
+      const char* lineEnd =
+          next ? static_cast<const char*>(next) : base + limit;
+      from = lineEnd - base + 1;
+      // Blanks take in the carriage returns before the line feed.
+      if (!TrimBlanks(
+               {lineStart, static_cast<std::size_t>(lineEnd - lineStart)})
+               .ends_with(ending))
         continue;
-      std::size_t after = at + ending.size();
-      while (after < limit && base[after] != '\n' && IsBlank(base[after]))
-        ++after;
-      if (after < limit && base[after] != '\n') continue;
-      const char* feed = LastFeed(base + begin_, base + at);
-      const std::size_t lineStart = feed ? feed - base + 1 : begin_;
-      if (lineStart != begin_) atStart_ = false;
-      begin_ = lineStart;
+      if (lineStart != base + begin_) atStart_ = false;
+      begin_ = lineStart - base;
       return true;
     }
     if (limit > begin_) {

@@ -45,8 +45,8 @@ Json SkyJson(const SkyRow& row) {
 
 // Whether `field`, found as `key` in `object`, is an array of `size`
 // objects (any size when 0).
-template <typename Json, typename Field>
-bool AreRows(const Json& object, const Field& field, const char* key,
+template <typename Document, typename Field>
+bool AreRows(const Document& object, const Field& field, const char* key,
              std::size_t size, std::string* err) {
   if (field == object.end() || !field->is_array() ||
       (size && field->size() != size)) {
@@ -62,8 +62,8 @@ bool AreRows(const Json& object, const Field& field, const char* key,
 }
 
 // The index of `word` in `words`.
-template <typename Json, std::size_t N>
-bool TakeWord(const Json& object, const char* key,
+template <typename Document, std::size_t N>
+bool TakeWord(const Document& object, const char* key,
               const std::array<std::string_view, N>& words, int* index,
               std::string* err) {
   std::string word;
@@ -77,9 +77,9 @@ bool TakeWord(const Json& object, const char* key,
   return false;
 }
 
-template <typename Json>
-bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
-             std::string* err) {
+template <typename Document>
+bool TakeDay(const Document& object, const IssueDate& issued, int day,
+             DayRow* row, std::string* err) {
   std::string date;
   if (!TakeWhole(object, "day", &row->day, err) ||
       !TakeText(object, "date", &date, err) ||
@@ -106,8 +106,8 @@ bool TakeDay(const Json& object, const IssueDate& issued, int day, DayRow* row,
   return true;
 }
 
-template <typename Json>
-bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
+template <typename Document>
+bool TakeSky(const Document& object, SkyRow* row, std::string* err) {
   if (!TakeWhole(object, "hour", &row->hour, err) ||
       !TakeNumber(object, "cloud", &row->cloud, err) ||
       !TakeNumber(object, "speed", &row->speed, err))
@@ -118,12 +118,13 @@ bool TakeSky(const Json& object, SkyRow* row, std::string* err) {
     *err = "'direction' is neither a number nor null";
     return false;
   }
-  if (direction->is_number()) row->direction = direction->template get<double>();
+  if (direction->is_number())
+    row->direction = direction->template get<double>();
   return true;
 }
 
-template <typename Json>
-bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
+template <typename Document>
+bool TakeBiases(const Document& document, std::vector<RemovedBias>* biases,
                 std::string* err) {
   const auto rows = document.find("biases_removed");
   if (!AreRows(document, rows, "biases_removed", 0, err)) return false;
@@ -142,8 +143,8 @@ bool TakeBiases(const Json& document, std::vector<RemovedBias>* biases,
   return true;
 }
 
-template <typename Json>
-bool TakeModels(const Json& document, ForecastRecord* record,
+template <typename Document>
+bool TakeModels(const Document& document, ForecastRecord* record,
                 std::string* err) {
   const auto models = document.find("models");
   if (models == document.end() || !models->is_array() ||
@@ -162,8 +163,9 @@ bool TakeModels(const Json& document, ForecastRecord* record,
 }
 
 // The issue date, cycle, units and ratios.
-template <typename Json>
-bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
+template <typename Document>
+bool TakeHead(const Document& document, ForecastRecord* record,
+              std::string* err) {
   std::string date;
   std::string cycle;
   int units = 0;
@@ -201,8 +203,8 @@ bool TakeHead(const Json& document, ForecastRecord* record, std::string* err) {
 }
 
 // Reads the record `document`, its sky rows only when `withSky`.
-template <typename Json>
-bool TakeRecord(const Json& document, bool withSky, ForecastRecord* record,
+template <typename Document>
+bool TakeRecord(const Document& document, bool withSky, ForecastRecord* record,
                 std::string* err) {
   if (!document.is_object()) {
     *err = "it is not a JSON object";
@@ -306,9 +308,9 @@ bool ReadMorningRecord(const std::string& path, const IssueDate& morning,
                        RecordParts parts) {
   if (!ReadRecordFile(path, record, err, parts)) return false;
   if (record->issued == morning) return true;
-  *err = Fill(
-      "The record {} is for {}, not for its folder's day; it is left out.",
-      {path, FormatIssueDate(record->issued)});
+  *err =
+      Fill("The record {} is for {}, not for its folder's day; it is left out.",
+           {path, FormatIssueDate(record->issued)});
   return false;
 }
 

@@ -84,8 +84,9 @@ MorningKnowledge KnowledgeOf(const PeriodScores& window,
                              const ShortRangeErrors& errors);
 
 // The backtest of the valid days `days[firstValid]` to the last, where
-// firstValid is at least kMostLeadDay + windowDays. The morning of day V - k (k the lead day)
-// knew the `windowDays` days before it; a pair counts only when that
+// firstValid is at least kMostLeadDay + windowDays. The morning of day
+// V - k (k the lead day) knew the `windowDays` days before it; a pair
+// counts only when that
 // morning had at least kLeastVerifiedDays verified days. At each station:
 // GFS, NBM, the blend r x NBM + (1 - r) x GFS, and r' x (NBM - b) +
 // (1 - r') x (GFS - b) with the station's biases b that the morning would
